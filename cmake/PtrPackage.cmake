@@ -1,0 +1,13 @@
+# The release zip: the folder a user unpacks.
+#   cmake --build build/win32 --target package_zip   ->  build/win32/Porterica-<version>-<arch>.zip
+set(PTR_ZIP_NAME Porterica-${PROJECT_VERSION}-${CMAKE_SYSTEM_PROCESSOR})
+set(PTR_ZIP_STAGE ${CMAKE_BINARY_DIR}/package/Porterica)
+add_custom_target(package_zip
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${CMAKE_BINARY_DIR}/package ${CMAKE_BINARY_DIR}/${PTR_ZIP_NAME}.zip
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${PTR_ZIP_STAGE}/Plugins ${PTR_ZIP_STAGE}/MenuData
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${PTR_DIST_DIR} ${PTR_ZIP_STAGE}
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/dist ${PTR_ZIP_STAGE}
+  COMMAND ${CMAKE_COMMAND} -E chdir ${CMAKE_BINARY_DIR}/package zip -qr ../${PTR_ZIP_NAME}.zip Porterica
+  COMMENT "Packing ${PTR_ZIP_NAME}.zip"
+  VERBATIM)
+add_dependencies(package_zip ptrmain KXDLL)

@@ -1,0 +1,93 @@
+/*
+ * Exports of the host DLL KXDLL.dll, which ptrmain binds by name at run time.
+ *
+ * Core:
+ *   Init(callback)                hidden window, clipboard viewer chain, registered
+ *                                 messages; returns the window, 0 on a second call.
+ *   Quit()                        leaves the viewer chain and destroys the window.
+ *   ShowAbout(owner)              one-line about box.
+ *   ShowMainProgramWindow()       asks a running ptrmain to show its settings window.
+ *   CallFunction(type, option)    hands a function to a running ptrmain (event 6).
+ *   NotifyIconControl(op, v, x)   the one tray icon (KX_TRAY_* operations).
+ * Shortcut files:
+ *   CreateShortCut(...)           writes a .lnk through the shell's link object.
+ * Plug-in proxies: Plugin_Init loads a .tlx and returns its id (-1 on failure);
+ * the other Plugin_* forward to the plug-in's PIN_* export (tlx_plugin.h) and
+ * return 0 without calling anything for an id that is not loaded.
+ *
+ * All exports use WINAPI and undecorated names. Values that carry a handle or
+ * a pointer (window, plug-in id, event arguments) are pointer-sized.
+ */
+#ifndef KXDLL_H
+#define KXDLL_H
+
+#include <windows.h>
+#include "tlx_records.h"
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#ifdef KX_BUILDING_DLL
+#define KX_EXPORT __declspec(dllexport)
+#else
+#define KX_EXPORT
+#endif
+
+/* Host callback events. */
+enum {
+    KX_EVENT_CLIPBOARD = 0,      /* clipboard content changed */
+    KX_EVENT_HOTKEY = 1,         /* a = hotkey id, b = lParam of WM_HOTKEY */
+    KX_EVENT_DESTROYED = 3,      /* the hidden window was destroyed */
+    KX_EVENT_SHOW_WINDOW = 4,    /* another process asks for the settings window */
+    KX_EVENT_TRAY = 5,           /* a = KX_TRAY_DOWN/UP/DBLCLK, b = KX_BUTTON_* */
+    KX_EVENT_CALL_FUNCTION = 6   /* a = FunctionType, b = const char* option, valid during the call */
+};
+enum { KX_TRAY_DOWN = 1, KX_TRAY_UP = 2, KX_TRAY_DBLCLK = 3 };
+enum { KX_BUTTON_LEFT = 1, KX_BUTTON_RIGHT = 2, KX_BUTTON_MIDDLE = 4 };
+
+/* NotifyIconControl operations; other codes do nothing. */
+enum {
+    KX_TRAY_ADD = 1,
+    KX_TRAY_DELETE = 2,
+    KX_TRAY_BALLOON_TIMEOUT = 3,   /* value: number */
+    KX_TRAY_BALLOON_TITLE = 4,     /* value: text, at most 63 bytes kept */
+    KX_TRAY_BALLOON_WANTED = 5,    /* value: nonzero adds the balloon to the next add */
+    KX_TRAY_BALLOON_TEXT = 7,      /* value: text, at most 255 bytes kept */
+    KX_TRAY_BALLOON_ICON = 8,      /* value: NIIF_* flags */
+    KX_TRAY_TIP = 9,               /* value: text, at most 127 bytes kept */
+    KX_TRAY_ICON = 11              /* value: module instance, extra: resource name or number */
+};
+
+typedef int32_t (WINAPI *KxHostCallback)(int32_t event, INT_PTR a, INT_PTR b);
+
+KX_EXPORT HWND    WINAPI Init(KxHostCallback callback);
+KX_EXPORT int32_t WINAPI Quit(void);
+KX_EXPORT int32_t WINAPI ShowAbout(HWND owner);
+KX_EXPORT int32_t WINAPI ShowMainProgramWindow(void);
+KX_EXPORT int32_t WINAPI CallFunction(int32_t functionType, const char *option);
+KX_EXPORT int32_t WINAPI NotifyIconControl(int32_t operation, INT_PTR value, INT_PTR extra);
+
+KX_EXPORT int32_t WINAPI CreateShortCut(const char *linkFile, const char *target,
+                                        const char *workingFolder, const char *iconFile,
+                                        int32_t iconIndex, const char *description,
+                                        const char *arguments);
+
+KX_EXPORT INT_PTR WINAPI Plugin_Init(const char *path);
+KX_EXPORT int32_t WINAPI Plugin_Quit(INT_PTR id);
+KX_EXPORT int32_t WINAPI Plugin_ShowAbout(INT_PTR id, HWND owner);
+KX_EXPORT int32_t WINAPI Plugin_ShowSetting(INT_PTR id, int32_t funcno, int32_t SettingNo, HWND owner);
+KX_EXPORT int32_t WINAPI Plugin_Func(INT_PTR id, int32_t funcno, int32_t setno, HWND ActivateWnd,
+                                     int32_t CallType, int32_t reserved);
+KX_EXPORT int32_t WINAPI Plugin_GetInfo(INT_PTR id, TlxPluginInfo *info);
+KX_EXPORT int32_t WINAPI Plugin_GetFuncInfo(INT_PTR id, int32_t funcno, TlxFuncInfo *info);
+KX_EXPORT int32_t WINAPI Plugin_GetFuncSettingName(INT_PTR id, int32_t funcno, int32_t setno,
+                                                   char *buffer, int32_t size);
+
+#define KX_PLUGIN_NOT_LOADED ((INT_PTR)-1)
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

@@ -1,0 +1,118 @@
+/*
+ * ポルテリカ plug-in interface
+ * =============================
+ *
+ * A plug-in is a Windows DLL with the file extension ".tlx" placed in the
+ * program's "Plugins\" folder. It adds numbered functions that the program
+ * runs from clipboard-watch rules, hotkeys, menus and shortcut files.
+ *
+ * Exports. A plug-in exports all eight functions below under exactly these
+ * names, undecorated, with the standard Win32 calling convention (WINAPI:
+ * the callee pops the arguments), even those it does nothing in. A library
+ * that lacks any of them is refused by the host and freed again without a
+ * single call into it. Build 32-bit plug-ins with a .def file (or
+ * -Wl,--kill-at) so that the names carry no "@n" suffix.
+ *
+ * Lifecycle, in the order the host calls:
+ *   1. PIN_Init()                       once, right after loading: read settings, restore state.
+ *   2. PIN_GetInfo(info)                fill the 1,880-byte TlxPluginInfo.
+ *   3. for n = 1 .. info.FuncCount:
+ *        PIN_GetFuncInfo(n, func)       fill the 340-byte TlxFuncInfo of function n;
+ *        for s = 1 .. func.FuncNameNumMax:
+ *          PIN_GetFuncSettingName(n, s, buffer, 256)
+ *   4. any number of PIN_Func, PIN_ShowSetting, PIN_ShowAbout and further
+ *      PIN_GetFuncSettingName calls (the host asks for a setting's name
+ *      again after that setting's dialog was closed).
+ *   5. PIN_Quit()                       once, last, just before the library is freed:
+ *                                       save state, free memory.
+ * Every call comes from the program's user-interface thread, one at a time.
+ *
+ * Numbering. Functions are numbered 1 .. FuncCount; each function has
+ * numbered settings 1 .. FuncNameNumMax (at least 1). A runnable function is
+ * plug-in file + function number + setting number. The host asks
+ * PIN_GetFuncInfo and PIN_GetFuncSettingName only within those bounds;
+ * PIN_Func, PIN_ShowSetting and PIN_ShowAbout must ignore numbers they did
+ * not announce.
+ *
+ * Buffers always belong to the caller: the host passes zeroed records and a
+ * 256-byte setting-name buffer; the plug-in never keeps a pointer to them.
+ *
+ * PIN_GetFuncSettingName copies like strncpy: at most `size` bytes, and no
+ * terminator when the name fills the buffer (a 256-byte name comes back as
+ * 256 bytes without NUL). The buffer may be null: then only the length is
+ * returned. The result is the name's length capped at `size`; when the
+ * function has no name for that setting the result is 0 and the buffer is
+ * left untouched.
+ *
+ * Action and check functions. An action (TLX_FUNC_ACTION) changes the
+ * clipboard or starts something and returns 0. A check (TLX_FUNC_CHECK)
+ * only inspects the clipboard and returns nonzero when its condition holds;
+ * the program offers checks as conditions of clipboard-watch rules. A check
+ * that cannot read the clipboard returns 0.
+ *
+ * Clipboard. The host passes no clipboard data. A function opens the
+ * clipboard itself (OpenClipboard(NULL)), reads and writes what it needs and
+ * closes it before returning. Changes it makes are seen by the program like
+ * any other program's; the program ignores changes that arrive while one of
+ * its own functions runs.
+ *
+ * Files. A plug-in keeps its files in a folder named after its own file name
+ * without extension, beside the plug-in ("tlxText\Setting.ini" beside
+ * "tlxText.tlx"); it finds it from GetModuleFileNameA of its own module.
+ *
+ * Texts are ANSI, code page 932. Window handles and the plug-in id are
+ * pointer-sized: 32 bits in a 32-bit build, 64 bits in a 64-bit one.
+ */
+#ifndef TLX_PLUGIN_H
+#define TLX_PLUGIN_H
+
+#include <windows.h>
+#include "tlx_records.h"
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#ifdef TLX_BUILDING_PLUGIN
+#define TLX_EXPORT __declspec(dllexport)
+#else
+#define TLX_EXPORT
+#endif
+
+/* Called once, first. The result is ignored. */
+TLX_EXPORT int32_t WINAPI PIN_Init(void);
+/* Called once, last, before the library is freed. */
+TLX_EXPORT void WINAPI PIN_Quit(void);
+/* Shows the about box; called only when TlxPluginInfo.IsAbout is set. Result ignored. */
+TLX_EXPORT int32_t WINAPI PIN_ShowAbout(HWND owner);
+/* Shows a modal settings dialog and returns when it is closed: funcno 0 for the
+ * plug-in-wide settings, funcno n for setting SettingNo of function n. Result ignored. */
+TLX_EXPORT int32_t WINAPI PIN_ShowSetting(int32_t funcno, int32_t SettingNo, HWND owner);
+/* Runs function funcno with setting setno. ActivateWnd is the window that was in
+ * front when the program was triggered; CallType one of TLX_CALL_*; reserved is 0.
+ * A check returns nonzero when its condition holds; an action returns 0. */
+TLX_EXPORT int32_t WINAPI PIN_Func(int32_t funcno, int32_t setno, HWND ActivateWnd,
+                                   int32_t CallType, int32_t reserved);
+/* Fills the 1,880-byte information record. Result ignored. */
+TLX_EXPORT int32_t WINAPI PIN_GetInfo(TlxPluginInfo *info);
+/* Fills the 340-byte record of function funcno (1 .. FuncCount). Result ignored. */
+TLX_EXPORT int32_t WINAPI PIN_GetFuncInfo(int32_t funcno, TlxFuncInfo *info);
+/* strncpy-like copy of the name of setting setno of function funcno; see above. */
+TLX_EXPORT int32_t WINAPI PIN_GetFuncSettingName(int32_t funcno, int32_t setno,
+                                                 char *buffer, int32_t size);
+
+/* Pointer types, as the host resolves the exports. */
+typedef int32_t (WINAPI *TlxInitProc)(void);
+typedef void    (WINAPI *TlxQuitProc)(void);
+typedef int32_t (WINAPI *TlxShowAboutProc)(HWND);
+typedef int32_t (WINAPI *TlxShowSettingProc)(int32_t, int32_t, HWND);
+typedef int32_t (WINAPI *TlxFuncProc)(int32_t, int32_t, HWND, int32_t, int32_t);
+typedef int32_t (WINAPI *TlxGetInfoProc)(TlxPluginInfo *);
+typedef int32_t (WINAPI *TlxGetFuncInfoProc)(int32_t, TlxFuncInfo *);
+typedef int32_t (WINAPI *TlxGetFuncSettingNameProc)(int32_t, int32_t, char *, int32_t);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

@@ -1,0 +1,91 @@
+/*
+ * Fixed records exchanged between a plug-in and its host, and between two
+ * processes of the program. They are plain bytes: every field has a fixed
+ * offset and size in the 32-bit and in the 64-bit build alike, texts are
+ * code page 932, NUL-terminated inside their field and padded with zeros,
+ * integers little-endian. This header needs no Windows header so that
+ * portable code and Linux tests can use the same declarations.
+ */
+#ifndef TLX_RECORDS_H
+#define TLX_RECORDS_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#pragma pack(push, 1)
+
+/* Filled by PIN_GetInfo: 1,880 bytes. */
+typedef struct TlxPluginInfo {
+    char    Name[64];        /* display name of the plug-in */
+    char    Version[10];     /* e.g. "1.00" */
+    char    Copyright[256];
+    char    Comment[1024];   /* may hold CR LF line breaks */
+    char    URL[256];        /* web address of the plug-in's maker */
+    char    Mail[256];       /* mail address of the plug-in's maker */
+    uint8_t IsSetting;       /* nonzero: PIN_ShowSetting(0, ...) shows plug-in-wide settings */
+    uint8_t IsAbout;         /* nonzero: PIN_ShowAbout shows an about box */
+    int32_t FuncCount;       /* functions are numbered 1 .. FuncCount */
+    uint8_t Reserved[8];     /* zero */
+} TlxPluginInfo;
+
+/* Filled by PIN_GetFuncInfo: 340 bytes. */
+typedef struct TlxFuncInfo {
+    char    Name[64];        /* display name of the function */
+    char    Comment[256];    /* may hold CR LF line breaks */
+    uint8_t IsSetting;       /* nonzero: PIN_ShowSetting(funcno, setno, ...) shows its settings */
+    uint8_t Padding[3];      /* zero */
+    int32_t FuncNameNumMax;  /* numbered settings 1 .. FuncNameNumMax, at least 1 */
+    int32_t FunctionType;    /* TLX_FUNC_ACTION or TLX_FUNC_CHECK */
+    uint8_t Reserved[8];     /* zero */
+} TlxFuncInfo;
+
+/* Cross-process function request of the host DLL: 1,032 bytes. */
+typedef struct KxCallFunctionRecord {
+    int32_t FunctionType;
+    char    Option[1028];    /* NUL-terminated: at most 1,027 bytes of text */
+} KxCallFunctionRecord;
+
+#pragma pack(pop)
+
+enum { TLX_FUNC_ACTION = 0, TLX_FUNC_CHECK = 1 };
+
+/* Why PIN_Func is called. */
+enum {
+    TLX_CALL_CHECK = 0,      /* condition of a clipboard-watch rule */
+    TLX_CALL_WATCH = 1,      /* action of a clipboard-watch rule */
+    TLX_CALL_HOTKEY = 2,
+    TLX_CALL_MENU = 3,
+    TLX_CALL_EXTERNAL = 4    /* request from another process */
+};
+
+/* Buffer size the host hands to PIN_GetFuncSettingName. */
+enum { TLX_SETTING_NAME_SIZE = 256 };
+
+#ifdef __cplusplus
+#define TLX_STATIC_ASSERT static_assert
+#else
+#define TLX_STATIC_ASSERT _Static_assert
+#endif
+
+TLX_STATIC_ASSERT(sizeof(TlxPluginInfo) == 1880, "plug-in information record is 1,880 bytes");
+TLX_STATIC_ASSERT(offsetof(TlxPluginInfo, Version) == 64, "Version at 64");
+TLX_STATIC_ASSERT(offsetof(TlxPluginInfo, Copyright) == 74, "Copyright at 74");
+TLX_STATIC_ASSERT(offsetof(TlxPluginInfo, Comment) == 330, "Comment at 330");
+TLX_STATIC_ASSERT(offsetof(TlxPluginInfo, URL) == 1354, "URL at 1354");
+TLX_STATIC_ASSERT(offsetof(TlxPluginInfo, Mail) == 1610, "Mail at 1610");
+TLX_STATIC_ASSERT(offsetof(TlxPluginInfo, IsSetting) == 1866, "IsSetting at 1866");
+TLX_STATIC_ASSERT(offsetof(TlxPluginInfo, IsAbout) == 1867, "IsAbout at 1867");
+TLX_STATIC_ASSERT(offsetof(TlxPluginInfo, FuncCount) == 1868, "FuncCount at 1868");
+TLX_STATIC_ASSERT(offsetof(TlxPluginInfo, Reserved) == 1872, "Reserved at 1872");
+
+TLX_STATIC_ASSERT(sizeof(TlxFuncInfo) == 340, "function information record is 340 bytes");
+TLX_STATIC_ASSERT(offsetof(TlxFuncInfo, Comment) == 64, "Comment at 64");
+TLX_STATIC_ASSERT(offsetof(TlxFuncInfo, IsSetting) == 320, "IsSetting at 320");
+TLX_STATIC_ASSERT(offsetof(TlxFuncInfo, FuncNameNumMax) == 324, "FuncNameNumMax at 324");
+TLX_STATIC_ASSERT(offsetof(TlxFuncInfo, FunctionType) == 328, "FunctionType at 328");
+TLX_STATIC_ASSERT(offsetof(TlxFuncInfo, Reserved) == 332, "Reserved at 332");
+
+TLX_STATIC_ASSERT(sizeof(KxCallFunctionRecord) == 1032, "call-function record is 1,032 bytes");
+TLX_STATIC_ASSERT(offsetof(KxCallFunctionRecord, Option) == 4, "Option at 4");
+
+#endif

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds the given trees (default: all three) under build/:
+#   win64   64-bit Windows build, runs under Wine and is tested
+#   win32   32-bit Windows release build
+#   native  Linux build of the portable code and its tests
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh"
+trees=("$@")
+((${#trees[@]})) || trees=(win64 win32 native)
+type=${PTR_BUILD_TYPE:-RelWithDebInfo}
+for t in "${trees[@]}"; do
+  args=(-G Ninja -S "$root" -B "$root/build/$t" -DCMAKE_BUILD_TYPE="$type")
+  case "$t" in
+    win64)  args+=(-DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-x86_64.cmake") ;;
+    win32)  args+=(-DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-i686.cmake" -DPTR_BUILD_TESTS=OFF) ;;
+    native) args+=(-DPTR_WIN32_BUILD_DIR="$root/build/win32" -DPTR_WIN64_BUILD_DIR="$root/build/win64") ;;
+    *) echo "unknown build tree: $t" >&2; exit 2 ;;
+  esac
+  cmake "${args[@]}" >/dev/null
+  cmake --build "$root/build/$t"
+done

@@ -1,0 +1,198 @@
+#include "wine_support.h"
+
+#include <cstring>
+
+namespace ptrtest {
+
+ChildProcess::~ChildProcess() {
+    if (process) {
+        if (WaitForSingleObject(process, 0) == WAIT_TIMEOUT) TerminateProcess(process, 98);
+        CloseHandle(process);
+    }
+}
+
+int ChildProcess::Wait(DWORD timeoutMs) {
+    if (!process) return -1;
+    const DWORD start = GetTickCount();
+    for (;;) {
+        const DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= timeoutMs) return -1;
+        const DWORD r = MsgWaitForMultipleObjects(1, &process, FALSE, timeoutMs - elapsed, QS_ALLINPUT);
+        if (r == WAIT_OBJECT_0) break;
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(process, &code);
+    return static_cast<int>(code);
+}
+
+static std::string Quote(const std::string &arg) {
+    if (!arg.empty() && arg.find_first_of(" \t\"") == std::string::npos) return arg;
+    std::string out = "\"";
+    for (char c : arg) {
+        if (c == '"') out += '\\';
+        out += c;
+    }
+    return out + "\"";
+}
+
+static std::string ModulePath() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return path;
+}
+
+ChildProcess StartProcess(const std::string &commandLine, const std::string &workingDir) {
+    ChildProcess child;
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    std::string cmd = commandLine;
+    if (CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                       workingDir.empty() ? nullptr : workingDir.c_str(), &si, &pi)) {
+        CloseHandle(pi.hThread);
+        child.process = pi.hProcess;
+        child.id = pi.dwProcessId;
+    }
+    return child;
+}
+
+ChildProcess StartChild(const std::string &name, const std::vector<std::string> &args) {
+    std::string cmd = Quote(ModulePath()) + " --child=" + name;
+    for (const auto &a : args) cmd += " " + Quote(a);
+    return StartProcess(cmd);
+}
+
+bool PumpUntil(const std::function<bool()> &pred, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    while (!pred()) {
+        const DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= timeoutMs) return pred();
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMs - elapsed < 20 ? timeoutMs - elapsed : 20,
+                                  QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+    return true;
+}
+
+void PumpFor(DWORD ms) {
+    PumpUntil([] { return false; }, ms);
+}
+
+static void RemoveTree(const std::string &dir) {
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA((dir + "*").c_str(), &fd);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = fd.cFileName;
+            if (name == "." || name == "..") continue;
+            const std::string full = dir + name;
+            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(full + "\\");
+            } else {
+                SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA(full.c_str());
+            }
+        } while (FindNextFileA(h, &fd));
+        FindClose(h);
+    }
+    RemoveDirectoryA(dir.c_str());
+}
+
+TempDir::TempDir() {
+    char base[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, base);
+    static unsigned counter = 0;
+    for (;;) {
+        path = std::string(base) + "ptrtest-" + std::to_string(GetCurrentProcessId()) + "-" +
+               std::to_string(++counter) + "\\";
+        if (CreateDirectoryA(path.c_str(), nullptr)) break;
+    }
+}
+
+TempDir::~TempDir() { RemoveTree(path); }
+
+static std::string WithBackslash(std::string p) {
+    for (auto &c : p)
+        if (c == '/') c = '\\';
+    if (p.empty() || p.back() != '\\') p += '\\';
+    return p;
+}
+
+std::string DistDir() { return WithBackslash(std::string("Z:") + PTR_DIST_DIR); }
+
+std::string TestBinDir() {
+    std::string p = ModulePath();
+    return p.substr(0, p.find_last_of('\\') + 1);
+}
+
+bool CopyFileTo(const std::string &from, const std::string &to) {
+    return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0;
+}
+
+std::string ReadFileBytes(const std::string &path) {
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return {};
+    std::string out;
+    char buf[65536];
+    DWORD got = 0;
+    while (ReadFile(h, buf, sizeof buf, &got, nullptr) && got) out.append(buf, got);
+    CloseHandle(h);
+    return out;
+}
+
+bool WriteFileBytes(const std::string &path, const std::string &bytes) {
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    DWORD put = 0;
+    const BOOL ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &put, nullptr);
+    CloseHandle(h);
+    return ok && put == bytes.size();
+}
+
+static bool OpenClipboardRetrying() {
+    for (int i = 0; i < 100; ++i) {
+        if (OpenClipboard(nullptr)) return true;
+        Sleep(10);
+    }
+    return false;
+}
+
+bool SetClipboardText(const std::string &text) {
+    if (!OpenClipboardRetrying()) return false;
+    EmptyClipboard();
+    HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    bool ok = false;
+    if (mem) {
+        std::memcpy(GlobalLock(mem), text.c_str(), text.size() + 1);
+        GlobalUnlock(mem);
+        ok = SetClipboardData(CF_TEXT, mem) != nullptr;
+        if (!ok) GlobalFree(mem);
+    }
+    CloseClipboard();
+    return ok;
+}
+
+std::string GetClipboardText() {
+    if (!OpenClipboardRetrying()) return {};
+    std::string out;
+    if (HANDLE h = GetClipboardData(CF_TEXT)) {
+        const char *p = static_cast<const char *>(GlobalLock(h));
+        const SIZE_T size = GlobalSize(h);
+        if (p) out.assign(p, strnlen(p, size));
+        GlobalUnlock(h);
+    }
+    CloseClipboard();
+    return out;
+}
+
+}  // namespace ptrtest

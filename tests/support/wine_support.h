@@ -1,0 +1,61 @@
+// Helpers for tests that run under Wine with real windows, processes and clipboard.
+#pragma once
+#include <windows.h>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace ptrtest {
+
+// A child mode: the test program started again as "--child=NAME args..." runs
+// the registered function instead of the tests and exits with its result.
+using ChildMain = int (*)(const std::vector<std::string> &args);
+struct ChildRegistration {
+    ChildRegistration(const char *name, ChildMain fn);
+};
+#define PTR_CHILD(name)                                                          \
+    static int ptr_child_##name(const std::vector<std::string> &args);           \
+    static ::ptrtest::ChildRegistration ptr_child_reg_##name(#name, ptr_child_##name); \
+    static int ptr_child_##name(const std::vector<std::string> &args)
+
+struct ChildProcess {
+    HANDLE process = nullptr;
+    DWORD id = 0;
+    ~ChildProcess();
+    // Waits up to timeoutMs pumping messages; returns the exit code, or -1 on time-out.
+    int Wait(DWORD timeoutMs = 20000);
+};
+// Starts this test program again in child mode NAME with the given arguments.
+ChildProcess StartChild(const std::string &name, const std::vector<std::string> &args = {});
+// Starts any program; the command line is given whole.
+ChildProcess StartProcess(const std::string &commandLine, const std::string &workingDir = "");
+
+// Pumps this thread's messages until pred() holds or timeoutMs pass; returns pred().
+bool PumpUntil(const std::function<bool()> &pred, DWORD timeoutMs = 5000);
+// Pumps messages for the given time.
+void PumpFor(DWORD ms);
+
+// A fresh folder under the prefix's temp directory, removed with its contents at the end.
+struct TempDir {
+    std::string path;   // ends in a backslash
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir &) = delete;
+    TempDir &operator=(const TempDir &) = delete;
+};
+
+// The release folder of the build (ptrmain.exe, KXDLL.dll, Plugins\...), with a backslash.
+std::string DistDir();
+// The folder of this test program, with a backslash.
+std::string TestBinDir();
+// Copies a file, creating nothing else; returns success.
+bool CopyFileTo(const std::string &from, const std::string &to);
+// Whole file as bytes ("" when missing).
+std::string ReadFileBytes(const std::string &path);
+bool WriteFileBytes(const std::string &path, const std::string &bytes);
+
+// Clipboard helpers (code page 932 text).
+bool SetClipboardText(const std::string &text);
+std::string GetClipboardText();
+
+}  // namespace ptrtest
