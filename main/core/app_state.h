@@ -1,0 +1,53 @@
+// Module state of the running program (one instance per process).
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "settings.h"
+#include "vbKXPlugin.h"
+
+namespace ptr {
+
+class SettingsWindowApi;
+class ProgressSink;
+
+struct AppState {
+    std::string AppPath;        // program folder, ending in a backslash
+    std::string MenuDataPath;   // AppPath + "MenuData\"
+    std::string PluginsPath;    // AppPath + "Plugins\"
+    bool HelpMode = false;
+    float HelpModeScale = 1.0f;
+    HWND HostWindow = nullptr;  // the host DLL's hidden window
+    bool EventReady = false;    // false during start-up and while one event is handled
+    HWND ActivateWnd = nullptr; // foreground window when the current event came
+    MainSettings Settings;
+    PluginList Plugins;
+    SettingsWindowApi *SettingsWindow = nullptr;   // set once the settings window is loaded
+    ProgressSink *Splash = nullptr;                // set while the splash window is up
+
+    std::string SettingFile() const { return AppPath + "Setting.ini"; }
+};
+
+AppState &App();
+
+// Start-up progress (splash window); asMessage shows the text in a message box when
+// there is no splash window.
+void ShowProgress(const std::string &text, bool asMessage = false, UINT style = MB_OK, int step = 1);
+// A message box titled with the product name.
+int ShowMessage(const std::string &text, UINT style);
+
+inline constexpr const char *kProductName = "ポルテリカ";
+
+}  // namespace ptr
+
+namespace ptr {
+
+// Where start-up progress goes while the splash window is up.
+class ProgressSink {
+public:
+    virtual ~ProgressSink() = default;
+    virtual void Show(const std::string &text, bool asMessage, UINT style, int step) = 0;
+};
+
+}  // namespace ptr

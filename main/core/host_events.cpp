@@ -1,0 +1,66 @@
+#include <cstring>
+
+#include "app_state.h"
+#include "basMain.h"
+#include "execute_function.h"
+#include "host_dll.h"
+#include "settings_window_api.h"
+#include "text_util.h"
+
+namespace ptr {
+
+namespace {
+
+// The option text of an external call is at most 1,027 bytes plus its terminator.
+constexpr size_t kExternalOptionMax = 1024;
+
+void OnClipboardChanged() {
+    App().ActivateWnd = GetForegroundWindow();
+}
+
+void OnShowSettingsRequest() {
+    AppState &app = App();
+    HostDll::Get().NotifyIconControl(KX_TRAY_ADD, 0, 0);
+    if (app.SettingsWindow) app.SettingsWindow->ShowPage(app.Settings.Mode);
+}
+
+void OnTray(INT_PTR action, INT_PTR button) {
+    SettingsWindowApi *window = App().SettingsWindow;
+    if (!window) return;
+    if (action == KX_TRAY_UP) window->TrayButtonUp(static_cast<int>(button));
+    if (action == KX_TRAY_DBLCLK) window->TrayDoubleClick(static_cast<int>(button));
+}
+
+void OnExternalCall(INT_PTR type, INT_PTR text) {
+    const char *option = reinterpret_cast<const char *>(text);
+    const std::string copy = option ? std::string(option, strnlen(option, kExternalOptionMax)) : std::string();
+    ExecuteFunction(static_cast<int32_t>(type), copy, TLX_CALL_EXTERNAL);
+}
+
+void Dispatch(int32_t event, INT_PTR a, INT_PTR b) {
+    switch (event) {
+    case KX_EVENT_CLIPBOARD: OnClipboardChanged(); break;
+    case KX_EVENT_HOTKEY: App().ActivateWnd = GetForegroundWindow(); break;
+    case KX_EVENT_SHOW_WINDOW: OnShowSettingsRequest(); break;
+    case KX_EVENT_TRAY: OnTray(a, b); break;
+    case KX_EVENT_CALL_FUNCTION: OnExternalCall(a, b); break;
+    default: break;
+    }
+}
+
+}  // namespace
+
+int32_t WINAPI HostCallback(int32_t event, INT_PTR a, INT_PTR b) {
+    AppState &app = App();
+    if (!app.EventReady) return 0;   // dropped, not queued
+    app.EventReady = false;
+    if (app.SettingsWindow && app.SettingsWindow->IsVisible()) {
+        if (event == KX_EVENT_SHOW_WINDOW) app.SettingsWindow->BringToFront();
+    } else {
+        Dispatch(event, a, b);
+    }
+    app.EventReady = true;
+    return 0;
+}
+
+}  // namespace ptr

@@ -1,0 +1,24 @@
+// The settings of section "Main" of Setting.ini, held in memory while the program runs.
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "ini_store.h"
+
+namespace ptr {
+
+inline constexpr const char *kDefaultMenuName = "/default";
+
+struct MainSettings {
+    int16_t Mode = 0;                     // settings page shown last
+    std::string TaskMenu = kDefaultMenuName;  // menu of a left click on the tray icon
+    bool SplashShow = true;
+    bool EndingCheck = true;
+    bool ClipboardWatch = false;
+    bool DefaultMenu = true;
+};
+
+MainSettings LoadSettings(const IniStore &ini);
+void SaveSettings(const MainSettings &settings, IniStore &ini);
+
+}  // namespace ptr

@@ -1,0 +1,42 @@
+// One function of a loaded plug-in: its record and the names of its numbered settings,
+// read once at load time and answered from memory afterwards.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "plugin_proxy.h"
+
+namespace ptr {
+
+// A plug-in may claim any number of settings; the host reads at most this many names
+// (the keyword search, the largest standard user, has 100).
+inline constexpr int32_t kMaxFunctionSettings = 1000;
+inline constexpr const char *kNoSettingName = "(設定名無し)";
+
+class vbKXPluginFunction {
+public:
+    explicit vbKXPluginFunction(PluginProxy &proxy) : proxy_(proxy) {}
+
+    bool LoadFunction(intptr_t pluginId, int32_t funcno);
+    void LoadSettingName(int32_t setno);
+
+    int32_t FunctionNumber() const { return funcno_; }
+    std::string FunctionName() const;
+    std::string FunctionComment() const;
+    int32_t FunctionType() const { return record_.FunctionType; }
+    bool IsSetting() const { return record_.IsSetting != 0; }
+    // The settings this function has; a negative or absurd claim is bounded.
+    int32_t FuncNameNumMax() const { return static_cast<int32_t>(settingNames_.size()); }
+    // Name of setting index (1-based); "(設定名無し)" out of range or when the plug-in gave none.
+    std::string SettingName(int32_t index) const;
+
+private:
+    PluginProxy &proxy_;
+    intptr_t pluginId_ = kPluginNotLoaded;
+    int32_t funcno_ = 0;
+    TlxFuncInfo record_{};
+    std::vector<std::string> settingNames_;   // raw 256-byte fields, index 0 = setting 1
+};
+
+}  // namespace ptr
