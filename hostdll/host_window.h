@@ -1,0 +1,14 @@
+// The hidden window: clipboard viewer chain, hotkeys, tray and cross-process
+// messages, each turned into one call of the host callback.
+#pragma once
+#include <windows.h>
+
+namespace kx {
+
+void HostWindowAttach(HINSTANCE module);
+// Library unload. On a plain unload Quit is called if it was not; at process
+// exit the window dies with the process and only the viewer chain is mended,
+// without calling back into modules the system has already shut down.
+void HostWindowDetach(bool processExit);
+
+}  // namespace kx
