@@ -1,0 +1,81 @@
+#include "plugin_records.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "search_settings.h"
+
+namespace tlxinet {
+
+namespace {
+
+template <size_t N>
+void SetField(char (&field)[N], std::string_view text) {
+    std::memset(field, 0, N);
+    std::memcpy(field, text.data(), std::min(text.size(), N - 1));
+}
+
+struct FuncText {
+    const char *name;
+    int32_t type;
+    bool hasSetting;
+    int32_t settingCount;
+    const char *comment;
+};
+
+constexpr FuncText kFunctions[kFuncCount] = {
+    {"URL参照", TLX_FUNC_ACTION, false, 1,
+     "ブラウザを起動し、URLを開きます。\r\n先頭のhが抜けているURLは、補完されます。"},
+    {"メール送信", TLX_FUNC_ACTION, false, 1,
+     "メールクライアントを起動し、メールアドレスを指定します。\r\n全角の＠を、半角に自動的に変換します。"},
+    {"キーワード検索", TLX_FUNC_ACTION, true, kSearchSettingCount, "キーワードを、指定した検索エンジンで検索します。"},
+    {"URL確認", TLX_FUNC_CHECK, false, 1,
+     "コピーされた文字列が、URLであるかを判断します。\r\n"
+     "先頭が以下であり、改行が含まれていない場合、URLと判断されます。\r\n"
+     "http://\r\nhttps://\r\nttp://\r\nttps\r\nftp://"},
+    {"メールアドレス確認", TLX_FUNC_CHECK, false, 1,
+     "コピーされた文字列が、メールアドレスであるかを判断します。\r\n"
+     "文字中に@(全角/半角)が存在し、改行が含まれていない場合、メールアドレスと判断されます。"},
+};
+
+}  // namespace
+
+void FillPluginInfo(TlxPluginInfo &info) {
+    std::memset(&info, 0, sizeof info);
+    SetField(info.Name, "インターネット利用");
+    SetField(info.Version, "1.02");
+    SetField(info.Copyright, "Copyright (C) 2025 Porterica Project");
+    SetField(info.Comment,
+             "インターネットを利用するプラグインです。\r\n"
+             "コピーしたURLを参照したり、コピーしたキーワードを検索サイトで検索することが出来ます。");
+    SetField(info.URL, "https://porterica.example.org/");
+    SetField(info.Mail, "support@porterica.example.org");
+    info.IsSetting = 0;
+    info.IsAbout = 0;
+    info.FuncCount = kFuncCount;
+}
+
+bool FillFuncInfo(int32_t funcno, TlxFuncInfo &info) {
+    if (funcno < 1 || funcno > kFuncCount) return false;
+    const FuncText &f = kFunctions[funcno - 1];
+    std::memset(&info, 0, sizeof info);
+    SetField(info.Name, f.name);
+    SetField(info.Comment, f.comment);
+    info.IsSetting = f.hasSetting ? 1 : 0;
+    info.FuncNameNumMax = f.settingCount;
+    info.FunctionType = f.type;
+    return true;
+}
+
+int32_t CopySettingName(std::string_view name, char *buffer, int32_t size) {
+    if (name.empty()) return 0;
+    const auto length = static_cast<int32_t>(std::min<size_t>(name.size(), INT32_MAX));
+    if (!buffer) return length;
+    if (size <= 0) return 0;
+    const int32_t copied = std::min(length, size);
+    std::memcpy(buffer, name.data(), static_cast<size_t>(copied));
+    if (copied < size) std::memset(buffer + copied, 0, static_cast<size_t>(size - copied));
+    return copied;
+}
+
+}  // namespace tlxinet

@@ -1,0 +1,93 @@
+// The eight exports the host resolves by name, over the plug-in's state.
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "plugin_actions.h"
+#include "plugin_files.h"
+#include "plugin_records.h"
+#include "profile_file.h"
+#include "search_dialog.h"
+#include "search_settings.h"
+#include "tlx_plugin.h"
+
+using namespace tlxinet;
+
+namespace {
+
+HINSTANCE g_module = nullptr;
+SearchSettings g_settings;
+std::unique_ptr<ProfileFile> g_settingsFile;
+
+std::string ModulePath(HINSTANCE module) {
+    std::vector<char> path(MAX_PATH);
+    for (;;) {
+        const DWORD length = GetModuleFileNameA(module, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) return std::string(path.data(), length);
+        path.resize(path.size() * 2);
+    }
+}
+
+ProfileFile &SettingsFile() {
+    if (!g_settingsFile)
+        g_settingsFile = std::make_unique<ProfileFile>(PluginDataFolder(ModulePath(g_module)), "Setting.ini");
+    return *g_settingsFile;
+}
+
+}  // namespace
+
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+    if (reason == DLL_PROCESS_ATTACH) {
+        g_module = instance;
+        DisableThreadLibraryCalls(instance);
+    }
+    return TRUE;
+}
+
+extern "C" {
+
+int32_t WINAPI PIN_Init(void) {
+    g_settings.Load(SettingsFile());
+    return 0;
+}
+
+void WINAPI PIN_Quit(void) {}
+
+int32_t WINAPI PIN_ShowAbout(HWND) { return 0; }
+
+int32_t WINAPI PIN_ShowSetting(int32_t funcno, int32_t SettingNo, HWND owner) {
+    if (funcno == kFuncKeywordSearch)
+        ShowSearchSettingDialog(g_module, owner, g_settings, SettingNo, SettingsFile());
+    return 0;
+}
+
+int32_t WINAPI PIN_Func(int32_t funcno, int32_t setno, HWND, int32_t, int32_t) {
+    if (!IsSearchSettingNumber(setno)) return 0;
+    switch (funcno) {
+        case kFuncOpenUrl: OpenCopiedUrl(); return 0;
+        case kFuncSendMail: MailToCopiedAddress(); return 0;
+        case kFuncKeywordSearch: SearchCopiedKeyword(*g_settings.Find(setno)); return 0;
+        case kFuncIsUrl: return ClipboardHoldsUrl() ? 1 : 0;
+        case kFuncIsMailAddress: return ClipboardHoldsMailAddress() ? 1 : 0;
+        default: return 0;
+    }
+}
+
+int32_t WINAPI PIN_GetInfo(TlxPluginInfo *info) {
+    if (info) FillPluginInfo(*info);
+    return 0;
+}
+
+int32_t WINAPI PIN_GetFuncInfo(int32_t funcno, TlxFuncInfo *info) {
+    if (info) FillFuncInfo(funcno, *info);
+    return 0;
+}
+
+int32_t WINAPI PIN_GetFuncSettingName(int32_t funcno, int32_t setno, char *buffer, int32_t size) {
+    if (funcno != kFuncKeywordSearch) return 0;
+    const SearchSetting *setting = g_settings.Find(setno);
+    return setting ? CopySettingName(setting->name, buffer, size) : 0;
+}
+
+}  // extern "C"
