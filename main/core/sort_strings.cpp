@@ -6,21 +6,28 @@
 
 namespace ptr {
 
-// Quicksort with the middle element as pivot; recursion goes into the smaller side
-// only, so a hostile order cannot exhaust the stack.
+// Quicksort with the middle element as pivot. Names equal to the pivot are gathered in
+// the middle, so a folder of names differing only in case stays fast, and recursion
+// goes into the smaller side only, so no order of names can exhaust the stack.
 void SortStrings(std::vector<std::string> &names, int low, int high) {
     while (low < high) {
-        std::swap(names[low], names[low + (high - low) / 2]);
-        int last = low;
-        for (int i = low + 1; i <= high; ++i)
-            if (CompareNoCase(names[i], names[low]) < 0) std::swap(names[++last], names[i]);
-        std::swap(names[low], names[last]);
-        if (last - low < high - last) {
-            SortStrings(names, low, last - 1);
-            low = last + 1;
+        const std::string pivot = names[low + (high - low) / 2];
+        int lt = low, i = low, gt = high;
+        while (i <= gt) {
+            const int c = CompareNoCase(names[i], pivot);
+            if (c < 0)
+                std::swap(names[lt++], names[i++]);
+            else if (c > 0)
+                std::swap(names[i], names[gt--]);
+            else
+                ++i;
+        }
+        if (lt - low < high - gt) {
+            SortStrings(names, low, lt - 1);
+            low = gt + 1;
         } else {
-            SortStrings(names, last + 1, high);
-            high = last - 1;
+            SortStrings(names, gt + 1, high);
+            high = lt - 1;
         }
     }
 }
