@@ -1,6 +1,8 @@
 #include "app_state.h"
 #include "basMain.h"
+#include "clipboard_watch.h"
 #include "host_dll.h"
+#include "hotkeys.h"
 #include "vbIniFile.h"
 
 namespace ptr {
@@ -9,6 +11,10 @@ void SaveAllSettings() {
     AppState &app = App();
     vbIniFile ini(app.SettingFile());
     SaveSettings(app.Settings, ini);
+    // Losing the user's settings without a word would be worse than a message.
+    if (ini.WriteFailed())
+        ShowMessage("設定を保存できませんでした。\r\n" + app.SettingFile() + "\r\nが書き込み可能か確認してください。",
+                    MB_OK | MB_ICONWARNING);
 }
 
 void QuitProgram(bool confirm, bool noSave) {
@@ -18,6 +24,8 @@ void QuitProgram(bool confirm, bool noSave) {
         return;
     if (!noSave) SaveAllSettings();
     app.Plugins.Clear();
+    app.HotKeys.clear();
+    app.Menus.Clear();
     HostDll::Get().Quit();
     PostQuitMessage(0);
 }

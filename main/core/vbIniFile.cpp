@@ -22,7 +22,8 @@ int32_t vbIniFile::GetNumber(const std::string &section, const std::string &key,
 }
 
 void vbIniFile::SetText(const std::string &section, const std::string &key, const std::string &value) {
-    WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), fileName_.c_str());
+    if (!WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), fileName_.c_str()))
+        writeFailed_ = true;
 }
 
 }  // namespace ptr

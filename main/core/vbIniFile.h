@@ -17,9 +17,12 @@ public:
     std::string GetText(const std::string &section, const std::string &key, const std::string &def) const override;
     int32_t GetNumber(const std::string &section, const std::string &key, int32_t def) const override;
     void SetText(const std::string &section, const std::string &key, const std::string &value) override;
+    // True once a write did not reach the file (read-only, locked, no such folder).
+    bool WriteFailed() const { return writeFailed_; }
 
 private:
     std::string fileName_;
+    bool writeFailed_ = false;
 };
 
 }  // namespace ptr
