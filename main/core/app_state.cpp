@@ -20,4 +20,8 @@ void ShowProgress(const std::string &text, bool asMessage, UINT style, int step)
     }
 }
 
+ProgressReport ProgressToSplash() {
+    return [](const std::string &text, int step) { ShowProgress(text, false, MB_OK, step); };
+}
+
 }  // namespace ptr

@@ -2,10 +2,16 @@
 #pragma once
 #include <windows.h>
 
+#include <memory>
 #include <string>
+#include <vector>
 
+#include "clipboard_types.h"
 #include "settings.h"
+#include "vbHotKey.h"
 #include "vbKXPlugin.h"
+#include "vbMenu.h"
+#include "watch_actions.h"
 
 namespace ptr {
 
@@ -23,6 +29,10 @@ struct AppState {
     HWND ActivateWnd = nullptr; // foreground window when the current event came
     MainSettings Settings;
     PluginList Plugins;
+    ClipboardTypeList ClipboardTypes;                    // CF_Type.ini
+    WatchActionList WatchActions = EmptyWatchList();     // never empty: see watch_actions.h
+    std::vector<std::unique_ptr<vbHotKey>> HotKeys;
+    MenuList Menus;
     SettingsWindowApi *SettingsWindow = nullptr;   // set once the settings window is loaded
     ProgressSink *Splash = nullptr;                // set while the splash window is up
 
@@ -34,6 +44,8 @@ AppState &App();
 // Start-up progress (splash window); asMessage shows the text in a message box when
 // there is no splash window.
 void ShowProgress(const std::string &text, bool asMessage = false, UINT style = MB_OK, int step = 1);
+// ShowProgress as the loaders of the portable core take it.
+ProgressReport ProgressToSplash();
 // A message box titled with the product name.
 int ShowMessage(const std::string &text, UINT style);
 

@@ -5,6 +5,7 @@
 #include "app_state.h"
 #include "basCommonFunc.h"
 #include "function_catalogue.h"
+#include "menus.h"
 #include "settings_window_api.h"
 
 namespace ptr {
@@ -48,6 +49,13 @@ void ExecuteFunction(int32_t type, const std::string &option, int32_t callType) 
         if (!ref.complete) break;
         if (vbKXPlugin *plugin = app.Plugins.Find(ref.fileName))
             plugin->CallFunc(ref.funcno, ref.setno, app.ActivateWnd, callType);
+        break;
+    }
+    case kFunctionMenu: {
+        // The owner comes to the front first, so the popup closes on a click elsewhere.
+        const HWND owner = MenuOwnerWindow();
+        ActivateWindow(owner);
+        ShowMenu(owner, option, false);
         break;
     }
     case kFunctionOpen:

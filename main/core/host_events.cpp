@@ -2,8 +2,10 @@
 
 #include "app_state.h"
 #include "basMain.h"
+#include "clipboard_watch.h"
 #include "execute_function.h"
 #include "host_dll.h"
+#include "hotkeys.h"
 #include "settings_window_api.h"
 #include "text_util.h"
 
@@ -16,6 +18,12 @@ constexpr size_t kExternalOptionMax = 1024;
 
 void OnClipboardChanged() {
     App().ActivateWnd = GetForegroundWindow();
+    RunWatchActions();
+}
+
+void OnHotkey(INT_PTR id) {
+    App().ActivateWnd = GetForegroundWindow();
+    RunHotkey(id);
 }
 
 void OnShowSettingsRequest() {
@@ -40,7 +48,7 @@ void OnExternalCall(INT_PTR type, INT_PTR text) {
 void Dispatch(int32_t event, INT_PTR a, INT_PTR b) {
     switch (event) {
     case KX_EVENT_CLIPBOARD: OnClipboardChanged(); break;
-    case KX_EVENT_HOTKEY: App().ActivateWnd = GetForegroundWindow(); break;
+    case KX_EVENT_HOTKEY: OnHotkey(a); break;
     case KX_EVENT_SHOW_WINDOW: OnShowSettingsRequest(); break;
     case KX_EVENT_TRAY: OnTray(a, b); break;
     case KX_EVENT_CALL_FUNCTION: OnExternalCall(a, b); break;

@@ -13,6 +13,8 @@ public:
     virtual void TrayButtonUp(int button) = 0;
     virtual void TrayDoubleClick(int button) = 0;
     virtual void SetWatchMenuCheck(bool on) = 0;
+    // The window itself (an HWND), which owns the popup menus it brings up.
+    virtual void *Handle() const { return nullptr; }
 };
 
 }  // namespace ptr

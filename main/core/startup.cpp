@@ -4,8 +4,12 @@
 
 #include "app_state.h"
 #include "basMain.h"
+#include "clipboard_watch.h"
 #include "command_line.h"
+#include "folder_files.h"
 #include "host_dll.h"
+#include "hotkeys.h"
+#include "menus.h"
 #include "sort_strings.h"
 #include "text_util.h"
 #include "vbIniFile.h"
@@ -50,18 +54,6 @@ void OfferRunningInstance(const std::string &folder) {
     if (answer == IDYES && LoadHostDllOrReport(folder, true)) HostDll::Get().ShowMainProgramWindow();
 }
 
-std::vector<std::string> FileNamesIn(const std::string &folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA((folder + "*").c_str(), &fd);
-    if (h == INVALID_HANDLE_VALUE) return names;
-    do {
-        if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.emplace_back(fd.cFileName);
-    } while (FindNextFileA(h, &fd));
-    FindClose(h);
-    return names;
-}
-
 }  // namespace
 
 void LoadPlugins() {
@@ -71,7 +63,7 @@ void LoadPlugins() {
     std::vector<std::string> names = FileNamesIn(app.PluginsPath);
     if (!names.empty()) SortStrings(names, 0, static_cast<int>(names.size()) - 1);
     SetCurrentDirectoryA(app.PluginsPath.c_str());
-    const ProgressReport progress = [](const std::string &text, int step) { ShowProgress(text, false, MB_OK, step); };
+    const ProgressReport progress = ProgressToSplash();
     for (const std::string &name : names) {
         if (!EndsWithNoCase(name, ".TLX")) continue;
         auto plugin = std::make_unique<vbKXPlugin>(HostDll::Get());
@@ -104,10 +96,14 @@ bool StartUp(const std::string &arguments) {
 
     app.Settings = LoadSettings(vbIniFile(app.SettingFile()));
     ShowProgress("設定を読み込んでいます...");
+    LoadClipboardTypes();
     ShowProgress("メインDLLを初期化しています...");
     if (!LoadHostDllOrReport(folder, true)) return false;
     app.HostWindow = HostDll::Get().Init(HostCallback);
     LoadPlugins();
+    LoadWatchActions();
+    LoadHotkeys();
+    LoadMenus();
     ShowProgress("初期化を終了しています...");
     app.EventReady = true;
     return true;

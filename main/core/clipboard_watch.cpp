@@ -1,0 +1,57 @@
+#include "clipboard_watch.h"
+
+#include "app_state.h"
+#include "execute_function.h"
+#include "text_util.h"
+#include "vbIniFile.h"
+#include "watch_actions.h"
+
+namespace ptr {
+
+namespace {
+
+class SystemFormats : public ClipboardFormats {
+public:
+    int32_t Register(const std::string &name) override {
+        return name.empty() ? 0 : static_cast<int32_t>(RegisterClipboardFormatA(name.c_str()));
+    }
+    std::string RegisteredName(int32_t id) const override {
+        char name[1024] = {};
+        const int n = GetClipboardFormatNameA(static_cast<UINT>(id), name, sizeof name);
+        return n > 0 ? TrimAtNull(name, sizeof name) : "";
+    }
+    bool IsAvailable(int32_t id) const override { return IsClipboardFormatAvailable(static_cast<UINT>(id)) != 0; }
+};
+
+}  // namespace
+
+ClipboardFormats &SystemClipboardFormats() {
+    static SystemFormats formats;
+    return formats;
+}
+
+void LoadClipboardTypes() {
+    AppState &app = App();
+    app.ClipboardTypes.Load(vbIniFile(app.AppPath + "CF_Type.ini"), SystemClipboardFormats());
+}
+
+void LoadWatchActions() {
+    AppState &app = App();
+    const ProgressReport progress = [](const std::string &text, int step) { ShowProgress(text, false, MB_OK, step); };
+    app.WatchActions =
+        LoadWatchActions(vbIniFile(app.SettingFile()), app.ClipboardTypes, SystemClipboardFormats(), progress);
+}
+
+void SaveWatchActions(IniStore &ini) { SaveWatchActions(App().WatchActions, ini); }
+
+void RunWatchActions() {
+    AppState &app = App();
+    if (!app.Settings.ClipboardWatch) return;
+    // A copy: a function that runs may open the settings window, where the list can change.
+    const WatchActionList actions = app.WatchActions;
+    EvaluateWatchActions(actions, SystemClipboardFormats(), app.Plugins, app.ActivateWnd, [](const WatchAction &action) {
+        ExecuteFunction(action.Function, action.Option, TLX_CALL_WATCH);
+    });
+}
+
+}  // namespace ptr

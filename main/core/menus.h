@@ -1,0 +1,25 @@
+// The program's menus (Menus): loading, lookup and showing a menu at the cursor.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "vbMenu.h"
+
+namespace ptr {
+// Popup menus and menu files of the running system.
+MenuBackend &SystemMenuBackend();
+const MenuFiles &SystemMenuFiles();
+
+// The start-up scan of MenuDataPath, the default menu first when DefaultMenu is on.
+void LoadMenus();
+// (Re)loads one menu file, or "/default".
+vbMenu &LoadMenuByName(const std::string &name);
+vbMenu *FindMenu(const std::string &name);
+// The window that owns popup menus: the settings window, or the host window before
+// the settings window exists.
+HWND MenuOwnerWindow();
+// Shows the menu at the cursor, owned by `owner` (MenuOwnerWindow() when none). Running
+// mode runs the chosen item (CallType 3); test mode names it in a message box instead.
+void ShowMenu(HWND owner, const std::string &name, bool testMode);
+}  // namespace ptr
