@@ -11,6 +11,8 @@ void SaveAllSettings() {
     AppState &app = App();
     vbIniFile ini(app.SettingFile());
     SaveSettings(app.Settings, ini);
+    SaveWatchActions(ini);
+    SaveHotkeys(ini);
     // Losing the user's settings without a word would be worse than a message.
     if (ini.WriteFailed())
         ShowMessage("設定を保存できませんでした。\r\n" + app.SettingFile() + "\r\nが書き込み可能か確認してください。",
