@@ -1,0 +1,102 @@
+// Cutting code page 932 text, the call-function record and the tray mouse mapping.
+#include <gtest/gtest.h>
+#include <cstring>
+#include <string>
+
+#include "call_record.h"
+#include "sjis_text.h"
+#include "tray_mouse.h"
+
+namespace {
+
+const std::string kA = "\x82\xa0";     // あ
+const std::string kSo = "\x83\x5c";    // ソ: the trail byte is a backslash
+const std::string kHalfKana = "\xb1";  // ｱ, a single byte
+
+std::string Cut(const std::string &text, size_t bufferSize) {
+    std::string buffer(bufferSize, '\x7f');
+    const size_t copied = kx::CopySjisTruncated(buffer.data(), bufferSize, text.c_str());
+    EXPECT_EQ('\0', buffer[copied]);
+    return buffer.substr(0, copied);
+}
+
+TEST(SjisText, LeadBytesAreTheTwoCp932Ranges) {
+    for (int b : {0x81, 0x9f, 0xe0, 0xfc}) EXPECT_TRUE(kx::IsSjisLeadByte(static_cast<unsigned char>(b))) << b;
+    for (int b : {0x00, 0x5c, 0x7f, 0x80, 0xa0, 0xb1, 0xdf, 0xfd, 0xff})
+        EXPECT_FALSE(kx::IsSjisLeadByte(static_cast<unsigned char>(b))) << b;
+}
+
+TEST(SjisText, KeepsTextThatFits) {
+    EXPECT_EQ("", Cut("", 4));
+    EXPECT_EQ("abc", Cut("abc", 4));
+    EXPECT_EQ("a" + kA, Cut("a" + kA, 4));
+    EXPECT_EQ(kSo + kSo, Cut(kSo + kSo, 5));
+}
+
+TEST(SjisText, NeverSplitsADoubleByteCharacter) {
+    EXPECT_EQ("ab", Cut("ab" + kA, 4));          // the lead byte would be the last byte kept
+    EXPECT_EQ(kA, Cut(kA + kA, 4));
+    EXPECT_EQ(kSo, Cut(kSo + kSo, 4));            // a 0x5C trail byte is not a character of its own
+    EXPECT_EQ(kHalfKana + kHalfKana + kHalfKana, Cut(kHalfKana + kHalfKana + kHalfKana + kA, 4));
+    EXPECT_EQ("", Cut(kA, 2));
+    EXPECT_EQ("", Cut("abc", 1));
+}
+
+TEST(SjisText, DanglingLeadByteAtTheEndCountsAlone) {
+    EXPECT_EQ("a\x82", Cut("a\x82", 4));
+    EXPECT_EQ(2u, kx::SjisPrefixLength("a\x82", 2, 2));
+}
+
+TEST(SjisText, NullTextCopiesAsEmpty) {
+    char buffer[4] = {'x', 'x', 'x', 'x'};
+    EXPECT_EQ(0u, kx::CopySjisTruncated(buffer, sizeof buffer, nullptr));
+    EXPECT_EQ('\0', buffer[0]);
+}
+
+TEST(CallRecord, HoldsTypeAndTextWithZeroPadding) {
+    const KxCallFunctionRecord r = kx::MakeCallRecord(-1, "tlxText.tlx/1/1");
+    EXPECT_EQ(-1, r.FunctionType);
+    EXPECT_STREQ("tlxText.tlx/1/1", r.Option);
+    for (size_t i = std::strlen(r.Option); i < sizeof r.Option; ++i) ASSERT_EQ(0, r.Option[i]) << i;
+}
+
+TEST(CallRecord, KeepsExactly1027BytesAndCutsLongerTextSafely) {
+    const std::string exact = std::string(1025, 'x') + kA;
+    EXPECT_EQ(exact, kx::MakeCallRecord(3, exact.c_str()).Option);
+    const std::string longer = std::string(1026, 'x') + kA + std::string(3000, 'y');
+    EXPECT_EQ(std::string(1026, 'x'), kx::MakeCallRecord(3, longer.c_str()).Option);
+    EXPECT_EQ(std::string(""), kx::MakeCallRecord(3, nullptr).Option);
+}
+
+TEST(CallRecord, ReceivedTextIsAlwaysTerminated) {
+    KxCallFunctionRecord received;
+    received.FunctionType = 2;
+    std::memset(received.Option, 'z', sizeof received.Option);
+    const KxCallFunctionRecord r = kx::SanitizedCallRecord(received);
+    EXPECT_EQ(2, r.FunctionType);
+    EXPECT_EQ(std::string(1027, 'z'), r.Option);
+}
+
+TEST(TrayMouse, NineButtonMessagesMapToActionAndButton) {
+    struct Case {
+        uint32_t message;
+        int32_t action, button;
+    } cases[] = {
+        {0x201, 1, 1}, {0x202, 2, 1}, {0x203, 3, 1},  // left down, up, double-click
+        {0x204, 1, 2}, {0x205, 2, 2}, {0x206, 3, 2},  // right
+        {0x207, 1, 4}, {0x208, 2, 4}, {0x209, 3, 4},  // middle
+    };
+    for (const Case &c : cases) {
+        const kx::TrayMouseAction m = kx::MapTrayMouseMessage(c.message);
+        EXPECT_EQ(c.action, m.action) << std::hex << c.message;
+        EXPECT_EQ(c.button, m.button) << std::hex << c.message;
+    }
+}
+
+TEST(TrayMouse, OtherMessagesMapToNothing) {
+    // mouse move, wheel, X buttons, key and balloon notifications
+    for (uint32_t message : {0x200u, 0x20Au, 0x20Bu, 0x20Du, 0x100u, 0x402u, 0x405u, 0u})
+        EXPECT_EQ(0, kx::MapTrayMouseMessage(message).action) << std::hex << message;
+}
+
+}  // namespace
