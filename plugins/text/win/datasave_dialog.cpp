@@ -1,3 +1,4 @@
+#include "dialog_context.h"
 #include "resource.h"
 #include "settings_dialogs.h"
 
@@ -5,22 +6,12 @@ namespace tlxtext {
 
 namespace {
 
-struct DataSaveContext {
-    TextSettings &settings;
-    const PluginFiles &files;
-};
-
-DataSaveContext &Context(HWND dialog) {
-    return *reinterpret_cast<DataSaveContext *>(GetWindowLongPtrA(dialog, DWLP_USER));
-}
-
-void OnInitDialog(HWND dialog, DataSaveContext &context) {
-    SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&context));
+void OnInitDialog(HWND dialog, DialogContext &context) {
     CheckDlgButton(dialog, IDC_DATASAVE, context.settings.dataSave ? BST_CHECKED : BST_UNCHECKED);
 }
 
 void OnOk(HWND dialog) {
-    DataSaveContext &context = Context(dialog);
+    DialogContext &context = ContextOf(dialog);
     context.settings.dataSave = IsDlgButtonChecked(dialog, IDC_DATASAVE) == BST_CHECKED ? 1 : 0;
     SaveDataSave(context.files, context.settings.dataSave);
     EndDialog(dialog, IDOK);
@@ -29,7 +20,7 @@ void OnOk(HWND dialog) {
 INT_PTR CALLBACK DataSaveProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
-        OnInitDialog(dialog, *reinterpret_cast<DataSaveContext *>(lParam));
+        OnInitDialog(dialog, AttachContext(dialog, lParam));
         return TRUE;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK) OnOk(dialog);
@@ -42,7 +33,7 @@ INT_PTR CALLBACK DataSaveProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 }  // namespace
 
 void ShowDataSaveDialog(HINSTANCE instance, HWND owner, TextSettings &settings, const PluginFiles &files) {
-    DataSaveContext context{settings, files};
+    DialogContext context{settings, files, 0};
     DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_DATASAVE), owner, DataSaveProc,
                     reinterpret_cast<LPARAM>(&context));
 }

@@ -1,6 +1,7 @@
 #include <string>
 #include <vector>
 
+#include "dialog_context.h"
 #include "resource.h"
 #include "settings_dialogs.h"
 #include "text_functions.h"
@@ -8,15 +9,6 @@
 namespace tlxtext {
 
 namespace {
-
-struct SeparatorContext {
-    TextSettings &settings;
-    const PluginFiles &files;
-};
-
-SeparatorContext &Context(HWND dialog) {
-    return *reinterpret_cast<SeparatorContext *>(GetWindowLongPtrA(dialog, DWLP_USER));
-}
 
 int EditedFunction(HWND dialog) { return static_cast<int>(GetDlgItemInt(dialog, IDC_FUNCNO, nullptr, TRUE)); }
 
@@ -43,11 +35,10 @@ void ShowJoinOrder(HWND dialog, bool show) {
         ShowWindow(GetDlgItem(dialog, id), show ? SW_SHOW : SW_HIDE);
 }
 
-void OnInitDialog(HWND dialog, SeparatorContext &context, int funcno) {
-    SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&context));
-    SetDlgItemInt(dialog, IDC_FUNCNO, funcno, TRUE);
+void OnInitDialog(HWND dialog, DialogContext &context) {
+    SetDlgItemInt(dialog, IDC_FUNCNO, context.funcno, TRUE);
     SendDlgItemMessageA(dialog, IDC_SEP_TEXT, EM_LIMITTEXT, kMaxSeparatorBytes, 0);
-    const bool join = funcno == kFuncJoin;
+    const bool join = context.funcno == kFuncJoin;
     ShowJoinOrder(dialog, join);
     if (join)
         CheckRadioButton(dialog, IDC_JOIN_FRONT, IDC_JOIN_BACK,
@@ -59,7 +50,7 @@ void OnInitDialog(HWND dialog, SeparatorContext &context, int funcno) {
 }
 
 void OnOk(HWND dialog) {
-    SeparatorContext &context = Context(dialog);
+    DialogContext &context = ContextOf(dialog);
     const std::string separator = SeparatorForChoice(SelectedChoice(dialog), ControlText(dialog, IDC_SEP_TEXT));
     if (EditedFunction(dialog) == kFuncJoin) {
         context.settings.textAddSep = separator;
@@ -76,18 +67,11 @@ void OnOk(HWND dialog) {
 // Typing a separator of one's own means "other".
 void OnSeparatorTextChanged(HWND dialog) { SelectChoice(dialog, kSepOther); }
 
-struct InitArguments {
-    SeparatorContext *context;
-    int funcno;
-};
-
 INT_PTR CALLBACK SeparatorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_INITDIALOG: {
-        const auto &init = *reinterpret_cast<const InitArguments *>(lParam);
-        OnInitDialog(dialog, *init.context, init.funcno);
+    case WM_INITDIALOG:
+        OnInitDialog(dialog, AttachContext(dialog, lParam));
         return TRUE;
-    }
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDOK:
@@ -109,10 +93,9 @@ INT_PTR CALLBACK SeparatorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM 
 
 void ShowSeparatorDialog(HINSTANCE instance, HWND owner, int funcno, TextSettings &settings,
                          const PluginFiles &files) {
-    SeparatorContext context{settings, files};
-    InitArguments init{&context, funcno};
+    DialogContext context{settings, files, funcno};
     DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_SEPARATOR), owner, SeparatorProc,
-                    reinterpret_cast<LPARAM>(&init));
+                    reinterpret_cast<LPARAM>(&context));
 }
 
 }  // namespace tlxtext
