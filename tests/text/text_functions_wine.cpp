@@ -94,7 +94,10 @@ TEST_F(TextFunctions, TextOnlyWithoutTextChangesNothing) {
 }
 
 TEST_F(TextFunctions, FileNamesWithTheDefaultEmptySeparator) {
-    ASSERT_TRUE(PutClipboard({{CF_HDROP, DropFilesBlock({"C:\\one.txt", "C:\\dir\\two"})}, {privateFormat, "p"}}));
+    // An explicit Unicode text would otherwise still show the old text to Unicode programs.
+    const std::u16string oldText = u"old";
+    ASSERT_TRUE(PutClipboard({{CF_HDROP, DropFilesBlock({"C:\\one.txt", "C:\\dir\\two"})}, {privateFormat, "p"},
+                              {CF_UNICODETEXT, std::string(reinterpret_cast<const char *>(oldText.c_str()), 8)}}));
     plugin.Func(kFileNames);
     EXPECT_EQ("C:\\one.txtC:\\dir\\two", ClipboardText());
     EXPECT_EQ(u"C:\\one.txtC:\\dir\\two", ClipboardUnicodeText());
