@@ -64,6 +64,8 @@ int32_t WINAPI HostCallback(int32_t event, INT_PTR a, INT_PTR b) {
     app.EventReady = false;
     if (app.SettingsWindow && app.SettingsWindow->IsVisible()) {
         if (event == KX_EVENT_SHOW_WINDOW) app.SettingsWindow->BringToFront();
+        // A click on the tray icon brings the open window to the front (its own handling).
+        if (event == KX_EVENT_TRAY) OnTray(a, b);
     } else {
         Dispatch(event, a, b);
     }

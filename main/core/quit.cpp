@@ -3,6 +3,7 @@
 #include "clipboard_watch.h"
 #include "host_dll.h"
 #include "hotkeys.h"
+#include "settings_window_api.h"
 #include "vbIniFile.h"
 
 namespace ptr {
@@ -29,7 +30,11 @@ void QuitProgram(bool confirm, bool noSave) {
     app.HotKeys.clear();
     app.Menus.Clear();
     HostDll::Get().Quit();
-    PostQuitMessage(0);
+    // The settings window is the program's last window: closing it ends the message loop.
+    if (app.SettingsWindow)
+        app.SettingsWindow->Close();
+    else
+        PostQuitMessage(0);
 }
 
 }  // namespace ptr

@@ -7,6 +7,8 @@
 #include "clipboard_watch.h"
 #include "command_line.h"
 #include "folder_files.h"
+#include "frmMain.h"
+#include "frmSplash.h"
 #include "host_dll.h"
 #include "hotkeys.h"
 #include "menus.h"
@@ -95,10 +97,15 @@ bool StartUp(const std::string &arguments) {
     app.PluginsPath = folder + "Plugins\\";
 
     app.Settings = LoadSettings(vbIniFile(app.SettingFile()));
+    ModeTexts().Fill();
+    ShowSplash();
     ShowProgress("設定を読み込んでいます...");
     LoadClipboardTypes();
     ShowProgress("メインDLLを初期化しています...");
-    if (!LoadHostDllOrReport(folder, true)) return false;
+    if (!LoadHostDllOrReport(folder, true)) {
+        CloseSplash();
+        return false;
+    }
     app.HostWindow = HostDll::Get().Init(HostCallback);
     LoadPlugins();
     LoadWatchActions();
@@ -106,6 +113,8 @@ bool StartUp(const std::string &arguments) {
     LoadMenus();
     ShowProgress("初期化を終了しています...");
     app.EventReady = true;
+    LoadSettingsWindow();
+    CloseSplash();
     return true;
 }
 

@@ -1,0 +1,660 @@
+#include "frmMain.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <memory>
+
+#include "app_state.h"
+#include "basCommonFunc.h"
+#include "basMain.h"
+#include "execute_function.h"
+#include "function_catalogue.h"
+#include "hotkey_entries.h"
+#include "kxdll.h"
+#include "menus.h"
+#include "program_version.h"
+#include "resource_ids.h"
+
+namespace ptr {
+
+namespace {
+
+constexpr UINT_PTR kTrayTimer = 1;   // tmrTiming
+
+// Twips (1/1440 inch) to pixels of the screen.
+int Px(double twips) {
+    static const int dpi = [] {
+        const HDC screen = GetDC(nullptr);
+        const int d = GetDeviceCaps(screen, LOGPIXELSY);
+        ReleaseDC(nullptr, screen);
+        return d > 0 ? d : 96;
+    }();
+    return static_cast<int>(twips * dpi / 1440.0 + 0.5);
+}
+float Scale() { return App().HelpModeScale; }
+// A position of the form: twips, enlarged in help mode.
+int Sx(double twips) { return Px(twips * Scale()); }
+RECT TwipsRect(int left, int top, int width, int height) {
+    return {Sx(left), Sx(top), Sx(left + width), Sx(top + height)};
+}
+
+struct ControlSpec {
+    int id;
+    const char *cls;
+    DWORD style;
+    DWORD exStyle;
+    int left, top, width, height;   // twips
+};
+
+// In z-order, top first: the check boxes lie over the list title, the picture over
+// the list.
+const ControlSpec kControls[] = {
+    {IDC_MODE0 + 0, "BUTTON", BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, 0, 120, 120 + 720 * 0, 1455, 675},
+    {IDC_MODE0 + 1, "BUTTON", BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, 0, 120, 120 + 720 * 1, 1455, 675},
+    {IDC_MODE0 + 2, "BUTTON", BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, 0, 120, 120 + 720 * 2, 1455, 675},
+    {IDC_MODE0 + 3, "BUTTON", BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, 0, 120, 120 + 720 * 3, 1455, 675},
+    {IDC_MODE0 + 4, "BUTTON", BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, 0, 120, 120 + 720 * 4, 1455, 675},
+    {IDC_MODE0 + 5, "BUTTON", BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, 0, 120, 120 + 720 * 5, 1455, 675},
+    {IDC_CHECK0 + 0, "BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0, 1920, 360, 4755, 255},
+    {IDC_CHECK0 + 1, "BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0, 1920, 660, 4755, 255},
+    {IDC_PICTURE, "STATIC", SS_BITMAP | SS_REALSIZECONTROL, 0, 1860, 420, 4755, 1815},
+    {IDC_MODE_TITLE, "STATIC", SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX, 0, 1800, 120, 4755, 255},
+    {IDC_LIST_TITLE, "STATIC", SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX, 0, 1860, 660, 4695, 255},
+    {IDC_LIST_BUTTON0 + 0, "BUTTON", BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, 0, 1860, 2280, 1155, 555},
+    {IDC_LIST_BUTTON0 + 1, "BUTTON", BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, 0, 3060, 2280, 1155, 555},
+    {IDC_LIST_BUTTON0 + 2, "BUTTON", BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, 0, 4260, 2280, 1155, 555},
+    {IDC_LIST_BUTTON0 + 3, "BUTTON", BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, 0, 5460, 2280, 1155, 555},
+    {IDC_LIST_BUTTON0 + 4, "BUTTON", BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, 0, 5460, 2557, 1155, 292},
+    {IDC_INFORMATION, "EDIT", ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP,
+     WS_EX_CLIENTEDGE, 1860, 2880, 4755, 915},
+    {IDC_SAVE, "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 4380, 3960, 1215, 495},
+    {IDC_CLOSE, "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 5580, 3960, 1215, 495},
+};
+// lstView: created after the list title, before the list buttons.
+constexpr int kListAfter = IDC_LIST_TITLE;
+constexpr RECT kListTwips{1860, 900, 4755, 1320};
+
+// The frames of the form (left, top, width, height in twips).
+constexpr RECT kShapeModesShadow{45, 45, 1590, 4410};    // Shape1(1)
+constexpr RECT kShapeModesLight{60, 60, 1590, 4410};     // Shape1(0)
+constexpr RECT kShapePanelShadow{1695, 45, 5055, 3840};  // Shape1(3)
+constexpr RECT kShapePanel{1710, 60, 5055, 3840};        // Shape1(2)
+
+constexpr int kFormWidth = 6855, kFormHeight = 4530;
+
+const char kCaption[] = "ポルテリカ - 設定";
+const char kWelcomeText[] =
+    "ポルテリカをご利用いただき、ありがとうございます。\r\n"
+    "本ソフトは、タスクトレイに常駐します。\r\n"
+    "設定の変更を行うには、このアイコンを右クリックして、『設定画面を開く』を選択します。";
+
+HFONT MakeFont(const char *face, double points, bool bold) {
+    const HDC screen = GetDC(nullptr);
+    const int height = -static_cast<int>(points * GetDeviceCaps(screen, LOGPIXELSY) / 72.0 + 0.5);
+    ReleaseDC(nullptr, screen);
+    return CreateFontA(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
+}
+
+HFONT BoldOf(HFONT font) {
+    LOGFONTA lf{};
+    GetObjectA(font, sizeof lf, &lf);
+    lf.lfWeight = FW_BOLD;
+    return CreateFontIndirectA(&lf);
+}
+
+void FrameRect(HDC dc, const RECT &twips, COLORREF colour) {
+    const RECT r = TwipsRect(twips.left, twips.top, twips.right, twips.bottom);
+    const HBRUSH brush = CreateSolidBrush(colour);
+    ::FrameRect(dc, &r, brush);
+    DeleteObject(brush);
+}
+
+std::unique_ptr<frmMain> g_window;
+
+}  // namespace
+
+frmMain::~frmMain() {
+    if (hwnd_) DestroyWindow(hwnd_);
+    for (HFONT f : {font_, boldFont_, titleFont_, listFont_, infoFont_})
+        if (f) DeleteObject(f);
+    for (HBRUSH b : lightBrushes_)
+        if (b) DeleteObject(b);
+    if (picture_) DeleteObject(picture_);
+    if (trayMenu_) DestroyMenu(trayMenu_);
+}
+
+int frmMain::CurrentMode() { return ValidMode(App().Settings.Mode); }
+
+bool frmMain::Load() {
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = WndProc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PROGRAM));
+    wc.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
+    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    wc.lpszClassName = PTR_SETTINGS_CLASS;
+    RegisterClassExA(&wc);   // fails harmlessly when already registered
+
+    menuBar_ = LoadMenuA(instance, MAKEINTRESOURCEA(IDM_MAIN_BAR));
+    trayMenu_ = LoadMenuA(instance, MAKEINTRESOURCEA(IDM_TRAY_POPUP));
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+    RECT frame{0, 0, Px(kFormWidth), Px(kFormHeight)};
+    AdjustWindowRectEx(&frame, style, TRUE, 0);
+    hwnd_ = CreateWindowExA(0, PTR_SETTINGS_CLASS, kCaption, style, CW_USEDEFAULT, CW_USEDEFAULT,
+                            frame.right - frame.left, frame.bottom - frame.top, nullptr, menuBar_, instance, this);
+    if (!hwnd_) return false;
+    Form_Load();
+    return true;
+}
+
+LRESULT CALLBACK frmMain::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE) {
+        auto *self = static_cast<frmMain *>(reinterpret_cast<CREATESTRUCTA *>(lp)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto *self = reinterpret_cast<frmMain *>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+        return DefWindowProcA(hwnd, msg, wp, lp);
+    }
+    return self->OnMessage(msg, wp, lp);
+}
+
+LRESULT frmMain::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_PAINT: Form_Paint(); return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: {
+        if (HBRUSH brush = Form_CtlColor(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp))) {
+            return reinterpret_cast<LRESULT>(brush);
+        }
+        break;
+    }
+    case WM_MEASUREITEM:
+        if (wp == IDC_LIST) {
+            list_.Measure(*reinterpret_cast<MEASUREITEMSTRUCT *>(lp));
+            return TRUE;
+        }
+        break;
+    case WM_DRAWITEM:
+        if (wp == IDC_LIST) {
+            list_.Draw(*reinterpret_cast<DRAWITEMSTRUCT *>(lp));
+            return TRUE;
+        }
+        break;
+    case kCheckListChanged: lstView_ItemCheck(static_cast<int>(wp)); return 0;
+    case WM_COMMAND: OnCommand(LOWORD(wp), HIWORD(wp)); return 0;
+    case WM_TIMER:
+        if (wp == kTrayTimer) tmrTiming_Timer();
+        return 0;
+    case WM_ACTIVATE:
+        // Keyboard focus comes back to the control that had it.
+        if (LOWORD(wp) == WA_INACTIVE) {
+            lastFocus_ = GetFocus();
+        } else if (lastFocus_ && IsChild(hwnd_, lastFocus_)) {
+            SetFocus(lastFocus_);
+            return 0;
+        }
+        break;
+    case WM_CLOSE: Form_Close(); return 0;
+    case WM_QUERYENDSESSION: return TRUE;
+    case WM_ENDSESSION:
+        if (wp) Form_EndSession();
+        return 0;
+    case WM_DESTROY: Form_Destroy(); return 0;
+    default: break;
+    }
+    return DefWindowProcA(hwnd_, msg, wp, lp);
+}
+
+void frmMain::CreateControls() {
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    for (const ControlSpec &c : kControls) {
+        const RECT r = TwipsRect(c.left, c.top, c.width, c.height);
+        CreateWindowExA(c.exStyle, c.cls, "", WS_CHILD | WS_CLIPSIBLINGS | c.style, r.left, r.top, r.right - r.left,
+                        r.bottom - r.top, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance,
+                        nullptr);
+        if (c.id == kListAfter) {
+            list_.Create(hwnd_, IDC_LIST);
+            const RECT l = TwipsRect(kListTwips.left, kListTwips.top, kListTwips.right, kListTwips.bottom);
+            SetWindowPos(list_.Handle(), nullptr, l.left, l.top, l.right - l.left, l.bottom - l.top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+    }
+    SetWindowTextA(Control(IDC_SAVE), "設定の保存");
+    SetWindowTextA(Control(IDC_CLOSE), "閉じる");
+    for (int id : {IDC_SAVE, IDC_CLOSE}) ShowControl(id, true);
+    for (int i = 0; i < kModeCount; ++i) {
+        SetWindowTextA(Control(IDC_MODE0 + i), ModeButtonCaption(i).c_str());
+        ShowControl(IDC_MODE0 + i, true);
+    }
+    for (int id : {IDC_MODE_TITLE, IDC_LIST_TITLE}) ShowControl(id, true);
+
+    tips_.Create(hwnd_);
+    for (int i = 0; i < kModeCount; ++i) tips_.Set(Control(IDC_MODE0 + i), ModeButtonTip(i));
+    tips_.Set(Control(IDC_SAVE), "現在の設定を保存します。 通常、設定情報は終了時に保存されます。");
+    tips_.Set(Control(IDC_CLOSE), "この画面を閉じます。");
+    for (int i = 0; i < kModeCount; ++i) lightBrushes_[i] = CreateSolidBrush(ModeColour(i).light);
+    picture_ = static_cast<HBITMAP>(
+        LoadImageA(instance, MAKEINTRESOURCEA(IDB_INFORMATION), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+}
+
+void frmMain::CreateFonts() {
+    font_ = MakeFont("ＭＳ Ｐゴシック", 9, false);
+    titleFont_ = MakeFont("ＭＳ Ｐゴシック", 9, true);
+    listFont_ = MakeFont("ＭＳ ゴシック", 9, false);
+    infoFont_ = MakeFont("ＭＳ ゴシック", 8.25, false);
+    for (HWND child = GetWindow(hwnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    SendMessageA(Control(IDC_MODE_TITLE), WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_), FALSE);
+    SendMessageA(list_.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(listFont_), FALSE);
+    SendMessageA(Control(IDC_INFORMATION), WM_SETFONT, reinterpret_cast<WPARAM>(infoFont_), FALSE);
+}
+
+void frmMain::Form_Load() {
+    CreateControls();
+    CreateFonts();
+    AppState &app = App();
+    if (app.HelpMode) ScaleForHelpMode(hwnd_);
+    // The selected mode button is the same font in bold, whatever help mode made of it.
+    buttonFont_ = reinterpret_cast<HFONT>(SendMessageA(Control(IDC_MODE0), WM_GETFONT, 0, 0));
+    boldFont_ = BoldOf(buttonFont_);
+    list_.FitRowHeight();
+
+    // Centred on the work area, ready for the first Show2.
+    RECT work, window;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    GetWindowRect(hwnd_, &window);
+    SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - (window.right - window.left)) / 2,
+                 work.top + (work.bottom - work.top - (window.bottom - window.top)) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+    listReady_ = true;
+    ViewControlText();
+    SetWatchMenuCheck(app.Settings.ClipboardWatch);
+    trayClickPending_ = -1;
+    quitNoSave_ = false;
+    app.SettingsWindow = this;
+
+    if (GetFileAttributesA(app.SettingFile().c_str()) == INVALID_FILE_ATTRIBUTES) {
+        TrayIconControl(6, "", 1);
+        TrayIconControl(KX_TRAY_BALLOON_ICON, "", NIIF_INFO);
+        TrayIconControl(KX_TRAY_BALLOON_WANTED, "", 1);
+        TrayIconControl(KX_TRAY_BALLOON_TITLE, "ようこそ！");
+        TrayIconControl(KX_TRAY_BALLOON_TEXT, kWelcomeText);
+    }
+    TrayIconControl(KX_TRAY_ICON, "", reinterpret_cast<INT_PTR>(GetModuleHandleA(nullptr)), IDI_PROGRAM);
+    TrayIconControl(KX_TRAY_TIP, kProductName);
+    TrayIconControl(KX_TRAY_ADD);
+}
+
+void frmMain::ViewControlText() {
+    SetWindowTextA(hwnd_, kCaption);
+    for (int i = 0; i < kModeCount; ++i)
+        ModifyMenuA(menuBar_, IDC_VIEW_MODE0 + i, MF_BYCOMMAND | MF_STRING, IDC_VIEW_MODE0 + i,
+                    OneLineCaption(ModeButtonCaption(i)).c_str());
+    ActivatMode(CurrentMode());
+}
+
+void frmMain::ActivatMode(int ModeNo) {
+    if (inActivate_) return;
+    inActivate_ = true;
+    const int mode = ValidMode(ModeNo);
+    App().Settings.Mode = static_cast<int16_t>(mode);
+
+    MoveActivateFrame(mode);
+    for (int i = 0; i < kModeCount; ++i) {
+        SendMessageA(Control(IDC_MODE0 + i), WM_SETFONT,
+                     reinterpret_cast<WPARAM>(i == mode ? boldFont_ : buttonFont_), TRUE);
+        CheckMenuItem(menuBar_, IDC_VIEW_MODE0 + i, MF_BYCOMMAND | (i == mode ? MF_CHECKED : MF_UNCHECKED));
+    }
+    ResetPanel();
+    ApplyModeTexts(mode);
+    SetWindowTextA(Control(IDC_MODE_TITLE), (" " + ModeTitle(mode)).c_str());
+    PlaceListButtons(mode);
+    BuildPage(mode);
+    // The frame, the panel and the labels take the page's colours.
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    inActivate_ = false;
+}
+
+void frmMain::MoveActivateFrame(int mode) {
+    RECT button;
+    GetWindowRect(Control(IDC_MODE0 + mode), &button);
+    MapWindowPoints(HWND_DESKTOP, hwnd_, reinterpret_cast<POINT *>(&button), 2);
+    const int margin = Px(30);
+    activateFrame_ = {button.left - margin, button.top - margin, button.right + margin, button.bottom + margin};
+}
+
+void frmMain::ResetPanel() {
+    for (int id : {IDC_CHECK0, IDC_CHECK0 + 1, IDC_LIST, IDC_INFORMATION, IDC_PICTURE}) ShowControl(id, false);
+    for (int i = 0; i < kListButtonCount; ++i) {
+        ShowControl(IDC_LIST_BUTTON0 + i, false);
+        EnableWindow(Control(IDC_LIST_BUTTON0 + i), TRUE);
+    }
+    SendMessageA(Control(IDC_PICTURE), STM_SETIMAGE, IMAGE_BITMAP, 0);
+    list_.Clear();
+    SetWindowTextA(Control(IDC_INFORMATION), "");
+}
+
+void frmMain::ApplyModeTexts(int mode) {
+    const ModeTextTable &texts = ModeTexts();
+    for (int i = 0; i < kListButtonCount; ++i) {
+        SetWindowTextA(Control(IDC_LIST_BUTTON0 + i), ApplyLineBreaks(texts.ButtonCaption(i, mode)).c_str());
+        tips_.Set(Control(IDC_LIST_BUTTON0 + i), texts.ButtonTip(i, mode));
+    }
+    for (int i = 0; i < kCheckBoxCount; ++i) {
+        SetWindowTextA(Control(IDC_CHECK0 + i), texts.CheckCaption(i, mode).c_str());
+        tips_.Set(Control(IDC_CHECK0 + i), texts.CheckTip(i, mode));
+    }
+    SetWindowTextA(Control(IDC_LIST_TITLE), texts.ListTitle(mode).c_str());
+}
+
+void frmMain::PlaceListButtons(int mode) {
+    const auto place = [&](int index, int top, int height) {
+        RECT r;
+        GetWindowRect(Control(IDC_LIST_BUTTON0 + index), &r);
+        MapWindowPoints(HWND_DESKTOP, hwnd_, reinterpret_cast<POINT *>(&r), 2);
+        SetWindowPos(Control(IDC_LIST_BUTTON0 + index), nullptr, r.left, top, r.right - r.left, height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    if (mode == kModeWatch) {
+        place(3, Sx(2280), Sx(292));
+        place(4, Sx(2557), Sx(292));
+    } else {
+        RECT first;
+        GetWindowRect(Control(IDC_LIST_BUTTON0), &first);
+        MapWindowPoints(HWND_DESKTOP, hwnd_, reinterpret_cast<POINT *>(&first), 2);
+        place(3, first.top, first.bottom - first.top);
+    }
+}
+
+void frmMain::SetCheckBox(int index, bool on) {
+    SendMessageA(Control(IDC_CHECK0 + index), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+    ShowControl(IDC_CHECK0 + index, true);
+}
+
+void frmMain::FillList(const std::vector<ListRow> &rows) {
+    for (const ListRow &row : rows) list_.Add(row.text, row.checked);
+    ShowControl(IDC_LIST, true);
+    ShowControl(IDC_INFORMATION, true);
+}
+
+void frmMain::SelectFirstRow() {
+    if (list_.Count() == 0) return;
+    list_.Select(0);
+    lstView_Click();
+}
+
+void frmMain::SetStartupButtons() {
+    const ModeTextTable &texts = ModeTexts();
+    const int registration = SetStartup(true, false) ? 1 : 0;   // registered: offer removal
+    SetWindowTextA(Control(IDC_LIST_BUTTON0),
+                   ApplyLineBreaks(texts.ButtonCaption(registration, kModeBasic)).c_str());
+    tips_.Set(Control(IDC_LIST_BUTTON0), texts.ButtonTip(registration, kModeBasic));
+    SetWindowTextA(Control(IDC_LIST_BUTTON0 + 1), ApplyLineBreaks(texts.ButtonCaption(2, kModeBasic)).c_str());
+    tips_.Set(Control(IDC_LIST_BUTTON0 + 1), texts.ButtonTip(2, kModeBasic));
+}
+
+void frmMain::BuildPage(int mode) {
+    AppState &app = App();
+    int buttons = 0;
+    switch (mode) {
+    case kModeBasic:
+        SetCheckBox(0, app.Settings.SplashShow);
+        SetCheckBox(1, app.Settings.EndingCheck);
+        SetStartupButtons();
+        buttons = 2;
+        break;
+    case kModeWatch:
+        SetCheckBox(0, app.Settings.ClipboardWatch);
+        FillList(WatchRows(app.WatchActions, app.Plugins, app.Menus));
+        buttons = 5;
+        break;
+    case kModeHotkey: {
+        std::vector<ListRow> rows;
+        for (const auto &key : app.HotKeys)
+            rows.push_back({HotkeyRowText(GetKeyText(key->KeyCode(), key->KeyMod(), true, false), key->Registed(),
+                                          GetFunctionName(key->FunctionType(), key->FunctionOption(), app.Plugins,
+                                                          app.Menus)),
+                            false});
+        FillList(rows);
+        buttons = 3;
+        break;
+    }
+    case kModeMenu:
+        SetCheckBox(0, app.Settings.DefaultMenu);
+        FillList(MenuRows(app.Menus, app.Settings.TaskMenu));
+        buttons = 4;
+        break;
+    case kModePlugin:
+        FillList(PluginRows(app.Plugins));
+        buttons = 4;
+        break;
+    case kModeInformation: {
+        const ProgramVersion &v = OwnVersion();
+        SendMessageA(Control(IDC_PICTURE), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture_));
+        ShowControl(IDC_PICTURE, true);
+        SetWindowTextA(Control(IDC_INFORMATION), VersionText(v.major, v.minor, v.revision, app.Plugins).c_str());
+        ShowControl(IDC_INFORMATION, true);
+        buttons = 4;
+        break;
+    }
+    default: break;
+    }
+    for (int i = 0; i < buttons; ++i) ShowControl(IDC_LIST_BUTTON0 + i, true);
+    SelectFirstRow();
+}
+
+void frmMain::Form_Paint() {
+    PAINTSTRUCT ps;
+    const HDC dc = BeginPaint(hwnd_, &ps);
+    const ModeColours colours = ModeColour(CurrentMode());
+    FrameRect(dc, kShapeModesShadow, GetSysColor(COLOR_BTNSHADOW));
+    FrameRect(dc, kShapeModesLight, GetSysColor(COLOR_BTNHIGHLIGHT));
+    FrameRect(dc, kShapePanelShadow, GetSysColor(COLOR_BTNSHADOW));
+    const RECT panel = TwipsRect(kShapePanel.left, kShapePanel.top, kShapePanel.right, kShapePanel.bottom);
+    FillRect(dc, &panel, lightBrushes_[CurrentMode()]);
+    FrameRect(dc, kShapePanel, GetSysColor(COLOR_BTNHIGHLIGHT));
+    const HBRUSH strong = CreateSolidBrush(colours.strong);
+    FillRect(dc, &activateFrame_, strong);
+    DeleteObject(strong);
+    EndPaint(hwnd_, &ps);
+}
+
+HBRUSH frmMain::Form_CtlColor(HDC dc, HWND control) {
+    const int id = GetDlgCtrlID(control);
+    const int mode = CurrentMode();
+    const bool light = id == IDC_MODE_TITLE || id == IDC_LIST_TITLE || id == IDC_CHECK0 ||
+                       (id == IDC_CHECK0 + 1 && mode == kModeBasic);
+    if (light) {
+        SetBkColor(dc, ModeColour(mode).light);
+        return lightBrushes_[mode];
+    }
+    if (id == IDC_INFORMATION) {   // read-only, but a text to read: white like any text box
+        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+        return GetSysColorBrush(COLOR_WINDOW);
+    }
+    return nullptr;
+}
+
+void frmMain::OnCommand(int id, int code) {
+    if (id >= IDC_MODE0 && id < IDC_MODE0 + kModeCount) {
+        if (code == BN_CLICKED) cmdMode_Click(id - IDC_MODE0);
+    } else if (id >= IDC_VIEW_MODE0 && id < IDC_VIEW_MODE0 + kModeCount) {
+        mnuSetting_Select_Click(id - IDC_VIEW_MODE0);
+    } else if (id == IDC_CHECK0 || id == IDC_CHECK0 + 1) {
+        if (code == BN_CLICKED) chkSwitch_Click(id - IDC_CHECK0);
+    } else if (id == IDC_LIST) {
+        if (code == LBN_SELCHANGE) lstView_Click();
+    } else {
+        switch (id) {
+        case IDC_SAVE: cmdSave_Click(); break;
+        case IDC_CLOSE: cmdClose_Click(); break;
+        case IDC_VIEW_CLOSE: cmdClose_Click(); break;
+        case IDC_FILE_QUIT: mnuFile_Quit_Click(0); break;
+        case IDC_FILE_QUIT_NOSAVE: mnuFile_Quit_Click(1); break;
+        case IDC_POPUP_SETTING: mnuPopup_Setting_Click(); break;
+        case IDC_POPUP_WATCH: mnuPopup_Watch_Click(); break;
+        case IDC_POPUP_QUIT: mnuFile_Quit_Click(0); break;
+        default: break;
+        }
+    }
+}
+
+void frmMain::chkSwitch_Click(int index) {
+    if (inActivate_) return;
+    AppState &app = App();
+    const bool on = SendMessageA(Control(IDC_CHECK0 + index), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    switch (CurrentMode() * 2 + index) {
+    case kModeBasic * 2: app.Settings.SplashShow = on; break;
+    case kModeBasic * 2 + 1: app.Settings.EndingCheck = on; break;
+    case kModeWatch * 2: SetClipboardWatch(on); break;
+    case kModeMenu * 2: app.Settings.DefaultMenu = on; break;
+    default: break;
+    }
+}
+
+void frmMain::lstView_Click() {
+    if (!listReady_ || list_.Selected() < 0) return;
+    // The information panel describes the selected row once the list operations exist.
+}
+
+void frmMain::lstView_ItemCheck(int item) {
+    if (!listReady_ || inActivate_ || list_.Selected() < 0) return;
+    AppState &app = App();
+    const bool checked = list_.Checked(item);
+    switch (CurrentMode()) {
+    case kModeWatch:
+        if (!IsEmptyWatchList(app.WatchActions) && item < static_cast<int>(app.WatchActions.size()))
+            app.WatchActions[item].Enable = checked;
+        break;
+    case kModeMenu:
+        // One task menu at most: the row just checked, or none.
+        for (int i = 0; i < list_.Count(); ++i)
+            if (i != item) list_.SetChecked(i, false);
+        app.Settings.TaskMenu =
+            checked && item < static_cast<int>(app.Menus.Count()) ? app.Menus.At(item).MenuFileName() : "";
+        break;
+    default:
+        list_.SetChecked(item, false);   // the other lists' marks mean nothing
+        break;
+    }
+}
+
+void frmMain::cmdSave_Click() { SaveAllSettings(); }
+
+void frmMain::mnuFile_Quit_Click(int index) {
+    quitNoSave_ = index == 1;
+    QuitProgram(true, quitNoSave_);
+}
+
+void frmMain::mnuPopup_Watch_Click() {
+    const bool checked = (GetMenuState(trayMenu_, IDC_POPUP_WATCH, MF_BYCOMMAND) & MF_CHECKED) != 0;
+    SetClipboardWatch(!checked);
+}
+
+void frmMain::SetWatchMenuCheck(bool on) {
+    CheckMenuItem(trayMenu_, IDC_POPUP_WATCH, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+}
+
+bool frmMain::IsVisible() const { return hwnd_ && IsWindowVisible(hwnd_); }
+
+void frmMain::BringToFront() {
+    if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
+    ActivateWindow(hwnd_);
+}
+
+void frmMain::ShowPage(int mode) {
+    ActivatMode(mode);
+    Show2();
+}
+
+void frmMain::Show2() {
+    ActivatMode(CurrentMode());
+    ShowWindow(hwnd_, IsIconic(hwnd_) ? SW_RESTORE : SW_SHOW);
+    ActivateWindow(hwnd_);
+}
+
+void frmMain::Close() {
+    if (hwnd_) DestroyWindow(hwnd_);
+}
+
+void frmMain::NotifyIcon_MouseUp(int Button) {
+    if (IsVisible()) {
+        BringToFront();
+        return;
+    }
+    if (Button == KX_BUTTON_LEFT) {
+        trayClickPending_ = 1;
+        SetTimer(hwnd_, kTrayTimer, GetDoubleClickTime(), nullptr);
+    } else if (Button == KX_BUTTON_RIGHT) {
+        ActivateWindow(hwnd_);   // so that the menu closes on a click elsewhere
+        ShowTrayPopup();
+    }
+}
+
+void frmMain::NotifyIcon_DblClick(int) {
+    if (IsVisible()) return;
+    trayClickPending_ = -1;
+    KillTimer(hwnd_, kTrayTimer);
+    Show2();
+    SetFocus(Control(IDC_MODE0 + CurrentMode()));
+}
+
+void frmMain::ShowTrayPopup() {
+    POINT at;
+    GetCursorPos(&at);
+    const int id = TrackPopupMenu(GetSubMenu(trayMenu_, 0), TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x, at.y, 0,
+                                  hwnd_, nullptr);
+    PostMessageA(hwnd_, WM_NULL, 0, 0);
+    if (id) OnCommand(id, 0);
+}
+
+void frmMain::tmrTiming_Timer() {
+    KillTimer(hwnd_, kTrayTimer);
+    AppState &app = App();
+    if (!IsVisible() && trayClickPending_ == 1 && app.EventReady) {
+        app.EventReady = false;
+        ActivateWindow(hwnd_);
+        ShowMenu(hwnd_, app.Settings.TaskMenu, false);
+        app.EventReady = true;
+    }
+    trayClickPending_ = -1;
+}
+
+void frmMain::Form_Close() { ShowWindow(hwnd_, SW_HIDE); }
+
+void frmMain::Form_EndSession() {
+    // Windows is ending: save without asking, then let the window go.
+    QuitProgram(false, false);
+}
+
+void frmMain::Form_Destroy() {
+    KillTimer(hwnd_, kTrayTimer);
+    if (App().SettingsWindow == this) App().SettingsWindow = nullptr;
+    PostQuitMessage(0);
+}
+
+void LoadSettingsWindow() {
+    g_window = std::make_unique<frmMain>();
+    if (!g_window->Load()) g_window.reset();
+}
+
+frmMain *SettingsMainWindow() { return g_window && g_window->Window() ? g_window.get() : nullptr; }
+
+bool IsSettingsWindowMessage(MSG &msg) {
+    const frmMain *window = SettingsMainWindow();
+    return window && window->IsVisible() && IsDialogMessageA(window->Window(), &msg);
+}
+
+}  // namespace ptr

@@ -1,0 +1,124 @@
+// The settings main window: six pages chosen with the mode buttons on the left, the
+// tray icon and its menus. Loaded hidden at start-up, it lives as long as the program;
+// closing it with its close box only hides it.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "check_list.h"
+#include "mode_texts.h"
+#include "page_rows.h"
+#include "settings_window_api.h"
+#include "tool_tips.h"
+
+namespace ptr {
+
+class frmMain : public SettingsWindowApi {
+public:
+    frmMain() = default;
+    ~frmMain() override;
+    frmMain(const frmMain &) = delete;
+    frmMain &operator=(const frmMain &) = delete;
+
+    // Creates the window hidden, installs the tray icon and registers itself as the
+    // program's settings window. False when the window could not be created.
+    bool Load();
+
+    bool IsVisible() const override;
+    void BringToFront() override;
+    void ShowPage(int mode) override;
+    void Close() override;
+    void TrayButtonUp(int button) override { NotifyIcon_MouseUp(button); }
+    void TrayDoubleClick(int button) override { NotifyIcon_DblClick(button); }
+    void SetWatchMenuCheck(bool on) override;
+    void *Handle() const override { return hwnd_; }
+
+    // Builds the page of mode ModeNo (0..5) and makes it the current mode.
+    void ActivatMode(int ModeNo);
+    // Window caption and view-menu captions, then the current page.
+    void ViewControlText();
+    // The current page, then the window shown modeless.
+    void Show2();
+    // Tray icon mouse actions; Button 1 left, 2 right, 4 middle.
+    void NotifyIcon_MouseUp(int Button);
+    void NotifyIcon_DblClick(int Button);
+
+    HWND Window() const { return hwnd_; }
+    HWND Control(int id) const { return GetDlgItem(hwnd_, id); }
+    CheckList &lstView() { return list_; }
+    const ToolTips &Tips() const { return tips_; }
+    // The light colour of the current page, handed to the dialogs the page opens.
+    COLORREF FormBackColor() const { return ModeColour(CurrentMode()).light; }
+    bool InActivate() const { return inActivate_; }
+    bool ListReady() const { return listReady_; }
+
+private:
+    static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
+    static int CurrentMode();
+
+    void CreateControls();
+    void CreateFonts();
+    void Form_Load();
+    void Form_Paint();
+    void Form_Close();
+    void Form_EndSession();
+    void Form_Destroy();
+    HBRUSH Form_CtlColor(HDC dc, HWND control);
+    void OnCommand(int id, int code);
+
+    void cmdMode_Click(int index) { ActivatMode(index); }
+    void mnuSetting_Select_Click(int index) { ActivatMode(index); }
+    void chkSwitch_Click(int index);
+    void lstView_Click();
+    void lstView_ItemCheck(int item);
+    void cmdSave_Click();
+    void cmdClose_Click() { ShowWindow(hwnd_, SW_HIDE); }
+    void mnuFile_Quit_Click(int index);
+    void mnuPopup_Setting_Click() { Show2(); }
+    void mnuPopup_Watch_Click();
+    void tmrTiming_Timer();
+
+    // The steps of ActivatMode.
+    void MoveActivateFrame(int mode);
+    void ResetPanel();
+    void ApplyModeTexts(int mode);
+    void PlaceListButtons(int mode);
+    void BuildPage(int mode);
+    void SetStartupButtons();
+    void FillList(const std::vector<ListRow> &rows);
+    void SelectFirstRow();
+    void ShowControl(int id, bool visible) { ShowWindow(Control(id), visible ? SW_SHOW : SW_HIDE); }
+    void ShowTrayPopup();
+    void SetCheckBox(int index, bool on);
+
+    HWND hwnd_ = nullptr;
+    HMENU menuBar_ = nullptr;
+    HMENU trayMenu_ = nullptr;   // mnuPopup: its only item is the popup shown at the icon
+    CheckList list_;
+    ToolTips tips_;
+    HFONT buttonFont_ = nullptr;   // the mode buttons' font as loaded (help mode may change it)
+    HFONT font_ = nullptr, boldFont_ = nullptr, titleFont_ = nullptr, listFont_ = nullptr, infoFont_ = nullptr;
+    HBRUSH lightBrushes_[kModeCount] = {};
+    HBITMAP picture_ = nullptr;
+    RECT activateFrame_{};   // shpActivate, in client pixels
+    HWND lastFocus_ = nullptr;
+
+    bool inActivate_ = false;       // InActivate
+    bool listReady_ = false;        // ListReady
+    int16_t trayClickPending_ = -1; // TrayClickPending
+    bool quitNoSave_ = false;       // QuitNoSave
+};
+
+// Start-up: loads the settings window, hidden, with its tray icon.
+void LoadSettingsWindow();
+// The settings window once loaded (nullptr before and after).
+frmMain *SettingsMainWindow();
+// Keyboard navigation of the settings window (tab, mnemonics); true when the message
+// was handled and must not be dispatched.
+bool IsSettingsWindowMessage(MSG &msg);
+
+}  // namespace ptr

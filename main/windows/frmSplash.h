@@ -1,0 +1,57 @@
+// The splash window of start-up: the product name, the copyright line, the current
+// step and two colour bars that move one step per progress report. It also shows the
+// messages that start-up has for the user, so progress and messages share one call.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "app_state.h"
+#include "vbBitmap.h"
+
+namespace ptr {
+
+class frmSplash : public ProgressSink {
+public:
+    frmSplash() = default;
+    ~frmSplash() override;
+    frmSplash(const frmSplash &) = delete;
+    frmSplash &operator=(const frmSplash &) = delete;
+
+    // Creates the window (not yet shown); false when it could not be created.
+    bool Load();
+
+    // Dialog false: shows Info, draws the bars and moves them by SlideValue; 1.
+    // Dialog true: a message box of style DialogType; its answer. Nothing moves.
+    int32_t SetInformation(const std::string &Info, bool Dialog, UINT DialogType, int16_t SlideValue);
+    void Show(const std::string &text, bool asMessage, UINT style, int step) override {
+        SetInformation(text, asMessage, style, static_cast<int16_t>(step));
+    }
+
+    HWND Window() const { return hwnd_; }
+    int SlidePos() const { return slidePos_; }
+    // The window's persistent image (what it paints).
+    const vbBitmap &Image() const { return image_; }
+
+private:
+    static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
+    void Form_Load();
+    void Form_Paint();
+    void DrawTitles();
+    void DrawBars();
+
+    HWND hwnd_ = nullptr;
+    vbBitmap strip_;   // the colour strip, stretched to the bars' size
+    vbBitmap image_;   // what the window shows under its labels
+    HFONT textFont_ = nullptr;
+    int slidePos_ = 0;   // SlidePos
+};
+
+// Start-up: shows the splash window when SplashShow is on and lets it paint.
+void ShowSplash();
+// End of start-up: closes the splash window, if one is up.
+void CloseSplash();
+
+}  // namespace ptr
