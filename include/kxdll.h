@@ -7,13 +7,20 @@
  *   Quit()                        leaves the viewer chain and destroys the window.
  *   ShowAbout(owner)              one-line about box.
  *   ShowMainProgramWindow()       asks a running ptrmain to show its settings window.
- *   CallFunction(type, option)    hands a function to a running ptrmain (event 6).
- *   NotifyIconControl(op, v, x)   the one tray icon (KX_TRAY_* operations).
+ *   CallFunction(type, option)    hands a function to a running ptrmain (event 6);
+ *                                 an option over 1,027 bytes is cut at a character
+ *                                 boundary. Senders take turns, so each request
+ *                                 arrives exactly once. Nonzero when it was sent.
+ *   NotifyIconControl(op, v, x)   the one tray icon (KX_TRAY_* operations); texts
+ *                                 longer than their field are cut at a character
+ *                                 boundary.
  * Shortcut files:
  *   CreateShortCut(...)           writes a .lnk through the shell's link object.
  * Plug-in proxies: Plugin_Init loads a .tlx and returns its id (-1 on failure);
  * the other Plugin_* forward to the plug-in's PIN_* export (tlx_plugin.h) and
- * return 0 without calling anything for an id that is not loaded.
+ * return 0 without calling anything for an id that is not loaded, or when the
+ * record buffer of Plugin_GetInfo / Plugin_GetFuncInfo is null (a null name
+ * buffer of Plugin_GetFuncSettingName is passed on: it asks for the length).
  *
  * All exports use WINAPI and undecorated names. Values that carry a handle or
  * a pointer (window, plug-in id, event arguments) are pointer-sized.

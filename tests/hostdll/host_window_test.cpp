@@ -1,6 +1,7 @@
 // The hidden window: clipboard viewer chain, Init and Quit, and the messages
 // that become host callback events.
 #include <gtest/gtest.h>
+#include <sstream>
 
 #include "kxdll_loader.h"
 #include <shellapi.h>
@@ -15,7 +16,16 @@ using ptrtest::PumpUntil;
 
 namespace {
 
-class HostWindow : public kxtest::KxTest {};
+class HostWindow : public kxtest::KxTest {
+protected:
+    // Puts our window into the chain in front of `after`; no events recorded yet.
+    HWND InitInFrontOf(TestViewer &after) {
+        after.Join();
+        HWND hwnd = kx.Init(RecordEvent);
+        Events().clear();
+        return hwnd;
+    }
+};
 
 // Changes the clipboard and waits until the last viewer of the chain has seen it.
 void ChangeClipboard(const TestViewer &last, const char *text) {
@@ -83,10 +93,8 @@ TEST_F(HostWindow, ViewersLeavingTheChainKeepItWhole) {
 
 TEST_F(HostWindow, QuitLeavesTheChainAndRaisesTheDestroyedEvent) {
     TestViewer after;
-    after.Join();
-    HWND hwnd = kx.Init(RecordEvent);
+    HWND hwnd = InitInFrontOf(after);
     ASSERT_NE(nullptr, hwnd);
-    Events().clear();
 
     EXPECT_NE(0, kx.Quit());
     EXPECT_FALSE(IsWindow(hwnd));
@@ -105,10 +113,8 @@ TEST_F(HostWindow, QuitLeavesTheChainAndRaisesTheDestroyedEvent) {
 
 TEST_F(HostWindow, UnloadWithoutQuitLeavesTheChainAndDestroysTheWindow) {
     TestViewer after;
-    after.Join();
-    HWND hwnd = kx.Init(RecordEvent);
+    HWND hwnd = InitInFrontOf(after);
     ASSERT_NE(nullptr, hwnd);
-    Events().clear();
 
     kx.Unload();
     EXPECT_FALSE(IsWindow(hwnd));
@@ -171,6 +177,38 @@ TEST_F(HostWindow, TrayMouseMessagesRaiseEvent5) {
     const UINT others[] = {WM_MOUSEMOVE, WM_MOUSEWHEEL, WM_XBUTTONDOWN, WM_CONTEXTMENU, NIN_BALLOONUSERCLICK};
     for (UINT other : others) SendMessageA(hwnd, trayMessage, 1, other);
     EXPECT_TRUE(Events().empty()) << "first event " << (Events().empty() ? -1 : Events()[0].event);
+}
+
+// Ends the process with the library still loaded and Init not undone.
+PTR_CHILD(end_while_running) {
+    auto *kx = new kxtest::KxDll;
+    HWND hwnd = kx->Init(RecordEvent);
+    kx->NotifyIconControl(KX_TRAY_ICON, 0, reinterpret_cast<INT_PTR>(IDI_APPLICATION));
+    kx->NotifyIconControl(KX_TRAY_ADD, 0, 0);
+    const std::string facts = std::to_string(reinterpret_cast<UINT_PTR>(hwnd)) + " " +
+                              std::to_string(reinterpret_cast<UINT_PTR>(kx->module));
+    if (!hwnd || !kxtest::ShellHasIcon(hwnd, kxtest::IconAtom(kx->module)) ||
+        !ptrtest::WriteFileBytes(args.at(0), facts))
+        return 1;
+    ExitProcess(0);
+}
+
+TEST_F(HostWindow, AProcessEndingWithoutQuitMendsTheChainAndRemovesItsIcon) {
+    kx.Unload();  // the other process's copy loads at the same address: same atom name
+    TestViewer after;
+    after.Join();
+    ptrtest::TempDir dir;
+    const std::string factsFile = dir.path + "facts.txt";
+    auto child = ptrtest::StartChild("end_while_running", {factsFile});
+    ASSERT_EQ(0, child.Wait());
+    UINT_PTR hwnd = 0, module = 0;
+    std::istringstream(ptrtest::ReadFileBytes(factsFile)) >> hwnd >> module;
+    ASSERT_NE(0u, hwnd);
+
+    EXPECT_EQ(after.hwnd, GetClipboardViewer());
+    ChangeClipboard(after, "after the other process ended");
+    EXPECT_FALSE(kxtest::ShellHasIcon(reinterpret_cast<HWND>(hwnd), kxtest::IconAtom(reinterpret_cast<HMODULE>(module))));
+    EXPECT_EQ(0u, kxtest::IconAtom(reinterpret_cast<HMODULE>(module)));
 }
 
 PTR_CHILD(show_main_window) {

@@ -1,5 +1,7 @@
 #include "kxdll_loader.h"
 
+#include <shellapi.h>
+#include <cstdio>
 #include "wine_support.h"
 
 namespace kxtest {
@@ -57,6 +59,21 @@ int CountEvents(int32_t event) {
     int n = 0;
     for (const auto &e : Events()) n += e.event == event;
     return n;
+}
+
+UINT IconAtom(HMODULE module) {
+    char name[64];
+    std::snprintf(name, sizeof name, "KXDLL_NOTIFYICON_%x",
+                  static_cast<unsigned>(reinterpret_cast<UINT_PTR>(module)));
+    return GlobalFindAtomA(name);
+}
+
+bool ShellHasIcon(HWND window, UINT id) {
+    NOTIFYICONDATAA data = {};
+    data.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    data.hWnd = window;
+    data.uID = id;
+    return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
 }
 
 TestViewer::TestViewer() {

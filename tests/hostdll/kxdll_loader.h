@@ -50,6 +50,12 @@ int32_t WINAPI RecordEvent(int32_t event, INT_PTR a, INT_PTR b);
 std::vector<HostEvent> &Events();
 int CountEvents(int32_t event);
 
+// The identifier a loaded copy of the library gives its tray icon (0 when
+// there is no such atom).
+UINT IconAtom(HMODULE module);
+// The shell accepts a change only for an icon it has.
+bool ShellHasIcon(HWND window, UINT id);
+
 // A window of this process in the clipboard viewer chain that behaves as a
 // well-mannered viewer and counts what reaches it.
 class TestViewer {

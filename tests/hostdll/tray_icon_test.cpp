@@ -1,34 +1,17 @@
 // The tray icon as the shell sees it: whether the shell knows the icon, and
 // whether it shows a balloon for it.
 #include <gtest/gtest.h>
-#include <cstdio>
-
 #include "kxdll_loader.h"
 #include <commctrl.h>
 #include <shellapi.h>
 #include "wine_support.h"
 
+using kxtest::IconAtom;
 using kxtest::RecordEvent;
+using kxtest::ShellHasIcon;
 using ptrtest::PumpUntil;
 
 namespace {
-
-// The identifier the library gives its icon while it is loaded.
-UINT IconAtom(HMODULE module) {
-    char name[64];
-    std::snprintf(name, sizeof name, "KXDLL_NOTIFYICON_%x",
-                  static_cast<unsigned>(reinterpret_cast<UINT_PTR>(module)));
-    return GlobalFindAtomA(name);
-}
-
-// The shell accepts a change only for an icon it has.
-bool ShellHasIcon(HWND window, UINT id) {
-    NOTIFYICONDATAA data = {};
-    data.cbSize = NOTIFYICONDATAA_V2_SIZE;
-    data.hWnd = window;
-    data.uID = id;
-    return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
-}
 
 bool BalloonShown() {
     BOOL shown = FALSE;
