@@ -1,11 +1,10 @@
-// Cutting code page 932 text, the call-function record and the tray mouse mapping.
+// Cutting code page 932 text at character boundaries; a received request record.
 #include <gtest/gtest.h>
 #include <cstring>
 #include <string>
 
 #include "call_record.h"
 #include "sjis_text.h"
-#include "tray_mouse.h"
 
 namespace {
 
@@ -53,21 +52,6 @@ TEST(SjisText, NullTextCopiesAsEmpty) {
     EXPECT_EQ('\0', buffer[0]);
 }
 
-TEST(CallRecord, HoldsTypeAndTextWithZeroPadding) {
-    const KxCallFunctionRecord r = kx::MakeCallRecord(-1, "tlxText.tlx/1/1");
-    EXPECT_EQ(-1, r.FunctionType);
-    EXPECT_STREQ("tlxText.tlx/1/1", r.Option);
-    for (size_t i = std::strlen(r.Option); i < sizeof r.Option; ++i) ASSERT_EQ(0, r.Option[i]) << i;
-}
-
-TEST(CallRecord, KeepsExactly1027BytesAndCutsLongerTextSafely) {
-    const std::string exact = std::string(1025, 'x') + kA;
-    EXPECT_EQ(exact, kx::MakeCallRecord(3, exact.c_str()).Option);
-    const std::string longer = std::string(1026, 'x') + kA + std::string(3000, 'y');
-    EXPECT_EQ(std::string(1026, 'x'), kx::MakeCallRecord(3, longer.c_str()).Option);
-    EXPECT_EQ(std::string(""), kx::MakeCallRecord(3, nullptr).Option);
-}
-
 TEST(CallRecord, ReceivedTextIsAlwaysTerminated) {
     KxCallFunctionRecord received;
     received.FunctionType = 2;
@@ -75,28 +59,6 @@ TEST(CallRecord, ReceivedTextIsAlwaysTerminated) {
     const KxCallFunctionRecord r = kx::SanitizedCallRecord(received);
     EXPECT_EQ(2, r.FunctionType);
     EXPECT_EQ(std::string(1027, 'z'), r.Option);
-}
-
-TEST(TrayMouse, NineButtonMessagesMapToActionAndButton) {
-    struct Case {
-        uint32_t message;
-        int32_t action, button;
-    } cases[] = {
-        {0x201, 1, 1}, {0x202, 2, 1}, {0x203, 3, 1},  // left down, up, double-click
-        {0x204, 1, 2}, {0x205, 2, 2}, {0x206, 3, 2},  // right
-        {0x207, 1, 4}, {0x208, 2, 4}, {0x209, 3, 4},  // middle
-    };
-    for (const Case &c : cases) {
-        const kx::TrayMouseAction m = kx::MapTrayMouseMessage(c.message);
-        EXPECT_EQ(c.action, m.action) << std::hex << c.message;
-        EXPECT_EQ(c.button, m.button) << std::hex << c.message;
-    }
-}
-
-TEST(TrayMouse, OtherMessagesMapToNothing) {
-    // mouse move, wheel, X buttons, key and balloon notifications
-    for (uint32_t message : {0x200u, 0x20Au, 0x20Bu, 0x20Du, 0x100u, 0x402u, 0x405u, 0u})
-        EXPECT_EQ(0, kx::MapTrayMouseMessage(message).action) << std::hex << message;
 }
 
 }  // namespace
