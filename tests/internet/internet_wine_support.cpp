@@ -1,0 +1,282 @@
+#include "internet_wine_support.h"
+
+#include <atomic>
+#include <thread>
+
+namespace inettest {
+
+template <typename Proc>
+void InternetPlugin::Resolve(const char *name, Proc &proc) {
+    proc = reinterpret_cast<Proc>(reinterpret_cast<void *>(GetProcAddress(kxdll_, name)));
+}
+
+InternetPlugin::InternetPlugin(const std::string &settingsIni) {
+    const std::string plugins = dir_.path + "Plugins\\";
+    CreateDirectoryA(plugins.c_str(), nullptr);
+    path_ = plugins + "tlxInternet.tlx";
+    if (!ptrtest::CopyFileTo(ptrtest::DistDir() + "Plugins\\tlxInternet.tlx", path_)) {
+        problem_ = "cannot copy the plug-in from " + ptrtest::DistDir();
+        return;
+    }
+    if (!settingsIni.empty()) {
+        CreateDirectoryA((plugins + "tlxInternet").c_str(), nullptr);
+        ptrtest::WriteFileBytes(SettingsFile(), settingsIni);
+    }
+    kxdll_ = LoadLibraryA((ptrtest::DistDir() + "KXDLL.dll").c_str());
+    if (!kxdll_) {
+        problem_ = "cannot load KXDLL.dll";
+        return;
+    }
+    Resolve("Plugin_Init", init_);
+    Resolve("Plugin_Quit", quit_);
+    Resolve("Plugin_Func", func_);
+    Resolve("Plugin_ShowSetting", showSetting_);
+    Resolve("Plugin_GetFuncSettingName", settingName_);
+    if (!init_ || !quit_ || !func_ || !showSetting_ || !settingName_) {
+        problem_ = "KXDLL.dll lacks a Plugin_ proxy";
+        return;
+    }
+    id_ = init_(path_.c_str());
+    if (!Loaded()) problem_ = "Plugin_Init failed for " + path_;
+}
+
+InternetPlugin::~InternetPlugin() {
+    if (Loaded()) quit_(id_);
+    if (kxdll_) FreeLibrary(kxdll_);
+}
+
+int32_t InternetPlugin::Func(int32_t funcno, int32_t setno) {
+    return func_(id_, funcno, setno, nullptr, TLX_CALL_MENU, 0);
+}
+
+void InternetPlugin::ShowSetting(int32_t funcno, int32_t setno, HWND owner) {
+    showSetting_(id_, funcno, setno, owner);
+}
+
+std::string InternetPlugin::SettingName(int32_t funcno, int32_t setno) {
+    char buffer[TLX_SETTING_NAME_SIZE] = {};
+    const int32_t length = settingName_(id_, funcno, setno, buffer, sizeof buffer);
+    return length ? std::string(buffer, length) : "(none)";
+}
+
+std::string InternetPlugin::ReadSetting(const std::string &section, const std::string &key) const {
+    char value[4096] = {};
+    GetPrivateProfileStringA(section.c_str(), key.c_str(), "(missing)", value, sizeof value, SettingsFile().c_str());
+    return value;
+}
+
+namespace {
+
+constexpr const wchar_t *kBrowserKey = L"Software\\Wine\\WineBrowser";
+const wchar_t *const kCommandValues[] = {L"Browsers", L"Mailers"};
+
+std::wstring Widen(const std::string &text) {
+    std::wstring out(text.size(), L'\0');
+    out.resize(MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out.data(),
+                                   static_cast<int>(out.size())));
+    return out;
+}
+
+}  // namespace
+
+ShellRecorder::ShellRecorder() {
+    static int counter = 0;
+    const std::string name = "ptr-internet-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
+    unixDir_ = "/tmp/" + name;
+    windowsDir_ = "Z:\\tmp\\" + name + "\\";
+    if (!CreateDirectoryA(windowsDir_.c_str(), nullptr)) return;
+    // Run through /bin/sh: a file written from Windows carries no execute permission.
+    if (!ptrtest::WriteFileBytes(windowsDir_ + "record.sh",
+                                 "#!/bin/sh\nprintf '%s %s\\n' \"$1\" \"$2\" >> \"$(dirname \"$0\")/opened.log\"\n"))
+        return;
+    HKEY key;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, kBrowserKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr))
+        return;
+    for (const wchar_t *value : kCommandValues) {
+        wchar_t former[1024] = {};
+        DWORD size = sizeof former - sizeof(wchar_t);
+        DWORD type = 0;
+        if (RegQueryValueExW(key, value, nullptr, &type, reinterpret_cast<BYTE *>(former), &size) == ERROR_SUCCESS)
+            saved_.emplace_back(value, former);
+        else
+            absent_.push_back(value);
+        const std::wstring role = std::wstring(value) == L"Browsers" ? L"browser" : L"mailer";
+        const std::wstring command = L"/bin/sh " + Widen(unixDir_) + L"/record.sh " + role;
+        RegSetValueExW(key, value, 0, REG_SZ, reinterpret_cast<const BYTE *>(command.c_str()),
+                       static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
+    }
+    RegCloseKey(key);
+    ready_ = true;
+}
+
+ShellRecorder::~ShellRecorder() {
+    HKEY key;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kBrowserKey, 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
+        for (const auto &[value, former] : saved_)
+            RegSetValueExW(key, value.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE *>(former.c_str()),
+                           static_cast<DWORD>((former.size() + 1) * sizeof(wchar_t)));
+        for (const auto &value : absent_) RegDeleteValueW(key, value.c_str());
+        RegCloseKey(key);
+    }
+    DeleteFileA((windowsDir_ + "record.sh").c_str());
+    DeleteFileA((windowsDir_ + "opened.log").c_str());
+    RemoveDirectoryA(windowsDir_.c_str());
+}
+
+std::vector<std::string> ShellRecorder::Opened() const {
+    const std::string log = ptrtest::ReadFileBytes(windowsDir_ + "opened.log");
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t end; (end = log.find('\n', start)) != std::string::npos; start = end + 1)
+        lines.push_back(log.substr(start, end - start));
+    return lines;
+}
+
+std::vector<std::string> ShellRecorder::WaitForOpened(size_t count, DWORD timeoutMs) const {
+    ptrtest::PumpUntil([&] { return Opened().size() >= count; }, timeoutMs);
+    return Opened();
+}
+
+namespace {
+
+HINSTANCE WINAPI RecordShellExecute(HWND, LPCSTR, LPCSTR file, LPCSTR, LPCSTR, INT) {
+    ShellExecuteSpy::Addresses().push_back(file ? file : "(null)");
+    return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(33));
+}
+
+// The import address table entry through which module calls dll!function.
+void **ImportSlot(HMODULE module, const char *dll, const char *function) {
+    auto *base = reinterpret_cast<BYTE *>(module);
+    const auto *dos = reinterpret_cast<const IMAGE_DOS_HEADER *>(base);
+    const auto *nt = reinterpret_cast<const IMAGE_NT_HEADERS *>(base + dos->e_lfanew);
+    const IMAGE_DATA_DIRECTORY &dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    for (auto *imp = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR *>(base + dir.VirtualAddress); imp->Name;
+         ++imp) {
+        if (lstrcmpiA(reinterpret_cast<const char *>(base + imp->Name), dll) != 0) continue;
+        auto *names = reinterpret_cast<const IMAGE_THUNK_DATA *>(base + imp->OriginalFirstThunk);
+        auto *slots = reinterpret_cast<IMAGE_THUNK_DATA *>(base + imp->FirstThunk);
+        for (; names->u1.AddressOfData; ++names, ++slots) {
+            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
+            const auto *byName = reinterpret_cast<const IMAGE_IMPORT_BY_NAME *>(base + names->u1.AddressOfData);
+            if (strcmp(reinterpret_cast<const char *>(byName->Name), function) == 0)
+                return reinterpret_cast<void **>(&slots->u1.Function);
+        }
+    }
+    return nullptr;
+}
+
+void WriteSlot(void **slot, void *value) {
+    DWORD former = 0;
+    VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &former);
+    *slot = value;
+    VirtualProtect(slot, sizeof *slot, former, &former);
+}
+
+}  // namespace
+
+ShellExecuteSpy::ShellExecuteSpy(HMODULE module) {
+    Addresses().clear();
+    if (!module || !(slot_ = ImportSlot(module, "SHELL32.dll", "ShellExecuteA"))) return;
+    original_ = *slot_;
+    WriteSlot(slot_, reinterpret_cast<void *>(&RecordShellExecute));
+}
+
+ShellExecuteSpy::~ShellExecuteSpy() {
+    if (slot_) WriteSlot(slot_, original_);
+}
+
+std::vector<std::string> &ShellExecuteSpy::Addresses() {
+    static std::vector<std::string> addresses;
+    return addresses;
+}
+
+namespace {
+
+bool OpenClipboardRetrying() {
+    for (int i = 0; i < 100; ++i) {
+        if (OpenClipboard(nullptr)) return true;
+        Sleep(10);
+    }
+    return false;
+}
+
+bool PutOnClipboard(UINT format, const void *data, size_t size) {
+    if (!OpenClipboardRetrying()) return false;
+    EmptyClipboard();
+    bool ok = false;
+    if (HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, size ? size : 1)) {
+        if (size) memcpy(GlobalLock(mem), data, size);
+        GlobalUnlock(mem);
+        ok = SetClipboardData(format, mem) != nullptr;
+        if (!ok) GlobalFree(mem);
+    }
+    CloseClipboard();
+    return ok;
+}
+
+}  // namespace
+
+bool SetClipboardBlock(UINT format, const std::string &bytes) {
+    return PutOnClipboard(format, bytes.data(), bytes.size());
+}
+
+bool SetClipboardUnicode(const std::u16string &text) {
+    return PutOnClipboard(CF_UNICODETEXT, text.c_str(), (text.size() + 1) * sizeof(char16_t));
+}
+
+bool EmptyTheClipboard() {
+    if (!OpenClipboardRetrying()) return false;
+    const bool ok = EmptyClipboard() != 0;
+    CloseClipboard();
+    return ok;
+}
+
+namespace {
+
+struct DialogSearch {
+    std::string title;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK FindDialog(HWND window, LPARAM param) {
+    auto *search = reinterpret_cast<DialogSearch *>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    char cls[64] = {};
+    char title[256] = {};
+    GetClassNameA(window, cls, sizeof cls);
+    GetWindowTextA(window, title, sizeof title);
+    if (pid == GetCurrentProcessId() && IsWindowVisible(window) && std::string(cls) == "#32770" &&
+        search->title == title) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+bool DriveDialog(const std::string &title, const std::function<void()> &open,
+                 const std::function<void(HWND)> &drive, DWORD timeoutMs) {
+    std::atomic<bool> found{false};
+    std::atomic<bool> opened{false};
+    std::thread driver([&] {
+        const DWORD start = GetTickCount();
+        DialogSearch search{title};
+        while (!opened && GetTickCount() - start < timeoutMs) {
+            EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
+            if (search.found) {
+                found = true;
+                drive(search.found);
+                return;
+            }
+            Sleep(20);
+        }
+    });
+    open();
+    opened = true;
+    driver.join();
+    return found;
+}
+
+}  // namespace inettest
