@@ -105,6 +105,8 @@ TEST(SjisText, CharactersAndPrefixes) {
 
     EXPECT_EQ("ab", SjisPrefix("ab" + kA, 3));
     EXPECT_EQ("ab" + kA, SjisPrefix("ab" + kA, 4));
+    EXPECT_EQ("ab", SjisPrefix("ab\x83", 10)) << "a lead byte cut off from its trail byte";
+    EXPECT_EQ("a\x83\r", SjisPrefix("a\x83\r", 10)) << "a broken byte inside the text stays";
     EXPECT_EQ(std::string::npos, FindSjisChar("\x95\x5c", "\\"));
     EXPECT_EQ(2u, FindSjisChar("\x95\x5c\\", "\\"));
 }

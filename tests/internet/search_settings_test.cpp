@@ -73,6 +73,8 @@ TEST(SearchSettings, LoadReadsEachSectionAndCutsLongTexts) {
     // 254 bytes, then a two-byte character that would end past the 255-byte field.
     store.values["Search003/SettingName"] = std::string(254, 'n') + "\x95\x5c";
     store.values["Search003/HeaderURL"] = std::string(2000, 'h');
+    // 253 bytes and a lead byte whose trail byte was cut off before it reached the file.
+    store.values["Search004/SettingName"] = std::string(253, 'n') + "\x95";
     SearchSettings settings;
     settings.Load(store);
     const SearchSetting &s = *settings.Find(3);
@@ -83,7 +85,8 @@ TEST(SearchSettings, LoadReadsEachSectionAndCutsLongTexts) {
     EXPECT_EQ(0, s.urlEncode);
     EXPECT_EQ(std::string(254, 'n'), settings.Find(4)->name);
     EXPECT_EQ(kUrlPartMaxBytes, settings.Find(4)->headerUrl.size());
-    EXPECT_EQ("設定005", settings.Find(5)->name);
+    EXPECT_EQ(std::string(253, 'n'), settings.Find(5)->name);
+    EXPECT_EQ("設定006", settings.Find(6)->name);
 }
 
 TEST(SearchSettings, SaveWritesAllFiveKeysOfOneSection) {

@@ -22,11 +22,12 @@ bool IsBrokenSjisChar(std::string_view text, size_t pos) {
 }
 
 std::string_view SjisPrefix(std::string_view text, size_t maxBytes) {
-    if (text.size() <= maxBytes) return text;
     size_t end = 0;
-    while (end < maxBytes) {
+    while (end < text.size()) {
         const size_t len = SjisCharLength(text, end);
         if (end + len > maxBytes) break;
+        // A lead byte that ends the text lost its trail byte: no character.
+        if (end + 1 == text.size() && IsBrokenSjisChar(text, end)) break;
         end += len;
     }
     return text.substr(0, end);

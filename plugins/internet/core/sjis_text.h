@@ -15,7 +15,8 @@ size_t SjisCharLength(std::string_view text, size_t pos);
 // True when the character at pos is a lead byte without a valid trail byte.
 bool IsBrokenSjisChar(std::string_view text, size_t pos);
 
-// The longest start of text within maxBytes that does not cut a character.
+// The longest start of text within maxBytes that does not cut a character; a
+// lead byte left alone at the end of text is left out as well.
 std::string_view SjisPrefix(std::string_view text, size_t maxBytes);
 
 // Position of the first whole character equal to ch (one or two bytes), or npos.

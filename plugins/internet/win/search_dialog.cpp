@@ -21,8 +21,9 @@ struct CharSetItem {
 constexpr CharSetItem kCharSetItems[] = {
     {"Shift-JIS", kCharSetShiftJis}, {"EUC-JP", kCharSetEucJp}, {"UTF-8", kCharSetUtf8}};
 
-std::string ItemText(HWND dialog, int id, size_t maxBytes) {
-    std::vector<char> buffer(maxBytes + 1);
+// The whole text: the model cuts it to its field without splitting a character.
+std::string ItemText(HWND dialog, int id) {
+    std::vector<char> buffer(GetWindowTextLengthA(GetDlgItem(dialog, id)) + 1);
     const UINT length = GetDlgItemTextA(dialog, id, buffer.data(), static_cast<int>(buffer.size()));
     return std::string(buffer.data(), length);
 }
@@ -62,9 +63,9 @@ void OnInitDialog(HWND dialog, DialogContext &context) {
 void OnOk(HWND dialog, DialogContext &context) {
     const int number = static_cast<int>(GetDlgItemInt(dialog, IDC_SETTING_INDEX, nullptr, FALSE)) + 1;
     if (SearchSetting *setting = context.settings.Find(number)) {
-        setting->name = ItemText(dialog, IDC_SETTING_NAME, kSettingNameMaxBytes);
-        setting->headerUrl = ItemText(dialog, IDC_HEADER_URL, kUrlPartMaxBytes);
-        setting->footerUrl = ItemText(dialog, IDC_FOOTER_URL, kUrlPartMaxBytes);
+        setting->name = ItemText(dialog, IDC_SETTING_NAME);
+        setting->headerUrl = ItemText(dialog, IDC_HEADER_URL);
+        setting->footerUrl = ItemText(dialog, IDC_FOOTER_URL);
         setting->charSet = SelectedCharSet(dialog);
         setting->urlEncode = IsDlgButtonChecked(dialog, IDC_URL_ENCODE) == BST_CHECKED ? 1 : 0;
         ClampSearchSetting(*setting);
