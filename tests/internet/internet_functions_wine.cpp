@@ -147,6 +147,13 @@ TEST_F(InternetFunctions, SearchWithoutEncodingAndWithLineBreaks) {
               OpenedBy(plugin, recorder, kSearch, 1));
 }
 
+TEST_F(InternetFunctions, UnencodedKeywordReachesTheBrowserAsText) {
+    // The shell passes the address on as Unicode; Wine's address parser writes the blank as %20.
+    ASSERT_TRUE(ptrtest::SetClipboardText("表 a+b"));
+    EXPECT_EQ(std::vector<std::string>{Browser("http://raw.test/?q=\xE8\xA1\xA8%20a+b&r=1")},
+              OpenedBy(plugin, recorder, kSearch, 4));
+}
+
 TEST_F(InternetFunctions, NeverSavedSettingSearchesTheDefaultAddressInUtf8) {
     EXPECT_EQ("設定007", plugin.SettingName(kSearch, 7));
     ASSERT_TRUE(inettest::SetClipboardUnicode(u"a b"));
@@ -189,8 +196,8 @@ TEST_F(InternetFunctions, UnterminatedClipboardTextIsReadWithinItsBlock) {
     EXPECT_EQ(std::vector<std::string>{Browser(held)}, OpenedBy(plugin, recorder, kOpenUrl));
 }
 
-// The long addresses, taken where the plug-in hands them to the shell.
-class InternetAddressLimits : public testing::Test {
+// Addresses exactly as the plug-in hands them to the shell, long ones included.
+class InternetHandedToShell : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(plugin.Loaded()) << plugin.Problem();
@@ -206,7 +213,7 @@ protected:
     inettest::ShellExecuteSpy spy{plugin.Module()};
 };
 
-TEST_F(InternetAddressLimits, OpenUrlFromMegabytesOfText) {
+TEST_F(InternetHandedToShell, OpenUrlFromMegabytesOfText) {
     const std::string start = "ttp://www.example.test/";
     ASSERT_TRUE(ptrtest::SetClipboardText(start + std::string(4 << 20, 'p')));
     EXPECT_EQ(std::vector<std::string>{"h" + start + std::string(3071 - 1 - start.size(), 'p')}, Run(kOpenUrl));
@@ -222,14 +229,14 @@ TEST_F(InternetAddressLimits, OpenUrlFromMegabytesOfText) {
     EXPECT_EQ(wide.substr(0, opened[0].size()), opened[0]);
 }
 
-TEST_F(InternetAddressLimits, MailAddressFromMegabytesOfText) {
+TEST_F(InternetHandedToShell, MailAddressFromMegabytesOfText) {
     ASSERT_TRUE(ptrtest::SetClipboardText(std::string(3 << 20, 'm') + "@example.test"));
     EXPECT_EQ(std::vector<std::string>{"mailto:" + std::string(2040 - 7, 'm')}, Run(kSendMail));
     ASSERT_TRUE(ptrtest::SetClipboardText(std::string(2032, 'm') + "＠example.test"));
     EXPECT_EQ(std::vector<std::string>{"mailto:" + std::string(2032, 'm') + "@"}, Run(kSendMail));
 }
 
-TEST_F(InternetAddressLimits, SearchAddressFromMegabytesOfText) {
+TEST_F(InternetHandedToShell, SearchAddressFromMegabytesOfText) {
     const std::string header = "http://sjis.test/find?k=";
     const std::string footer = "&ie=sjis";
     const size_t room = 3071 - header.size() - footer.size();
@@ -247,4 +254,9 @@ TEST_F(InternetAddressLimits, SearchAddressFromMegabytesOfText) {
     // An odd lead byte at the very end of an unterminated block is no character.
     ASSERT_TRUE(inettest::SetClipboardBlock(CF_TEXT, "ab\x95"));
     EXPECT_EQ(std::vector<std::string>{header + "ab" + footer}, Run(kSearch, 1));
+}
+
+TEST_F(InternetHandedToShell, UnencodedKeywordKeepsItsBytes) {
+    ASSERT_TRUE(ptrtest::SetClipboardText("表 a+b\r\n"));
+    EXPECT_EQ(std::vector<std::string>{"http://raw.test/?q=表 a+b&r=1"}, Run(kSearch, 4));
 }
