@@ -44,6 +44,29 @@ protected:
 
 }  // namespace
 
+TEST(InternetLoading, HostReadsTheFunctionsAndEverySettingName) {
+    InternetPlugin plugin("[Search041]\r\nSettingName=辞書\r\n");
+    ASSERT_TRUE(plugin.Loaded()) << plugin.Problem();
+    const TlxPluginInfo info = plugin.Info();
+    EXPECT_STREQ("インターネット利用", info.Name);
+    ASSERT_EQ(5, info.FuncCount);
+    const int32_t expectedTypes[] = {TLX_FUNC_ACTION, TLX_FUNC_ACTION, TLX_FUNC_ACTION, TLX_FUNC_CHECK, TLX_FUNC_CHECK};
+    for (int n = 1; n <= info.FuncCount; ++n) {
+        const TlxFuncInfo f = plugin.FuncInfo(n);
+        EXPECT_EQ(expectedTypes[n - 1], f.FunctionType) << n;
+        EXPECT_EQ(n == kSearch ? 100 : 1, f.FuncNameNumMax) << n;
+        for (int s = 1; s <= f.FuncNameNumMax; ++s) {
+            char expected[16];
+            snprintf(expected, sizeof expected, "設定%03d", s);
+            const std::string name = plugin.SettingName(n, s);
+            if (n != kSearch)
+                EXPECT_EQ("(none)", name) << n << "/" << s;
+            else
+                EXPECT_EQ(s == 42 ? "辞書" : expected, name) << s;
+        }
+    }
+}
+
 TEST(InternetChecks, UrlCheckOnClipboardText) {
     InternetPlugin plugin;
     ASSERT_TRUE(plugin.Loaded()) << plugin.Problem();
@@ -179,6 +202,9 @@ TEST_F(InternetFunctions, SettingNumbersOutsideTheRangeDoNothing) {
 TEST_F(InternetFunctions, NoTextOpensNothing) {
     ASSERT_TRUE(inettest::EmptyTheClipboard());
     for (int funcno : {kOpenUrl, kSendMail, kSearch}) EXPECT_EQ(0, plugin.Func(funcno));
+    // An empty text is no address either (the shell would open a folder for it).
+    ASSERT_TRUE(ptrtest::SetClipboardText(""));
+    for (int funcno : {kOpenUrl, kSendMail}) EXPECT_EQ(0, plugin.Func(funcno));
     ASSERT_TRUE(ptrtest::SetClipboardText("http://www.example.test/after"));
     OpenedBy(plugin, recorder, kOpenUrl);
     ptrtest::PumpFor(1000);

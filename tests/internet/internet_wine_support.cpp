@@ -32,7 +32,9 @@ InternetPlugin::InternetPlugin(const std::string &settingsIni) {
     Resolve("Plugin_Func", func_);
     Resolve("Plugin_ShowSetting", showSetting_);
     Resolve("Plugin_GetFuncSettingName", settingName_);
-    if (!init_ || !quit_ || !func_ || !showSetting_ || !settingName_) {
+    Resolve("Plugin_GetInfo", info_);
+    Resolve("Plugin_GetFuncInfo", funcInfo_);
+    if (!init_ || !quit_ || !func_ || !showSetting_ || !settingName_ || !info_ || !funcInfo_) {
         problem_ = "KXDLL.dll lacks a Plugin_ proxy";
         return;
     }
@@ -51,6 +53,18 @@ int32_t InternetPlugin::Func(int32_t funcno, int32_t setno) {
 
 void InternetPlugin::ShowSetting(int32_t funcno, int32_t setno, HWND owner) {
     showSetting_(id_, funcno, setno, owner);
+}
+
+TlxPluginInfo InternetPlugin::Info() {
+    TlxPluginInfo info = {};
+    info_(id_, &info);
+    return info;
+}
+
+TlxFuncInfo InternetPlugin::FuncInfo(int32_t funcno) {
+    TlxFuncInfo info = {};
+    funcInfo_(id_, funcno, &info);
+    return info;
 }
 
 std::string InternetPlugin::SettingName(int32_t funcno, int32_t setno) {

@@ -28,6 +28,8 @@ public:
     const std::string &Problem() const { return problem_; }
     int32_t Func(int32_t funcno, int32_t setno = 1);
     void ShowSetting(int32_t funcno, int32_t setno, HWND owner = nullptr);
+    TlxPluginInfo Info();
+    TlxFuncInfo FuncInfo(int32_t funcno);
     // The name of a numbered setting, or "(none)" when the plug-in reports none.
     std::string SettingName(int32_t funcno, int32_t setno);
     std::string SettingsFile() const { return dir_.path + "Plugins\\tlxInternet\\Setting.ini"; }
@@ -47,6 +49,8 @@ private:
     decltype(&::Plugin_Func) func_ = nullptr;
     decltype(&::Plugin_ShowSetting) showSetting_ = nullptr;
     decltype(&::Plugin_GetFuncSettingName) settingName_ = nullptr;
+    decltype(&::Plugin_GetInfo) info_ = nullptr;
+    decltype(&::Plugin_GetFuncInfo) funcInfo_ = nullptr;
 };
 
 // Points Wine's browser and mail commands at a shell script that records its
