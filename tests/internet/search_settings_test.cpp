@@ -138,9 +138,9 @@ TEST(PluginRecords, InformationRecord) {
     EXPECT_STREQ("インターネットを利用するプラグインです。\r\n"
                  "コピーしたURLを参照したり、コピーしたキーワードを検索サイトで検索することが出来ます。",
                  info.Comment);
-    EXPECT_NE('\0', info.Copyright[0]);
-    EXPECT_NE('\0', info.URL[0]);
-    EXPECT_NE(nullptr, std::strchr(info.Mail, '@'));
+    EXPECT_STREQ("Copyright (C) ポルテリカ", info.Copyright);
+    EXPECT_STREQ("", info.URL);
+    EXPECT_STREQ("", info.Mail);
     EXPECT_EQ(0, info.IsSetting);
     EXPECT_EQ(0, info.IsAbout);
     EXPECT_EQ(5, info.FuncCount);

@@ -44,12 +44,12 @@ void FillPluginInfo(TlxPluginInfo &info) {
     std::memset(&info, 0, sizeof info);
     SetField(info.Name, "インターネット利用");
     SetField(info.Version, "1.02");
-    SetField(info.Copyright, "Copyright (C) 2025 Porterica Project");
+    SetField(info.Copyright, "Copyright (C) ポルテリカ");
     SetField(info.Comment,
              "インターネットを利用するプラグインです。\r\n"
              "コピーしたURLを参照したり、コピーしたキーワードを検索サイトで検索することが出来ます。");
-    SetField(info.URL, "https://porterica.example.org/");
-    SetField(info.Mail, "support@porterica.example.org");
+    // No web site or support address of the maker yet: empty fields keep the
+    // settings window's web and mail buttons off instead of leading nowhere.
     info.IsSetting = 0;
     info.IsAbout = 0;
     info.FuncCount = kFuncCount;
