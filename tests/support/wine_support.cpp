@@ -4,11 +4,23 @@
 
 namespace ptrtest {
 
-ChildProcess::~ChildProcess() {
+static void EndChild(HANDLE process) {
     if (process) {
         if (WaitForSingleObject(process, 0) == WAIT_TIMEOUT) TerminateProcess(process, 98);
         CloseHandle(process);
     }
+}
+
+ChildProcess::~ChildProcess() { EndChild(process); }
+
+ChildProcess &ChildProcess::operator=(ChildProcess &&other) noexcept {
+    if (this != &other) {
+        EndChild(process);
+        process = other.process;
+        id = other.id;
+        other.process = nullptr;
+    }
+    return *this;
 }
 
 int ChildProcess::Wait(DWORD timeoutMs) {

@@ -18,9 +18,15 @@ struct ChildRegistration {
     static ::ptrtest::ChildRegistration ptr_child_reg_##name(#name, ptr_child_##name); \
     static int ptr_child_##name(const std::vector<std::string> &args)
 
+// Owns the child's process handle; the child is terminated if still running at the end.
 struct ChildProcess {
     HANDLE process = nullptr;
     DWORD id = 0;
+    ChildProcess() = default;
+    ChildProcess(ChildProcess &&other) noexcept : process(other.process), id(other.id) { other.process = nullptr; }
+    ChildProcess &operator=(ChildProcess &&other) noexcept;
+    ChildProcess(const ChildProcess &) = delete;
+    ChildProcess &operator=(const ChildProcess &) = delete;
     ~ChildProcess();
     // Waits up to timeoutMs pumping messages; returns the exit code, or -1 on time-out.
     int Wait(DWORD timeoutMs = 20000);
