@@ -110,7 +110,9 @@ ShellRecorder::ShellRecorder() {
         wchar_t former[1024] = {};
         DWORD size = sizeof former - sizeof(wchar_t);
         DWORD type = 0;
-        if (RegQueryValueExW(key, value, nullptr, &type, reinterpret_cast<BYTE *>(former), &size) == ERROR_SUCCESS)
+        // A recorder command left behind by a run that was killed is no former value.
+        if (RegQueryValueExW(key, value, nullptr, &type, reinterpret_cast<BYTE *>(former), &size) == ERROR_SUCCESS &&
+            !wcsstr(former, L"/tmp/ptr-internet-"))
             saved_.emplace_back(value, former);
         else
             absent_.push_back(value);
