@@ -1,0 +1,164 @@
+#include "e2e_support.h"
+
+#include <cstdio>
+#include <sstream>
+
+namespace e2e {
+
+using ptrtest::ChildProcess;
+
+namespace {
+constexpr const char *kProbeFile = "e2e_probe.tlx";   // the built test plug-in, beside the tests
+
+std::string ProbeBase(const std::string &folder, const std::string &probe) { return folder + "Plugins\\" + probe; }
+
+bool IsVisibleWindow(HWND window) { return window && IsWindowVisible(window); }
+}  // namespace
+
+ProgramFolder::ProgramFolder() {
+    for (const char *file : {"ptrmain.exe", "KXDLL.dll", "CF_Type.ini"})
+        ptrtest::CopyFileTo(ptrtest::DistDir() + file, dir_.path + file);
+    CreateDirectoryA((dir_.path + "Plugins").c_str(), nullptr);
+    CreateDirectoryA((dir_.path + "MenuData").c_str(), nullptr);
+}
+
+ProgramFolder::~ProgramFolder() { Stop(); }
+
+void ProgramFolder::AddProbe(const std::string &name, const std::string &displayName) {
+    const std::string base = ProbeBase(dir_.path, name);
+    ptrtest::CopyFileTo(ptrtest::TestBinDir() + kProbeFile, base + ".tlx");
+    WritePrivateProfileStringA("Probe", "Name", displayName.c_str(), (base + ".ini").c_str());
+}
+
+void ProgramFolder::SetVerdict(const std::string &probe, int funcno, int verdict) {
+    WritePrivateProfileStringA("Verdict", std::to_string(funcno).c_str(), std::to_string(verdict).c_str(),
+                               (ProbeBase(dir_.path, probe) + ".ini").c_str());
+}
+
+std::vector<std::string> ProgramFolder::Calls(const std::string &probe) const {
+    std::vector<std::string> lines;
+    std::istringstream in(ptrtest::ReadFileBytes(ProbeBase(dir_.path, probe) + ".log"));
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty()) lines.push_back(line);
+    }
+    return lines;
+}
+
+void ProgramFolder::ClearCalls(const std::string &probe) { DeleteFileA((ProbeBase(dir_.path, probe) + ".log").c_str()); }
+
+bool ProgramFolder::WaitForCalls(const std::string &probe, size_t count, DWORD ms) const {
+    return ptrtest::PumpUntil([&] { return Calls(probe).size() >= count; }, ms);
+}
+
+void ProgramFolder::WriteSettings(const std::string &iniText) { ptrtest::WriteFileBytes(dir_.path + "Setting.ini", iniText); }
+
+void ProgramFolder::WriteMenu(const std::string &fileName, const std::string &iniText) {
+    ptrtest::WriteFileBytes(dir_.path + "MenuData\\" + fileName, iniText);
+}
+
+std::string ProgramFolder::ReadSettings() const { return ptrtest::ReadFileBytes(dir_.path + "Setting.ini"); }
+
+bool ProgramFolder::Start() {
+    process_.reset(new ChildProcess(ptrtest::StartProcess("\"" + dir_.path + "ptrmain.exe\"", dir_.path)));
+    if (!process_->process) return false;
+    return WaitForInputIdle(process_->process, 20000) == 0;
+}
+
+ChildProcess ProgramFolder::Run(const std::string &arguments) const {
+    return ptrtest::StartProcess("\"" + dir_.path + "ptrmain.exe\" " + arguments, dir_.path);
+}
+
+void ProgramFolder::Stop() {
+    if (!Process() || WaitForSingleObject(Process(), 0) == WAIT_OBJECT_0) return;
+    Run("/Execute:0:7").Wait(10000);
+    if (process_->Wait(10000) < 0) TerminateProcess(Process(), 99);
+}
+
+FrontWindow::FrontWindow() {
+    window_ = CreateWindowExA(0, "Static", "front", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 200, 100, nullptr,
+                              nullptr, nullptr, nullptr);
+    BringToFront();
+}
+
+FrontWindow::~FrontWindow() { DestroyWindow(window_); }
+
+std::string FrontWindow::Hex() const {
+    char text[32];
+    snprintf(text, sizeof text, "%llx", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window_)));
+    return text;
+}
+
+void FrontWindow::BringToFront() const {
+    SetForegroundWindow(window_);
+    ptrtest::PumpUntil([&] { return GetForegroundWindow() == window_; }, 2000);
+}
+
+HWND WaitForMessageBox(const std::string &title, DWORD ms) {
+    HWND box = nullptr;
+    ptrtest::PumpUntil([&] { return IsVisibleWindow(box = FindWindowA("#32770", title.c_str())); }, ms);
+    return IsVisibleWindow(box) ? box : nullptr;
+}
+
+std::string MessageBoxText(HWND box) {
+    std::string text;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char className[32] = {}, buffer[2048] = {};
+        GetClassNameA(child, className, sizeof className);
+        if (lstrcmpiA(className, "Static") != 0) continue;
+        GetWindowTextA(child, buffer, sizeof buffer);
+        if (*buffer) text += std::string(buffer) + "\n";
+    }
+    return text;
+}
+
+void PressButton(HWND box, int id) { PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+
+HWND VisiblePopupMenu() {
+    HWND popup = FindWindowA("#32768", nullptr);
+    return IsVisibleWindow(popup) ? popup : nullptr;
+}
+
+bool WaitForPopupMenu(DWORD ms) { return ptrtest::PumpUntil([] { return VisiblePopupMenu() != nullptr; }, ms); }
+
+bool WaitForNoPopupMenu(DWORD ms) { return ptrtest::PumpUntil([] { return VisiblePopupMenu() == nullptr; }, ms); }
+
+static void SendKey(WORD key, bool up) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &input, sizeof input);
+    ptrtest::PumpFor(30);
+}
+
+void PressChord(std::initializer_list<WORD> keys) {
+    for (WORD key : keys) SendKey(key, false);
+    for (auto it = std::rbegin(keys); it != std::rend(keys); ++it) SendKey(*it, true);
+}
+
+void Type(std::initializer_list<WORD> keys) {
+    for (WORD key : keys) {
+        SendKey(key, false);
+        SendKey(key, true);
+        ptrtest::PumpFor(100);   // each step of a menu opens or moves before the next key
+    }
+}
+
+bool CopyTextFromLinux(const std::string &text) {
+    const std::string name = "ptr-e2e-" + std::to_string(GetCurrentProcessId()) + ".txt";
+    const std::string unixPath = "/tmp/" + name;
+    if (!ptrtest::WriteFileBytes("Z:\\tmp\\" + name, text)) return false;
+    // xclip stays in the background serving the selection until another program takes it.
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    std::string cmd = "/usr/bin/xclip -selection clipboard -i " + unixPath;
+    if (!CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return false;
+    if (pi.hProcess) CloseHandle(pi.hProcess);
+    if (pi.hThread) CloseHandle(pi.hThread);
+    return true;
+}
+
+}  // namespace e2e

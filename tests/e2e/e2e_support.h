@@ -1,0 +1,85 @@
+// Driving the real program from outside, as a user would: a prepared program folder,
+// message boxes, popup menus and keyboard input.
+#pragma once
+#include <windows.h>
+
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "wine_support.h"
+
+namespace e2e {
+
+// A program folder in a temporary directory: ptrmain.exe, KXDLL.dll and CF_Type.ini
+// from the release folder, Plugins\ and MenuData\.
+class ProgramFolder {
+public:
+    ProgramFolder();
+    ~ProgramFolder();
+    const std::string &Path() const { return dir_.path; }
+
+    // The test plug-in as Plugins\<name>.tlx, shown as displayName.
+    void AddProbe(const std::string &name, const std::string &displayName);
+    void SetVerdict(const std::string &probe, int funcno, int verdict);
+    // The plug-in's calls so far, one "Func f s CallType wnd" line each.
+    std::vector<std::string> Calls(const std::string &probe) const;
+    void ClearCalls(const std::string &probe);
+    // Waits until the plug-in has made at least `count` calls.
+    bool WaitForCalls(const std::string &probe, size_t count, DWORD ms = 5000) const;
+
+    void WriteSettings(const std::string &iniText);
+    void WriteMenu(const std::string &fileName, const std::string &iniText);
+    std::string ReadSettings() const;
+
+    // Starts ptrmain.exe and waits until it waits for input. False when it did not start.
+    bool Start();
+    // Runs a second ptrmain.exe with these arguments (it hands them on and ends).
+    ptrtest::ChildProcess Run(const std::string &arguments) const;
+    // Asks the running program to end (function 0/7) and waits for it.
+    void Stop();
+    HANDLE Process() const { return process_ ? process_->process : nullptr; }
+
+private:
+    ptrtest::TempDir dir_;
+    // Held by pointer: a ChildProcess ends its process when it goes, so it is never copied.
+    std::unique_ptr<ptrtest::ChildProcess> process_;
+};
+
+// A visible window of the test in front of everything, as the program a user works in.
+class FrontWindow {
+public:
+    FrontWindow();
+    ~FrontWindow();
+    HWND Handle() const { return window_; }
+    // The handle as the test plug-in writes it.
+    std::string Hex() const;
+    void BringToFront() const;
+
+private:
+    HWND window_;
+};
+
+// A visible message box of the program with this title, waiting up to ms.
+HWND WaitForMessageBox(const std::string &title, DWORD ms = 5000);
+// The texts of the message box's static controls, joined by newlines.
+std::string MessageBoxText(HWND box);
+// Presses the button with this id.
+void PressButton(HWND box, int id = IDOK);
+
+// The popup menu window on screen, if any.
+HWND VisiblePopupMenu();
+bool WaitForPopupMenu(DWORD ms = 5000);
+bool WaitForNoPopupMenu(DWORD ms = 5000);
+
+// Presses the keys in order, then releases them in reverse order.
+void PressChord(std::initializer_list<WORD> keys);
+// Presses and releases each key in turn.
+void Type(std::initializer_list<WORD> keys);
+
+// Puts text on the X clipboard with xclip, from the Linux side; Wine's clipboard bridge
+// hands it on to the Windows clipboard.
+bool CopyTextFromLinux(const std::string &text);
+
+}  // namespace e2e

@@ -1,0 +1,114 @@
+// A plug-in for the end-to-end tests, observed from outside. Beside itself it keeps
+//   <name>.log  one line per PIN_Func call: "Func <funcno> <setno> <CallType> <ActivateWnd, hex>"
+//   <name>.ini  [Probe] Name = display name; [Verdict] <funcno> = what a check answers
+// where <name> is its own file name without extension, so copies under other names are
+// independent plug-ins.
+//   1 Record   action: only records the call
+//   2 CheckA   check:  answers [Verdict] 2
+//   3 CheckB   check:  answers [Verdict] 3
+//   4 Rewrite  action: puts "rewritten" on the clipboard
+//   5 Choose   action with the settings S1, S2, S3
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "tlx_plugin.h"
+
+static HMODULE g_self;
+
+static std::string SelfBase() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(g_self, path, MAX_PATH);
+    const std::string full = path;
+    return full.substr(0, full.find_last_of('.'));
+}
+
+static void Log(const std::string &line) {
+    const std::string text = line + "\r\n";
+    HANDLE h = CreateFileA((SelfBase() + ".log").c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                           nullptr, OPEN_ALWAYS, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return;
+    DWORD written;
+    WriteFile(h, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    CloseHandle(h);
+}
+
+static void Copy(char *field, size_t size, const std::string &text) {
+    std::strncpy(field, text.c_str(), size - 1);
+}
+
+static void PutText(const char *text) {
+    if (!OpenClipboard(nullptr)) return;
+    EmptyClipboard();
+    const size_t size = std::strlen(text) + 1;
+    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size)) {
+        std::memcpy(GlobalLock(memory), text, size);
+        GlobalUnlock(memory);
+        if (!SetClipboardData(CF_TEXT, memory)) GlobalFree(memory);
+    }
+    CloseClipboard();
+}
+
+struct FunctionInfo {
+    const char *name;
+    int32_t type;
+    int32_t settings;
+};
+static const FunctionInfo kFunctions[] = {
+    {"Record", TLX_FUNC_ACTION, 1}, {"CheckA", TLX_FUNC_CHECK, 1}, {"CheckB", TLX_FUNC_CHECK, 1},
+    {"Rewrite", TLX_FUNC_ACTION, 1}, {"Choose", TLX_FUNC_ACTION, 3},
+};
+constexpr int32_t kFunctionCount = sizeof kFunctions / sizeof kFunctions[0];
+
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD, LPVOID) {
+    g_self = instance;
+    return TRUE;
+}
+
+extern "C" {
+
+int32_t WINAPI PIN_Init(void) { return 0; }
+void WINAPI PIN_Quit(void) {}
+int32_t WINAPI PIN_ShowAbout(HWND) { return 0; }
+int32_t WINAPI PIN_ShowSetting(int32_t, int32_t, HWND) { return 0; }
+
+int32_t WINAPI PIN_Func(int32_t funcno, int32_t setno, HWND activateWnd, int32_t callType, int32_t) {
+    char line[96];
+    std::snprintf(line, sizeof line, "Func %d %d %d %llx", funcno, setno, callType,
+                  static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(activateWnd)));
+    Log(line);
+    if (funcno == 4) PutText("rewritten");
+    if (funcno < 1 || funcno > kFunctionCount || kFunctions[funcno - 1].type != TLX_FUNC_CHECK) return 0;
+    return static_cast<int32_t>(GetPrivateProfileIntA("Verdict", std::to_string(funcno).c_str(), 0,
+                                                      (SelfBase() + ".ini").c_str()));
+}
+
+int32_t WINAPI PIN_GetInfo(TlxPluginInfo *info) {
+    char name[64] = {};
+    const std::string base = SelfBase();
+    GetPrivateProfileStringA("Probe", "Name", base.substr(base.find_last_of('\\') + 1).c_str(), name, sizeof name,
+                             (base + ".ini").c_str());
+    Copy(info->Name, sizeof info->Name, name);
+    Copy(info->Version, sizeof info->Version, "1.0");
+    info->FuncCount = kFunctionCount;
+    return 0;
+}
+
+int32_t WINAPI PIN_GetFuncInfo(int32_t funcno, TlxFuncInfo *info) {
+    const FunctionInfo &f = kFunctions[funcno - 1];
+    Copy(info->Name, sizeof info->Name, f.name);
+    info->FunctionType = f.type;
+    info->FuncNameNumMax = f.settings;
+    return 0;
+}
+
+int32_t WINAPI PIN_GetFuncSettingName(int32_t funcno, int32_t setno, char *buffer, int32_t size) {
+    if (kFunctions[funcno - 1].settings == 1) return 0;
+    const std::string name = "S" + std::to_string(setno);
+    if (buffer) std::strncpy(buffer, name.c_str(), size);
+    return static_cast<int32_t>(name.size());
+}
+
+}  // extern "C"
