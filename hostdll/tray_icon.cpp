@@ -5,7 +5,7 @@
 
 #include "kxdll.h"
 #include "registered_messages.h"
-#include "sjis_text.h"
+#include "copy_text.h"
 
 namespace kx {
 

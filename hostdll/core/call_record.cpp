@@ -1,7 +1,7 @@
 #include "call_record.h"
 
 #include <cstring>
-#include "sjis_text.h"
+#include "copy_text.h"
 
 namespace kx {
 

@@ -12,17 +12,6 @@ std::string TrimAtNull(const char *field, size_t size) {
     return std::string(field, nul ? static_cast<const char *>(nul) - field : size);
 }
 
-std::string_view CutAtCharBoundary(std::string_view text, size_t maxBytes) {
-    if (text.size() <= maxBytes) return text;
-    size_t end = 0;
-    while (end < text.size()) {
-        const size_t width = IsLeadByte(static_cast<unsigned char>(text[end])) ? 2 : 1;
-        if (end + width > maxBytes) break;
-        end += width;
-    }
-    return text.substr(0, end);
-}
-
 static unsigned char FoldAscii(unsigned char c) { return (c >= 'a' && c <= 'z') ? c - 'a' + 'A' : c; }
 
 int CompareNoCase(std::string_view a, std::string_view b) {

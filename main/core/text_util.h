@@ -6,17 +6,21 @@
 #include <string_view>
 #include <vector>
 
+#include "sjis_text.h"
+
 namespace ptr {
 
 // True for a byte that starts a two-byte Shift-JIS character.
-inline bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+inline bool IsLeadByte(unsigned char c) { return sjis::IsSjisLeadByte(c); }
 
 // The text of a fixed-size field up to its first NUL, or all of it when it holds none.
 std::string TrimAtNull(const char *field, size_t size);
 inline std::string TrimAtNull(std::string_view text) { return TrimAtNull(text.data(), text.size()); }
 
 // At most maxBytes bytes of text, never ending in the middle of a two-byte character.
-std::string_view CutAtCharBoundary(std::string_view text, size_t maxBytes);
+inline std::string_view CutAtCharBoundary(std::string_view text, size_t maxBytes) {
+    return sjis::SjisPrefix(text, maxBytes);
+}
 
 // Case-insensitive comparison of code page 932 texts: only single-byte ASCII letters
 // fold; the bytes of two-byte characters compare as they are.

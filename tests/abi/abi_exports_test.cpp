@@ -92,7 +92,7 @@ TEST_P(ExportNames, EveryPluginExportsTheEightEntryPointsUndecorated) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Builds, ExportNames, testing::Values(kWin32, kWin64),
-                         [](const auto &info) { return std::string(info.param.dir == kWin32.dir ? "Win32" : "Win64"); });
+                         [](const auto &info) { return std::string(info.param.objdump == kWin32.objdump ? "Win32" : "Win64"); });
 
 // Every return of the export must be `ret $N` with N = 4 x its parameter count.
 void ExpectCalleePops(const std::string &file, const std::set<std::string> &exports,

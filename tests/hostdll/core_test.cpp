@@ -4,7 +4,7 @@
 #include <string>
 
 #include "call_record.h"
-#include "sjis_text.h"
+#include "copy_text.h"
 
 namespace {
 
@@ -17,12 +17,6 @@ std::string Cut(const std::string &text, size_t bufferSize) {
     const size_t copied = kx::CopySjisTruncated(buffer.data(), bufferSize, text.c_str());
     EXPECT_EQ('\0', buffer[copied]);
     return buffer.substr(0, copied);
-}
-
-TEST(SjisText, LeadBytesAreTheTwoCp932Ranges) {
-    for (int b : {0x81, 0x9f, 0xe0, 0xfc}) EXPECT_TRUE(kx::IsSjisLeadByte(static_cast<unsigned char>(b))) << b;
-    for (int b : {0x00, 0x5c, 0x7f, 0x80, 0xa0, 0xb1, 0xdf, 0xfd, 0xff})
-        EXPECT_FALSE(kx::IsSjisLeadByte(static_cast<unsigned char>(b))) << b;
 }
 
 TEST(SjisText, KeepsTextThatFits) {
@@ -41,9 +35,8 @@ TEST(SjisText, NeverSplitsADoubleByteCharacter) {
     EXPECT_EQ("", Cut("abc", 1));
 }
 
-TEST(SjisText, DanglingLeadByteAtTheEndCountsAlone) {
-    EXPECT_EQ("a\x82", Cut("a\x82", 4));
-    EXPECT_EQ(2u, kx::SjisPrefixLength("a\x82", 2, 2));
+TEST(SjisText, DanglingLeadByteAtTheEndIsNoCharacter) {
+    EXPECT_EQ("a", Cut("a\x82", 4));
 }
 
 TEST(SjisText, NullTextCopiesAsEmpty) {

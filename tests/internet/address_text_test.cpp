@@ -4,7 +4,6 @@
 #include <string>
 
 #include "address_text.h"
-#include "sjis_text.h"
 
 using namespace tlxinet;
 
@@ -95,18 +94,3 @@ TEST(MailtoAddress, KeepsWithinTheLimit) {
     EXPECT_EQ(kMailAddressMaxBytes - 1, split.size());
 }
 
-TEST(SjisText, CharactersAndPrefixes) {
-    // A lead byte without a valid trail byte is one broken byte, not half of a pair.
-    EXPECT_EQ(2u, SjisCharLength(kA, 0));
-    EXPECT_EQ(1u, SjisCharLength("\x83", 0));
-    EXPECT_EQ(1u, SjisCharLength("\x83\r", 0));
-    EXPECT_TRUE(IsBrokenSjisChar("\x83\r", 0));
-    EXPECT_FALSE(IsBrokenSjisChar("\xB1", 0));  // half-width katakana
-
-    EXPECT_EQ("ab", SjisPrefix("ab" + kA, 3));
-    EXPECT_EQ("ab" + kA, SjisPrefix("ab" + kA, 4));
-    EXPECT_EQ("ab", SjisPrefix("ab\x83", 10)) << "a lead byte cut off from its trail byte";
-    EXPECT_EQ("a\x83\r", SjisPrefix("a\x83\r", 10)) << "a broken byte inside the text stays";
-    EXPECT_EQ(std::string::npos, FindSjisChar("\x95\x5c", "\\"));
-    EXPECT_EQ(2u, FindSjisChar("\x95\x5c\\", "\\"));
-}

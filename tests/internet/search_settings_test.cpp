@@ -6,7 +6,6 @@
 #include <map>
 #include <string>
 
-#include "plugin_files.h"
 #include "plugin_records.h"
 #include "search_settings.h"
 
@@ -204,10 +203,3 @@ TEST(PluginRecords, SettingNameCopiesLikeStrncpy) {
     EXPECT_EQ('z', buffer[0]);
 }
 
-TEST(PluginFiles, FolderNamedAfterThePluginBesideIt) {
-    EXPECT_EQ("C:\\prog\\Plugins\\tlxInternet\\", PluginDataFolder("C:\\prog\\Plugins\\tlxInternet.tlx"));
-    EXPECT_EQ("C:\\a.b\\Plugins\\web\\", PluginDataFolder("C:\\a.b\\Plugins\\web"));
-    // "表" is 0x95 0x5C: its second byte is no folder separator.
-    EXPECT_EQ("C:\\\x95\x5c\\tlxInternet\\", PluginDataFolder("C:\\\x95\x5c\\tlxInternet.tlx"));
-    EXPECT_EQ("C:\\x\\\x95\x5c\\", PluginDataFolder("C:\\x\\\x95\x5c.tlx"));
-}

@@ -28,22 +28,22 @@ bool LooksLikeUrl(std::string_view text) {
 }
 
 bool LooksLikeMailAddress(std::string_view text) {
-    const bool at = FindSjisChar(text, "@") != std::string_view::npos ||
-                    FindSjisChar(text, kFullWidthAt) != std::string_view::npos;
+    const bool at = sjis::FindSjisChar(text, "@") != std::string_view::npos ||
+                    sjis::FindSjisChar(text, kFullWidthAt) != std::string_view::npos;
     return at && !HasLineBreak(text);
 }
 
 std::string WebAddress(std::string_view text) {
-    if (LacksLeadingH(text)) return "h" + std::string(SjisPrefix(text, kAddressMaxBytes - 1));
-    return std::string(SjisPrefix(text, kAddressMaxBytes));
+    if (LacksLeadingH(text)) return "h" + std::string(sjis::SjisPrefix(text, kAddressMaxBytes - 1));
+    return std::string(sjis::SjisPrefix(text, kAddressMaxBytes));
 }
 
 std::string MailtoAddress(std::string_view text) {
     static constexpr std::string_view scheme = "mailto:";
     std::string mail(text);
-    const size_t at = FindSjisChar(mail, kFullWidthAt);
+    const size_t at = sjis::FindSjisChar(mail, kFullWidthAt);
     if (at != std::string::npos) mail.replace(at, kFullWidthAt.size(), "@");
-    return std::string(scheme) + std::string(SjisPrefix(mail, kMailAddressMaxBytes - scheme.size()));
+    return std::string(scheme) + std::string(sjis::SjisPrefix(mail, kMailAddressMaxBytes - scheme.size()));
 }
 
 }  // namespace tlxinet

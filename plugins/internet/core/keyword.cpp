@@ -60,7 +60,7 @@ size_t CharLength(int32_t charSet, std::string_view text, size_t pos) {
     switch (charSet) {
         case kCharSetUtf8: return Utf8CharLength(lead);
         case kCharSetEucJp: return EucCharLength(lead);
-        default: return IsBrokenSjisChar(text, pos) ? 0 : SjisCharLength(text, pos);
+        default: return sjis::IsBrokenSjisChar(text, pos) ? 0 : sjis::SjisCharLength(text, pos);
     }
 }
 
@@ -92,7 +92,7 @@ std::string ShiftJisToEucJp(std::string_view sjis) {
     out.reserve(sjis.size() + sjis.size() / 2);
     for (size_t pos = 0; pos < sjis.size();) {
         const auto s1 = static_cast<unsigned char>(sjis[pos]);
-        const size_t len = SjisCharLength(sjis, pos);
+        const size_t len = sjis::SjisCharLength(sjis, pos);
         if (len == 2) {
             AppendEucPair(out, s1, static_cast<unsigned char>(sjis[pos + 1]));
         } else if (s1 < 0x80) {

@@ -21,7 +21,7 @@ std::string Numbered(const char *format, int value) {
     return text;
 }
 
-void Clamp(std::string &text, size_t maxBytes) { text.resize(SjisPrefix(text, maxBytes).size()); }
+void Clamp(std::string &text, size_t maxBytes) { text.resize(sjis::SjisPrefix(text, maxBytes).size()); }
 
 }  // namespace
 
@@ -50,7 +50,7 @@ std::string SearchAddress(const SearchSetting &setting, std::string_view keyword
     std::string address(header.substr(0, kAddressMaxBytes));
     address += EncodeKeyword(keyword, setting.charSet, setting.urlEncode != 0, room);
     address += setting.footerUrl;
-    address.resize(SjisPrefix(address, kAddressMaxBytes).size());
+    address.resize(sjis::SjisPrefix(address, kAddressMaxBytes).size());
     return address;
 }
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "plugin_actions.h"
-#include "plugin_files.h"
+#include "plugin_folder.h"
 #include "plugin_records.h"
 #include "profile_file.h"
 #include "search_dialog.h"
@@ -31,7 +31,7 @@ std::string ModulePath(HINSTANCE module) {
 
 ProfileFile &SettingsFile() {
     if (!g_settingsFile)
-        g_settingsFile = std::make_unique<ProfileFile>(PluginDataFolder(ModulePath(g_module)), "Setting.ini");
+        g_settingsFile = std::make_unique<ProfileFile>(tlx::PluginDataFolder(ModulePath(g_module)), "Setting.ini");
     return *g_settingsFile;
 }
 

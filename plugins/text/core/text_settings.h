@@ -35,11 +35,4 @@ SeparatorChoice ChoiceForSeparator(std::string_view stored);
 // cut to kMaxSeparatorBytes without splitting a double-byte character.
 std::string SeparatorForChoice(SeparatorChoice choice, std::string_view otherText);
 
-// Cuts code page 932 text to at most maxBytes bytes at a character boundary.
-std::string TruncateCp932(std::string_view text, size_t maxBytes);
-
-// "C:\dir\Plugins\tlxText.tlx" -> "C:\dir\Plugins\tlxText\": the folder of the
-// plug-in's own files, named after its file without the extension.
-std::string PluginDataFolder(std::string_view modulePath);
-
 }  // namespace tlxtext

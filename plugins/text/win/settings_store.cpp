@@ -2,6 +2,9 @@
 
 #include <vector>
 
+#include "plugin_folder.h"
+#include "sjis_text.h"
+
 namespace tlxtext {
 
 namespace {
@@ -21,7 +24,7 @@ std::string ReadSeparator(const std::string &ini, const char *key) {
     // value is cut at a character boundary rather than by the system.
     char value[2 * kMaxSeparatorBytes + 2] = {};
     GetPrivateProfileStringA(kSection, key, "", value, sizeof value, ini.c_str());
-    return TruncateCp932(value, kMaxSeparatorBytes);
+    return std::string(sjis::SjisPrefix(value, kMaxSeparatorBytes));
 }
 
 // Quoted, so that leading and trailing blanks survive; the system strips the
@@ -37,7 +40,7 @@ void WriteNumber(const std::string &ini, const char *key, int value) {
 
 PluginFiles LocatePluginFiles(HMODULE self) {
     PluginFiles files;
-    files.folder = PluginDataFolder(ModulePath(self));
+    files.folder = tlx::PluginDataFolder(ModulePath(self));
     files.settingIni = files.folder + "Setting.ini";
     files.dataLog = files.folder + "_datalog";
     return files;

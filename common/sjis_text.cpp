@@ -1,6 +1,6 @@
 #include "sjis_text.h"
 
-namespace tlxinet {
+namespace sjis {
 
 bool IsSjisLeadByte(unsigned char byte) {
     return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
@@ -48,4 +48,4 @@ size_t FindLastSjisChar(std::string_view text, std::string_view ch) {
     return found;
 }
 
-}  // namespace tlxinet
+}  // namespace sjis

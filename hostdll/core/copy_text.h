@@ -5,13 +5,6 @@
 
 namespace kx {
 
-// True for the bytes that start a double-byte character in code page 932.
-bool IsSjisLeadByte(unsigned char byte);
-
-// The length of the longest prefix of text[0..length) that ends on a
-// character boundary and is at most maxBytes long.
-size_t SjisPrefixLength(const char *text, size_t length, size_t maxBytes);
-
 // Copies the NUL-terminated text into buffer (size bytes, size >= 1), cut at a
 // character boundary when it does not fit, and terminates it. A null text
 // copies as empty. Returns the number of text bytes copied.

@@ -1,9 +1,10 @@
-// Walking code page 932 (Shift_JIS) text character by character.
+// Walking code page 932 (Shift_JIS) text character by character. No Windows header:
+// the program, the host DLL and the plug-ins share it, on Windows and on Linux.
 #pragma once
 #include <cstddef>
 #include <string_view>
 
-namespace tlxinet {
+namespace sjis {
 
 bool IsSjisLeadByte(unsigned char byte);
 bool IsSjisTrailByte(unsigned char byte);
@@ -26,4 +27,4 @@ size_t FindSjisChar(std::string_view text, std::string_view ch);
 // Position of the last whole character equal to ch, or npos.
 size_t FindLastSjisChar(std::string_view text, std::string_view ch);
 
-}  // namespace tlxinet
+}  // namespace sjis
