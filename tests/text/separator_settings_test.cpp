@@ -57,18 +57,5 @@ TEST(SeparatorChoices, OtherTextIsCutWithoutSplittingCharacters) {
     EXPECT_EQ(std::string(1022, 'x'), SeparatorForChoice(kSepOther, mixed));
 }
 
-TEST(Cp932, TruncateAtCharacterBoundaries) {
-    EXPECT_EQ("\x82\xa0\x82\xa2", TruncateCp932("\x82\xa0\x82\xa2\x82\xa4", 5));
-    EXPECT_EQ("a\xe0\x40", TruncateCp932("a\xe0\x40z", 3));
-    EXPECT_EQ("a\xb1\xb2", TruncateCp932("a\xb1\xb2\xb3", 3));  // half-width katakana are single bytes
-    EXPECT_EQ("ab", TruncateCp932("ab", 10));
-    EXPECT_EQ("a\x82", TruncateCp932("a\x82", 10));  // a dangling lead byte is kept when it fits
-}
-
-TEST(PluginFolder, NamedAfterTheFileWithoutExtension) {
-    EXPECT_EQ("C:\\P\\Plugins\\tlxText\\", PluginDataFolder("C:\\P\\Plugins\\tlxText.tlx"));
-    EXPECT_EQ("C:\\a.b\\Plugins\\x\\", PluginDataFolder("C:\\a.b\\Plugins\\x"));
-    EXPECT_EQ("C:\\P\\my.plugin\\", PluginDataFolder("C:\\P\\my.plugin.tlx"));
-}
 
 }  // namespace
