@@ -7,7 +7,10 @@ add_custom_target(package_zip
   COMMAND ${CMAKE_COMMAND} -E make_directory ${PTR_ZIP_STAGE}/Plugins ${PTR_ZIP_STAGE}/MenuData
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${PTR_DIST_DIR} ${PTR_ZIP_STAGE}
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/dist ${PTR_ZIP_STAGE}
+  # Debug information stays in the build tree; users get the small binaries.
+  COMMAND ${CMAKE_STRIP} --strip-debug ${PTR_ZIP_STAGE}/ptrmain.exe ${PTR_ZIP_STAGE}/KXDLL.dll
+          ${PTR_ZIP_STAGE}/Plugins/tlxText.tlx ${PTR_ZIP_STAGE}/Plugins/tlxInternet.tlx
   COMMAND ${CMAKE_COMMAND} -E chdir ${CMAKE_BINARY_DIR}/package zip -qr ../${PTR_ZIP_NAME}.zip Porterica
   COMMENT "Packing ${PTR_ZIP_NAME}.zip"
   VERBATIM)
-add_dependencies(package_zip ptrmain KXDLL)
+add_dependencies(package_zip ptrmain KXDLL tlxText tlxInternet)
