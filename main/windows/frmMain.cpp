@@ -15,6 +15,7 @@
 #include "menus.h"
 #include "program_version.h"
 #include "resource_ids.h"
+#include "ui_fonts.h"
 
 namespace ptr {
 
@@ -33,10 +34,12 @@ int Px(double twips) {
     return static_cast<int>(twips * dpi / 1440.0 + 0.5);
 }
 float Scale() { return App().HelpModeScale; }
-// A position of the form: twips, enlarged in help mode.
+// A position set while the program runs: twips, enlarged in help mode.
 int Sx(double twips) { return Px(twips * Scale()); }
-RECT TwipsRect(int left, int top, int width, int height) {
-    return {Sx(left), Sx(top), Sx(left + width), Sx(top + height)};
+// A rectangle of the form's layout in pixels: as designed (scale 1), or as help mode
+// has made it.
+RECT TwipsRect(int left, int top, int width, int height, float scale = 1.0f) {
+    return {Px(left * scale), Px(top * scale), Px((left + width) * scale), Px((top + height) * scale)};
 }
 
 struct ControlSpec {
@@ -89,14 +92,6 @@ const char kWelcomeText[] =
     "本ソフトは、タスクトレイに常駐します。\r\n"
     "設定の変更を行うには、このアイコンを右クリックして、『設定画面を開く』を選択します。";
 
-HFONT MakeFont(const char *face, double points, bool bold) {
-    const HDC screen = GetDC(nullptr);
-    const int height = -static_cast<int>(points * GetDeviceCaps(screen, LOGPIXELSY) / 72.0 + 0.5);
-    ReleaseDC(nullptr, screen);
-    return CreateFontA(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
-}
-
 HFONT BoldOf(HFONT font) {
     LOGFONTA lf{};
     GetObjectA(font, sizeof lf, &lf);
@@ -105,7 +100,7 @@ HFONT BoldOf(HFONT font) {
 }
 
 void FrameRect(HDC dc, const RECT &twips, COLORREF colour) {
-    const RECT r = TwipsRect(twips.left, twips.top, twips.right, twips.bottom);
+    const RECT r = TwipsRect(twips.left, twips.top, twips.right, twips.bottom, Scale());
     const HBRUSH brush = CreateSolidBrush(colour);
     ::FrameRect(dc, &r, brush);
     DeleteObject(brush);
@@ -249,10 +244,10 @@ void frmMain::CreateControls() {
 }
 
 void frmMain::CreateFonts() {
-    font_ = MakeFont("ＭＳ Ｐゴシック", 9, false);
-    titleFont_ = MakeFont("ＭＳ Ｐゴシック", 9, true);
-    listFont_ = MakeFont("ＭＳ ゴシック", 9, false);
-    infoFont_ = MakeFont("ＭＳ ゴシック", 8.25, false);
+    font_ = CreateUiFont("ＭＳ Ｐゴシック", 9, false);
+    titleFont_ = CreateUiFont("ＭＳ Ｐゴシック", 9, true);
+    listFont_ = CreateUiFont("ＭＳ ゴシック", 9, false);
+    infoFont_ = CreateUiFont("ＭＳ ゴシック", 8.25, false);
     for (HWND child = GetWindow(hwnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     SendMessageA(Control(IDC_MODE_TITLE), WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_), FALSE);
@@ -319,7 +314,7 @@ void frmMain::ActivatMode(int ModeNo) {
     }
     ResetPanel();
     ApplyModeTexts(mode);
-    SetWindowTextA(Control(IDC_MODE_TITLE), (" " + ModeTitle(mode)).c_str());
+    SetWindowTextA(Control(IDC_MODE_TITLE), ModeTitle(mode).c_str());
     PlaceListButtons(mode);
     BuildPage(mode);
     // The frame, the panel and the labels take the page's colours.
@@ -462,7 +457,8 @@ void frmMain::Form_Paint() {
     FrameRect(dc, kShapeModesShadow, GetSysColor(COLOR_BTNSHADOW));
     FrameRect(dc, kShapeModesLight, GetSysColor(COLOR_BTNHIGHLIGHT));
     FrameRect(dc, kShapePanelShadow, GetSysColor(COLOR_BTNSHADOW));
-    const RECT panel = TwipsRect(kShapePanel.left, kShapePanel.top, kShapePanel.right, kShapePanel.bottom);
+    const RECT panel =
+        TwipsRect(kShapePanel.left, kShapePanel.top, kShapePanel.right, kShapePanel.bottom, Scale());
     FillRect(dc, &panel, lightBrushes_[CurrentMode()]);
     FrameRect(dc, kShapePanel, GetSysColor(COLOR_BTNHIGHLIGHT));
     const HBRUSH strong = CreateSolidBrush(colours.strong);

@@ -7,6 +7,7 @@
 #include "program_version.h"
 #include "resource_ids.h"
 #include "splash_bars.h"
+#include "ui_fonts.h"
 
 namespace ptr {
 
@@ -17,6 +18,8 @@ constexpr COLORREF kBackground = RGB(255, 255, 255);
 int Scaled(double pixels) { return static_cast<int>(std::lround(pixels * App().HelpModeScale)); }
 // Twips of the form (15 to a pixel), enlarged in help mode.
 int Tw(int twips) { return Scaled(twips / 15.0); }
+// Twips of the form as designed; help mode enlarges the controls afterwards.
+int Designed(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
 RECT TwipsRect(int left, int top, int width, int height) {
     return {Tw(left), Tw(top), Tw(left + width), Tw(top + height)};
 }
@@ -24,7 +27,7 @@ RECT TwipsRect(int left, int top, int width, int height) {
 HFONT SplashFont(double points, bool bold) {
     return CreateFontA(-Scaled(points * 96 / 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                        SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, "ＭＳ Ｐゴシック");
+                       DEFAULT_PITCH | FF_DONTCARE, AvailableFace("ＭＳ Ｐゴシック"));
 }
 
 struct Title {
@@ -116,7 +119,8 @@ void frmSplash::Form_Load() {
     };
     for (const auto &l : labels) {
         const HWND label = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_NOPREFIX | l.style,
-                                           Tw(l.twips.left), Tw(l.twips.top), Tw(l.twips.right), Tw(l.twips.bottom),
+                                           Designed(l.twips.left), Designed(l.twips.top), Designed(l.twips.right),
+                                           Designed(l.twips.bottom),
                                            hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(l.id)), instance,
                                            nullptr);
         SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_), FALSE);

@@ -1,0 +1,64 @@
+#include "ui_fonts.h"
+
+#include <cstring>
+#include <initializer_list>
+#include <map>
+#include <string>
+
+namespace ptr {
+
+namespace {
+
+// Each wanted face, then faces of the same kind (proportional or fixed pitch) that
+// other systems have.
+const char *const kProportional[] = {"ＭＳ Ｐゴシック", "MS PGothic", "Meiryo UI", "IPAPGothic", "IPA Pゴシック",
+                                     "VL PGothic", "Noto Sans CJK JP", nullptr};
+const char *const kFixed[] = {"ＭＳ ゴシック", "MS Gothic", "IPAGothic", "IPAゴシック", "VL Gothic",
+                              "Noto Sans Mono CJK JP", nullptr};
+
+bool FaceInstalled(const char *face) {
+    LOGFONTA lf{};
+    lf.lfCharSet = DEFAULT_CHARSET;
+    std::strncpy(lf.lfFaceName, face, LF_FACESIZE - 1);
+    bool found = false;
+    const HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExA(screen, &lf,
+                        [](const LOGFONTA *, const TEXTMETRICA *, DWORD, LPARAM found) -> int {
+                            *reinterpret_cast<bool *>(found) = true;
+                            return 0;
+                        },
+                        reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, screen);
+    return found;
+}
+
+}  // namespace
+
+const char *AvailableFace(const char *face) {
+    static std::map<std::string, const char *> chosen;   // the font list is asked once per face
+    const auto known = chosen.find(face);
+    if (known != chosen.end()) return known->second;
+    const char *result = face;
+    for (const char *const *list : {kProportional, kFixed}) {
+        if (std::strcmp(list[0], face) != 0) continue;
+        for (const char *const *f = list; *f; ++f) {
+            if (FaceInstalled(*f)) {
+                result = *f;
+                break;
+            }
+        }
+    }
+    chosen[face] = result;
+    return result;
+}
+
+HFONT CreateUiFont(const char *face, double points, bool bold) {
+    const HDC screen = GetDC(nullptr);
+    const int height = -static_cast<int>(points * GetDeviceCaps(screen, LOGPIXELSY) / 72.0 + 0.5);
+    ReleaseDC(nullptr, screen);
+    return CreateFontA(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                       AvailableFace(face));
+}
+
+}  // namespace ptr
