@@ -25,6 +25,8 @@ void ActivateWindow(HWND window) {
     SetForegroundWindow(window);
     SystemParametersInfoA(SPI_SETFOREGROUNDLOCKTIMEOUT, 0, reinterpret_cast<void *>(static_cast<UINT_PTR>(lockTimeout)), 0);
     if (attached) AttachThreadInput(ownThread, frontThread, FALSE);
+    // Some systems hand the foreground back to the other thread's input when it detaches.
+    if (GetForegroundWindow() != window) SetForegroundWindow(window);
 }
 
 std::string GetSpecialFolder(HWND owner, int csidl) {

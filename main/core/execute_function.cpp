@@ -51,13 +51,9 @@ void ExecuteFunction(int32_t type, const std::string &option, int32_t callType) 
             plugin->CallFunc(ref.funcno, ref.setno, app.ActivateWnd, callType);
         break;
     }
-    case kFunctionMenu: {
-        // The owner comes to the front first, so the popup closes on a click elsewhere.
-        const HWND owner = MenuOwnerWindow();
-        ActivateWindow(owner);
-        ShowMenu(owner, option, false);
+    case kFunctionMenu:
+        ShowMenuInFront(option, false);
         break;
-    }
     case kFunctionOpen:
         ShellOpen(nullptr, option);
         break;

@@ -3,6 +3,7 @@
 #include "app_state.h"
 #include "execute_function.h"
 #include "folder_files.h"
+#include "basCommonFunc.h"
 #include "settings_window_api.h"
 #include "vbIniFile.h"
 
@@ -52,14 +53,15 @@ MenuEnvironment Environment() {
 
 }  // namespace
 
+// Never destroyed: the menus of the module state use them until the very end.
 MenuBackend &SystemMenuBackend() {
-    static Win32Menus backend;
-    return backend;
+    static Win32Menus *const backend = new Win32Menus;
+    return *backend;
 }
 
 const MenuFiles &SystemMenuFiles() {
-    static const DiskFiles files;
-    return files;
+    static const DiskFiles *const files = new DiskFiles;
+    return *files;
 }
 
 void LoadMenus() { ptr::LoadMenus(App().Menus, Environment(), App().Settings.DefaultMenu); }
@@ -68,17 +70,10 @@ vbMenu &LoadMenuByName(const std::string &name) { return ptr::LoadMenuByName(App
 
 vbMenu *FindMenu(const std::string &name) { return App().Menus.Find(name); }
 
-HWND MenuOwnerWindow() {
-    AppState &app = App();
-    const HWND settings = app.SettingsWindow ? static_cast<HWND>(app.SettingsWindow->Handle()) : nullptr;
-    return settings ? settings : app.HostWindow;
-}
-
 void ShowMenu(HWND owner, const std::string &name, bool testMode) {
     AppState &app = App();
     vbMenu *menu = FindMenu(name);
     if (!menu) return;
-    if (!owner) owner = MenuOwnerWindow();
     const vbSubMenu *chosen = menu->ShowSubMenu(owner);
     if (testMode) {
         MessageBoxA(owner, MenuTestMessage(chosen, app.Plugins, app.Menus).c_str(), "メニューテスト",
@@ -90,6 +85,55 @@ void ShowMenu(HWND owner, const std::string &name, bool testMode) {
     const int32_t type = chosen->FuncType;
     const std::string option = chosen->FuncOption;
     ExecuteFunction(type, option, TLX_CALL_MENU);
+}
+
+namespace {
+
+// A fully transparent one-pixel tool window at the cursor, for as long as a menu is up.
+class StandInOwner {
+public:
+    StandInOwner() {
+        static const ATOM windowClass = [] {
+            WNDCLASSA wc = {};
+            wc.lpfnWndProc = DefWindowProcA;
+            wc.hInstance = GetModuleHandleA(nullptr);
+            wc.lpszClassName = "ptrMenuOwner";
+            return RegisterClassA(&wc);
+        }();
+        POINT at{};
+        GetCursorPos(&at);
+        window_ = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_LAYERED,
+                                  reinterpret_cast<LPCSTR>(static_cast<UINT_PTR>(windowClass)), kProductName,
+                                  WS_POPUP, at.x, at.y, 1, 1, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        if (!window_) return;
+        SetLayeredWindowAttributes(window_, 0, 0, LWA_ALPHA);
+        ShowWindow(window_, SW_SHOWNOACTIVATE);
+    }
+    ~StandInOwner() {
+        if (window_) DestroyWindow(window_);
+    }
+    StandInOwner(const StandInOwner &) = delete;
+    StandInOwner &operator=(const StandInOwner &) = delete;
+    HWND Handle() const { return window_; }
+
+private:
+    HWND window_ = nullptr;
+};
+
+}  // namespace
+
+void ShowMenuInFront(const std::string &name, bool testMode) {
+    AppState &app = App();
+    const HWND settings = app.SettingsWindow ? static_cast<HWND>(app.SettingsWindow->Handle()) : nullptr;
+    if (settings && IsWindowVisible(settings)) {
+        ActivateWindow(settings);
+        ShowMenu(settings, name, testMode);
+        return;
+    }
+    const StandInOwner standIn;
+    const HWND owner = standIn.Handle() ? standIn.Handle() : app.HostWindow;
+    ActivateWindow(owner);
+    ShowMenu(owner, name, testMode);
 }
 
 }  // namespace ptr

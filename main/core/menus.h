@@ -16,10 +16,12 @@ void LoadMenus();
 // (Re)loads one menu file, or "/default".
 vbMenu &LoadMenuByName(const std::string &name);
 vbMenu *FindMenu(const std::string &name);
-// The window that owns popup menus: the settings window, or the host window before
-// the settings window exists.
-HWND MenuOwnerWindow();
-// Shows the menu at the cursor, owned by `owner` (MenuOwnerWindow() when none). Running
-// mode runs the chosen item (CallType 3); test mode names it in a message box instead.
+// Shows the menu at the cursor, owned by `owner`. Running mode runs the chosen item
+// (CallType 3); test mode names it in a message box instead.
 void ShowMenu(HWND owner, const std::string &name, bool testMode);
+// Brings an owner to the front (ActivateWindow) and shows the menu with it: the settings
+// window while it is on screen, otherwise a transparent stand-in at the cursor. A popup
+// whose owner is not the foreground window neither takes keys nor closes on a click
+// elsewhere, and a hidden window cannot become the foreground window everywhere.
+void ShowMenuInFront(const std::string &name, bool testMode);
 }  // namespace ptr

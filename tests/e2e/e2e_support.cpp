@@ -123,6 +123,12 @@ bool WaitForPopupMenu(DWORD ms) { return ptrtest::PumpUntil([] { return VisibleP
 
 bool WaitForNoPopupMenu(DWORD ms) { return ptrtest::PumpUntil([] { return VisiblePopupMenu() == nullptr; }, ms); }
 
+DWORD ForegroundProcess() {
+    DWORD process = 0;
+    if (HWND front = GetForegroundWindow()) GetWindowThreadProcessId(front, &process);
+    return process;
+}
+
 static void SendKey(WORD key, bool up) {
     INPUT input = {};
     input.type = INPUT_KEYBOARD;

@@ -73,6 +73,9 @@ HWND VisiblePopupMenu();
 bool WaitForPopupMenu(DWORD ms = 5000);
 bool WaitForNoPopupMenu(DWORD ms = 5000);
 
+// The process of the foreground window, 0 when there is none.
+DWORD ForegroundProcess();
+
 // Presses the keys in order, then releases them in reverse order.
 void PressChord(std::initializer_list<WORD> keys);
 // Presses and releases each key in turn.
