@@ -124,6 +124,59 @@ protected:
     const UINT trayMessage = RegisterWindowMessageA("KXDLL_NOTIFYICON_MESSAGE By Tavimo");
 };
 
+// The welcome balloon at the icon: on the first start only (no Setting.ini yet).
+TEST_F(RunningProgram, TheFirstStartWelcomesWithABalloon) {
+    const auto balloonShown = [] {
+        HWND tray = FindTopLevel(0, "__winex11_standalone_tray", false);
+        DWORD shell = 0;
+        if (tray) GetWindowThreadProcessId(tray, &shell);
+        return shell && FindTopLevel(shell, "tooltips_class32", true) != nullptr;
+    };
+    for (bool first : {true, false}) {
+        SCOPED_TRACE(first ? "first start" : "later start");
+        if (!first) WriteSettings("");
+        Start();
+        EXPECT_EQ(first, ptrtest::PumpUntil(balloonShown, first ? 5000 : 1500));
+        PostMessageA(window, WM_ENDSESSION, TRUE, 0);   // saving creates Setting.ini
+        ASSERT_EQ(0, process.Wait(15000));
+        ptrtest::PumpUntil([&] { return !balloonShown(); }, 15000);
+    }
+}
+
+// The program's own functions, handed over by a second start, open pages and switch
+// watching; a plain second start asks and opens the window at its stored page.
+TEST_F(RunningProgram, SecondStartsOpenPagesAndSwitchWatching) {
+    WriteSettings("ClipboardWatch= 0\r\nMode= 5\r\n");
+    Start();
+    const auto second = [&](const std::string &args) {
+        return ptrtest::StartProcess("\"" + folder.path + "ptrmain.exe\" " + args, folder.path).Wait(15000);
+    };
+    EXPECT_EQ(0, second("/Execute:0:3"));
+    ASSERT_TRUE(WaitVisible(true));
+    EXPECT_EQ("ホットキー", PageTitle());
+    PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(WaitVisible(false));
+
+    EXPECT_EQ(0, second("/Execute:0:10"));   // watching on
+    EXPECT_EQ(0, second("/Execute:0:2"));
+    ASSERT_TRUE(WaitVisible(true));
+    EXPECT_EQ("クリップボード監視", PageTitle());
+    EXPECT_EQ(BST_CHECKED, SendMessageA(GetDlgItem(window, IDC_CHECK0), BM_GETCHECK, 0, 0));
+    // While the window is open, other requests are dropped.
+    EXPECT_EQ(0, second("/Execute:0:9"));
+    EXPECT_EQ("クリップボード監視", PageTitle());
+    PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(WaitVisible(false));
+
+    auto plain = ptrtest::StartProcess("\"" + folder.path + "ptrmain.exe\"", folder.path);
+    HWND box = nullptr;
+    ASSERT_TRUE(ptrtest::PumpUntil([&] { return (box = FindTopLevel(plain.id, "#32770", true)) != nullptr; }, 15000));
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDYES)));
+    EXPECT_EQ(0, plain.Wait(15000));
+    ASSERT_TRUE(WaitVisible(true));
+    EXPECT_EQ("クリップボード監視", PageTitle());   // the page shown last
+}
+
 // Left click: the task menu comes once the double-click time has passed; its item
 // runs (here: open the plug-in page).
 TEST_F(RunningProgram, ALeftClickShowsTheTaskMenuAfterTheDoubleClickTime) {
