@@ -111,7 +111,7 @@ std::unique_ptr<frmMain> g_window;
 }  // namespace
 
 frmMain::~frmMain() {
-    if (hwnd_) DestroyWindow(hwnd_);
+    if (hwnd_) DestroyWindow(hwnd_);   // before the fonts and brushes it uses go
     for (HFONT f : {font_, boldFont_, titleFont_, listFont_, infoFont_})
         if (f) DeleteObject(f);
     for (HBRUSH b : lightBrushes_)
@@ -124,44 +124,21 @@ int frmMain::CurrentMode() { return ValidMode(App().Settings.Mode); }
 
 bool frmMain::Load() {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = WndProc;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PROGRAM));
-    wc.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON,
-                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
-    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
-    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    wc.lpszClassName = PTR_SETTINGS_CLASS;
-    RegisterClassExA(&wc);   // fails harmlessly when already registered
-
+    ClassSpec cls{PTR_SETTINGS_CLASS};
+    cls.icon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PROGRAM));
+    cls.smallIcon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON,
+                                                  GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    cls.background = GetSysColorBrush(COLOR_BTNFACE);
     menuBar_ = LoadMenuA(instance, MAKEINTRESOURCEA(IDM_MAIN_BAR));
     trayMenu_ = LoadMenuA(instance, MAKEINTRESOURCEA(IDM_TRAY_POPUP));
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
     RECT frame{0, 0, Px(kFormWidth), Px(kFormHeight)};
     AdjustWindowRectEx(&frame, style, TRUE, 0);
-    hwnd_ = CreateWindowExA(0, PTR_SETTINGS_CLASS, kCaption, style, CW_USEDEFAULT, CW_USEDEFAULT,
-                            frame.right - frame.left, frame.bottom - frame.top, nullptr, menuBar_, instance, this);
-    if (!hwnd_) return false;
+    if (!CreateBound(cls, 0, kCaption, style, CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
+                     frame.bottom - frame.top, menuBar_))
+        return false;
     Form_Load();
     return true;
-}
-
-LRESULT CALLBACK frmMain::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        auto *self = static_cast<frmMain *>(reinterpret_cast<CREATESTRUCTA *>(lp)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto *self = reinterpret_cast<frmMain *>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
-    if (msg == WM_NCDESTROY) {
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-        self->hwnd_ = nullptr;
-        return DefWindowProcA(hwnd, msg, wp, lp);
-    }
-    return self->OnMessage(msg, wp, lp);
 }
 
 LRESULT frmMain::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -208,7 +185,7 @@ LRESULT frmMain::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DESTROY: Form_Destroy(); return 0;
     default: break;
     }
-    return DefWindowProcA(hwnd_, msg, wp, lp);
+    return Default(msg, wp, lp);
 }
 
 void frmMain::CreateControls() {

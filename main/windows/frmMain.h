@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "bound_window.h"
 #include "check_list.h"
 #include "mode_texts.h"
 #include "page_rows.h"
@@ -16,12 +17,10 @@
 
 namespace ptr {
 
-class frmMain : public SettingsWindowApi {
+class frmMain : public BoundWindow, public SettingsWindowApi {
 public:
     frmMain() = default;
     ~frmMain() override;
-    frmMain(const frmMain &) = delete;
-    frmMain &operator=(const frmMain &) = delete;
 
     // Creates the window hidden, installs the tray icon and registers itself as the
     // program's settings window. False when the window could not be created.
@@ -46,7 +45,6 @@ public:
     void NotifyIcon_MouseUp(int Button);
     void NotifyIcon_DblClick(int Button);
 
-    HWND Window() const { return hwnd_; }
     HWND Control(int id) const { return GetDlgItem(hwnd_, id); }
     CheckList &lstView() { return list_; }
     const ToolTips &Tips() const { return tips_; }
@@ -56,8 +54,7 @@ public:
     bool ListReady() const { return listReady_; }
 
 private:
-    static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     static int CurrentMode();
 
     void CreateControls();
@@ -95,7 +92,6 @@ private:
     void ShowTrayPopup();
     void SetCheckBox(int index, bool on);
 
-    HWND hwnd_ = nullptr;
     HMENU menuBar_ = nullptr;
     HMENU trayMenu_ = nullptr;   // mnuPopup: its only item is the popup shown at the icon
     CheckList list_;

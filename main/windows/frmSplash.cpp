@@ -51,46 +51,22 @@ std::unique_ptr<frmSplash> g_splash;
 }  // namespace
 
 frmSplash::~frmSplash() {
-    if (hwnd_) DestroyWindow(hwnd_);
+    if (hwnd_) DestroyWindow(hwnd_);   // before the font it uses goes
     if (textFont_) DeleteObject(textFont_);
 }
 
 bool frmSplash::Load() {
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = WndProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32514));   // start-up is busy
-    wc.lpszClassName = PTR_SPLASH_CLASS;
-    RegisterClassExA(&wc);
-
+    ClassSpec cls{PTR_SPLASH_CLASS};
+    cls.cursor = MAKEINTRESOURCEA(32514);   // start-up is busy
     const DWORD style = WS_POPUP | WS_BORDER | WS_CLIPCHILDREN;
     RECT frame{0, 0, kSplashWidth, kSplashHeight};
     AdjustWindowRectEx(&frame, style, FALSE, WS_EX_TOOLWINDOW);
     const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-    hwnd_ = CreateWindowExA(WS_EX_TOOLWINDOW, PTR_SPLASH_CLASS, kProductName, style,
-                            (GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2,
-                            width, height, nullptr, nullptr, instance, this);
-    if (!hwnd_) return false;
+    if (!CreateBound(cls, WS_EX_TOOLWINDOW, kProductName, style, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                     (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, nullptr))
+        return false;
     Form_Load();
     return true;
-}
-
-LRESULT CALLBACK frmSplash::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        auto *self = static_cast<frmSplash *>(reinterpret_cast<CREATESTRUCTA *>(lp)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto *self = reinterpret_cast<frmSplash *>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
-    if (msg == WM_NCDESTROY) {
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-        self->hwnd_ = nullptr;
-        return DefWindowProcA(hwnd, msg, wp, lp);
-    }
-    return self->OnMessage(msg, wp, lp);
 }
 
 LRESULT frmSplash::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -103,7 +79,7 @@ LRESULT frmSplash::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
     default: break;
     }
-    return DefWindowProcA(hwnd_, msg, wp, lp);
+    return Default(msg, wp, lp);
 }
 
 void frmSplash::Form_Load() {

@@ -8,16 +8,15 @@
 #include <string>
 
 #include "app_state.h"
+#include "bound_window.h"
 #include "vbBitmap.h"
 
 namespace ptr {
 
-class frmSplash : public ProgressSink {
+class frmSplash : public BoundWindow, public ProgressSink {
 public:
     frmSplash() = default;
     ~frmSplash() override;
-    frmSplash(const frmSplash &) = delete;
-    frmSplash &operator=(const frmSplash &) = delete;
 
     // Creates the window (not yet shown); false when it could not be created.
     bool Load();
@@ -29,20 +28,17 @@ public:
         SetInformation(text, asMessage, style, static_cast<int16_t>(step));
     }
 
-    HWND Window() const { return hwnd_; }
     int SlidePos() const { return slidePos_; }
     // The window's persistent image (what it paints).
     const vbBitmap &Image() const { return image_; }
 
 private:
-    static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void Form_Load();
     void Form_Paint();
     void DrawTitles();
     void DrawBars();
 
-    HWND hwnd_ = nullptr;
     vbBitmap strip_;   // the colour strip, stretched to the bars' size
     vbBitmap image_;   // what the window shows under its labels
     HFONT textFont_ = nullptr;
