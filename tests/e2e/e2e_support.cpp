@@ -114,6 +114,23 @@ std::string MessageBoxText(HWND box) {
 
 void PressButton(HWND box, int id) { PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
 
+MessageBoxAnswerer::MessageBoxAnswerer(const std::string &title, int button, DWORD ms)
+    : thread_([this, title, button, ms] {
+          if (HWND box = WaitForMessageBox(title, ms)) {
+              text_ = MessageBoxText(box);
+              PressButton(box, button);
+          }
+      }) {}
+
+MessageBoxAnswerer::~MessageBoxAnswerer() {
+    if (thread_.joinable()) thread_.join();
+}
+
+std::string MessageBoxAnswerer::Text() {
+    if (thread_.joinable()) thread_.join();
+    return text_;
+}
+
 HWND VisiblePopupMenu() {
     HWND popup = FindWindowA("#32768", nullptr);
     return IsVisibleWindow(popup) ? popup : nullptr;
@@ -144,11 +161,14 @@ void PressChord(std::initializer_list<WORD> keys) {
     for (auto it = std::rbegin(keys); it != std::rend(keys); ++it) SendKey(*it, true);
 }
 
-void Type(std::initializer_list<WORD> keys) {
+void TypeIntoPopup(std::initializer_list<WORD> keys) {
     for (WORD key : keys) {
-        SendKey(key, false);
-        SendKey(key, true);
-        ptrtest::PumpFor(100);   // each step of a menu opens or moves before the next key
+        const HWND popup = VisiblePopupMenu();
+        if (!popup) return;
+        const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
+        PostMessageA(popup, WM_KEYDOWN, key, scan | 1);
+        PostMessageA(popup, WM_KEYUP, key, scan | 1 | (3u << 30));
+        ptrtest::PumpFor(150);   // each step of a menu opens or moves before the next key
     }
 }
 

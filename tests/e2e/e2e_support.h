@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "wine_support.h"
@@ -68,6 +69,19 @@ std::string MessageBoxText(HWND box);
 // Presses the button with this id.
 void PressButton(HWND box, int id = IDOK);
 
+// Answers the next message box with this title from another thread, for code that
+// shows one on the test's own thread; Text() waits for it and gives its text.
+class MessageBoxAnswerer {
+public:
+    explicit MessageBoxAnswerer(const std::string &title, int button = IDOK, DWORD ms = 10000);
+    ~MessageBoxAnswerer();
+    std::string Text();   // "" when none came
+
+private:
+    std::thread thread_;
+    std::string text_;
+};
+
 // The popup menu window on screen, if any.
 HWND VisiblePopupMenu();
 bool WaitForPopupMenu(DWORD ms = 5000);
@@ -78,8 +92,10 @@ DWORD ForegroundProcess();
 
 // Presses the keys in order, then releases them in reverse order.
 void PressChord(std::initializer_list<WORD> keys);
-// Presses and releases each key in turn.
-void Type(std::initializer_list<WORD> keys);
+// Presses and releases each key in turn on the open popup menu: the key messages go to
+// the popup window itself. (Input injected into the system queue occasionally lost a key
+// right after the popup opened under Wine.)
+void TypeIntoPopup(std::initializer_list<WORD> keys);
 
 // Puts text on the X clipboard with xclip, from the Linux side; Wine's clipboard bridge
 // hands it on to the Windows clipboard.

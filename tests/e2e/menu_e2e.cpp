@@ -50,7 +50,7 @@ struct Menus : ::testing::Test {
         ASSERT_TRUE(e2e::WaitForPopupMenu()) << "the popup appears";
         EXPECT_TRUE(ptrtest::PumpUntil([&] { return e2e::ForegroundProcess() == GetProcessId(program.Process()); }))
             << "the program is in front while its menu is up, foreground process " << e2e::ForegroundProcess();
-        e2e::Type(keys);
+        e2e::TypeIntoPopup(keys);
         EXPECT_TRUE(e2e::WaitForNoPopupMenu()) << "the popup has closed";
         EXPECT_EQ(second.Wait(), 0) << "the second start has ended";
     }
