@@ -16,18 +16,18 @@ const char *const kProportional[] = {"ＭＳ Ｐゴシック", "MS PGothic", "Me
 const char *const kFixed[] = {"ＭＳ ゴシック", "MS Gothic", "IPAGothic", "IPAゴシック", "VL Gothic",
                               "Noto Sans Mono CJK JP", nullptr};
 
+int CALLBACK NoteFound(const LOGFONTA *, const TEXTMETRICA *, DWORD, LPARAM found) {
+    *reinterpret_cast<bool *>(found) = true;
+    return 0;   // one is enough
+}
+
 bool FaceInstalled(const char *face) {
     LOGFONTA lf{};
     lf.lfCharSet = DEFAULT_CHARSET;
     std::strncpy(lf.lfFaceName, face, LF_FACESIZE - 1);
     bool found = false;
     const HDC screen = GetDC(nullptr);
-    EnumFontFamiliesExA(screen, &lf,
-                        [](const LOGFONTA *, const TEXTMETRICA *, DWORD, LPARAM found) -> int {
-                            *reinterpret_cast<bool *>(found) = true;
-                            return 0;
-                        },
-                        reinterpret_cast<LPARAM>(&found), 0);
+    EnumFontFamiliesExA(screen, &lf, NoteFound, reinterpret_cast<LPARAM>(&found), 0);
     ReleaseDC(nullptr, screen);
     return found;
 }

@@ -9,6 +9,7 @@
 #include "frmSplash.h"
 #include "host_dll.h"
 #include "resource_ids.h"
+#include "screen_capture.h"
 #include "wine_support.h"
 
 using namespace ptr;
@@ -47,6 +48,15 @@ void Measure(std::vector<Size> &sizes, bool help) {
         frmSplash splash;
         splash.Load();
         add(splash.Window(), true, true);
+        if (help) {
+            window.Show2();
+            ShowWindow(splash.Window(), SW_SHOWNOACTIVATE);
+            splash.SetInformation("ホットキーを登録しています...\r\nACS + F11", false, MB_OK, 60);
+            splash.SetInformation("ホットキーを登録しています...\r\nACS + F11", false, MB_OK, 1);
+            ptrtest::PumpFor(300);
+            wintest::ScreenShot(window.Window()).Save("settings_helpmode");
+            wintest::ScreenShot(splash.Window(), false).Save("splash_helpmode");
+        }
         LOGFONTA lf{};
         GetObjectA(reinterpret_cast<HFONT>(SendMessageA(window.Control(IDC_LIST), WM_GETFONT, 0, 0)), sizeof lf, &lf);
         values.push_back(std::string(lf.lfFaceName) == "Fixedsys");
