@@ -1,0 +1,34 @@
+// The benchmarks of the resident program, each printing its own figures.
+#pragma once
+#include <string>
+
+#include "stats.h"
+
+namespace ptrbench {
+
+struct Options {
+    int changes = 1000;      // clipboard changes per latency series
+    int warmup = 20;         // unmeasured changes or starts before each series
+    int executeRuns = 40;    // second starts per series
+    int startupRuns = 5;     // starts per start-up configuration
+    int idleSeconds = 60;
+};
+
+void RunWatchLatency(const Options &options);
+void RunExecuteRoundTrip(const Options &options);
+void RunStartUp(const Options &options);
+void RunIdle(const Options &options);
+
+// Output: a heading, then rows of figures in milliseconds.
+void Heading(const std::string &title);
+void Note(const std::string &text);
+void Row(const std::string &label, const Summary &summary);
+void Failure(const std::string &what);
+
+// The probe plug-in built beside this program.
+std::string ProbePluginPath();
+inline constexpr const char *kProbeFile = "benchprobe.tlx";
+inline constexpr const char *kProbeStamp = "benchprobe.tlx/1/1";
+inline constexpr const char *kProbeAccept = "benchprobe.tlx/2/1";
+
+}  // namespace ptrbench

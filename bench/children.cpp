@@ -1,0 +1,169 @@
+#include "children.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "pump.h"
+#include "stamp_board.h"
+
+namespace ptrbench {
+
+namespace {
+
+// A clipboard viewer that either rewrites the clipboard to its text, as the text
+// plug-in's "text only" does, or only stamps.
+struct Viewer {
+    bool textOnly = false;
+    UINT extra = 0;
+    HWND next = nullptr;
+    BoardView *board = nullptr;
+};
+Viewer g_viewer;
+
+void RewriteToText() {
+    if (!OpenClipboard(nullptr)) return;
+    if (HANDLE text = GetClipboardData(CF_TEXT)) {
+        const SIZE_T size = GlobalSize(text);
+        HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE | GMEM_SHARE, size);
+        if (copy) {
+            std::memcpy(GlobalLock(copy), GlobalLock(text), size);
+            GlobalUnlock(text);
+            GlobalUnlock(copy);
+            EmptyClipboard();
+            if (!SetClipboardData(CF_TEXT, copy)) GlobalFree(copy);
+        }
+    }
+    CloseClipboard();
+}
+
+LRESULT CALLBACK ViewerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_DRAWCLIPBOARD:
+        if (!g_viewer.textOnly)
+            g_viewer.board->Stamp(1);
+        else if (IsClipboardFormatAvailable(g_viewer.extra))
+            RewriteToText();
+        if (g_viewer.next) SendMessageA(g_viewer.next, msg, wParam, lParam);
+        return 0;
+    case WM_CHANGECBCHAIN:
+        if (reinterpret_cast<HWND>(wParam) == g_viewer.next)
+            g_viewer.next = reinterpret_cast<HWND>(lParam);
+        else if (g_viewer.next)
+            SendMessageA(g_viewer.next, msg, wParam, lParam);
+        return 0;
+    default: return DefWindowProcA(hwnd, msg, wParam, lParam);
+    }
+}
+
+HWND MakeWindow(const char *cls, WNDPROC proc) {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = proc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = cls;
+    RegisterClassA(&wc);
+    return CreateWindowExA(0, cls, cls, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+// Waits for the quit event as a Windows program waits for input: in the message loop.
+void ServeUntil(HANDLE quit) {
+    for (;;) {
+        const DWORD r = MsgWaitForMultipleObjects(1, &quit, FALSE, INFINITE, QS_ALLINPUT);
+        if (r != WAIT_OBJECT_0 + 1) return;
+        PumpPending();
+    }
+}
+
+// args: quit event, ready event, "textonly" or "stamp"
+int ViewerChild(const std::vector<std::string> &args) {
+    if (args.size() < 3) return 2;
+    BoardView board;
+    g_viewer.board = &board;
+    g_viewer.textOnly = args[2] == "textonly";
+    g_viewer.extra = RegisterClipboardFormatA("Porterica Bench Extra");
+    HANDLE quit = OpenEventA(SYNCHRONIZE, FALSE, args[0].c_str());
+    HWND window = MakeWindow("PortericaBenchViewer", ViewerProc);
+    g_viewer.next = SetClipboardViewer(window);
+    PumpPending();
+    if (HANDLE ready = OpenEventA(EVENT_MODIFY_STATE, FALSE, args[1].c_str())) SetEvent(ready);
+    ServeUntil(quit);
+    ChangeClipboardChain(window, g_viewer.next);
+    DestroyWindow(window);
+    return 0;
+}
+
+// args: quit event, ready event[, timer ms]. A Windows program with one window that does
+// nothing, or that looks at something every so often, as a polling program does.
+int IdleChild(const std::vector<std::string> &args) {
+    if (args.size() < 2) return 2;
+    HANDLE quit = OpenEventA(SYNCHRONIZE, FALSE, args[0].c_str());
+    HWND window = MakeWindow("PortericaBenchIdle", DefWindowProcA);
+    if (args.size() > 2) SetTimer(window, 1, static_cast<UINT>(std::atoi(args[2].c_str())), nullptr);
+    if (HANDLE ready = OpenEventA(EVENT_MODIFY_STATE, FALSE, args[1].c_str())) SetEvent(ready);
+    ServeUntil(quit);
+    DestroyWindow(window);
+    return 0;
+}
+
+// A process that stamps as soon as it runs: the cost of starting a process.
+int StampChild(const std::vector<std::string> &) {
+    BoardView board;
+    board.Stamp(4);
+    return 0;
+}
+
+std::string UniqueName(const char *what) {
+    static unsigned counter = 0;
+    return std::string("PortericaBench_") + what + "_" + std::to_string(GetCurrentProcessId()) + "_" +
+           std::to_string(++counter);
+}
+
+}  // namespace
+
+std::string SelfPath() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return path;
+}
+
+int RunChildMode(int argc, char **argv) {
+    const std::string prefix = "--child=";
+    if (argc < 2 || std::strncmp(argv[1], prefix.c_str(), prefix.size()) != 0) return -1;
+    const std::string name = argv[1] + prefix.size();
+    const std::vector<std::string> args(argv + 2, argv + argc);
+    if (name == "viewer") return ViewerChild(args);
+    if (name == "idle") return IdleChild(args);
+    if (name == "stamp") return StampChild(args);
+    return 99;
+}
+
+Child::Child(const std::string &name, const std::vector<std::string> &args, bool waitReady) {
+    token_ = UniqueName("Quit");
+    const std::string readyName = UniqueName("Ready");
+    quit_ = CreateEventA(nullptr, TRUE, FALSE, token_.c_str());
+    readyEvent_ = CreateEventA(nullptr, TRUE, FALSE, readyName.c_str());
+    std::string cmd = "\"" + SelfPath() + "\" --child=" + name + " " + token_ + " " + readyName;
+    for (const std::string &a : args) cmd += " " + a;
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    if (!CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return;
+    CloseHandle(pi.hThread);
+    process_ = pi.hProcess;
+    ready_ = !waitReady || WaitPumping(readyEvent_, 10000);
+}
+
+Child::~Child() {
+    Finish();
+    if (quit_) CloseHandle(quit_);
+    if (readyEvent_) CloseHandle(readyEvent_);
+}
+
+void Child::Finish() {
+    if (!process_) return;
+    SetEvent(quit_);
+    if (!WaitPumping(process_, 10000)) TerminateProcess(process_, 99);
+    CloseHandle(process_);
+    process_ = nullptr;
+}
+
+}  // namespace ptrbench

@@ -1,0 +1,74 @@
+#include "clipboard_writer.h"
+
+#include <cstring>
+
+#include "pump.h"
+#include "stamp_board.h"
+
+namespace ptrbench {
+
+namespace {
+constexpr const char *kWindowClass = "PortericaBenchWriter";
+
+bool OpenWithRetry(HWND owner) {
+    for (int attempt = 0; attempt < 200; ++attempt) {
+        if (OpenClipboard(owner)) return true;
+        PumpFor(5);
+    }
+    return false;
+}
+}  // namespace
+
+bool SetClipboardBytes(UINT format, const void *bytes, size_t size) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+    if (!memory) return false;
+    std::memcpy(GlobalLock(memory), bytes, size);
+    GlobalUnlock(memory);
+    if (SetClipboardData(format, memory)) return true;
+    GlobalFree(memory);
+    return false;
+}
+
+ClipboardWriter::ClipboardWriter() {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = kWindowClass;
+    RegisterClassA(&wc);
+    window_ = CreateWindowExA(0, kWindowClass, "writer", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                              GetModuleHandleA(nullptr), nullptr);
+    AddClipboardFormatListener(window_);
+    extra_ = RegisterClipboardFormatA("Porterica Bench Extra");
+}
+
+ClipboardWriter::~ClipboardWriter() {
+    RemoveClipboardFormatListener(window_);
+    DestroyWindow(window_);
+}
+
+int64_t ClipboardWriter::Copy(const std::string &text, bool withExtra) {
+    if (!OpenWithRetry(window_)) return 0;
+    EmptyClipboard();
+    SetClipboardBytes(CF_TEXT, text.c_str(), text.size() + 1);
+    if (withExtra) SetClipboardBytes(extra_, text.c_str(), text.size() + 1);
+    const int64_t closing = Now();
+    CloseClipboard();
+    sequence_ = GetClipboardSequenceNumber();
+    return closing;
+}
+
+int64_t ClipboardWriter::WaitForTextOnly(DWORD ms) {
+    int64_t seen = 0;
+    // Every change posts WM_CLIPBOARDUPDATE to the listening window, so each look
+    // follows a message; the poll interval is only a guard.
+    PumpUntil(
+        [&] {
+            if (GetClipboardSequenceNumber() == sequence_ || HasExtra() || !HasText()) return false;
+            seen = Now();
+            return true;
+        },
+        ms, 50);
+    return seen;
+}
+
+}  // namespace ptrbench

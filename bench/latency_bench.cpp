@@ -1,0 +1,104 @@
+// Latency from a clipboard change made by another process to the end of the watch
+// action it triggers, against a bare clipboard viewer that does the same work itself.
+#include <functional>
+#include <vector>
+
+#include "benches.h"
+#include "children.h"
+#include "clipboard_writer.h"
+#include "program_folder.h"
+#include "pump.h"
+#include "settings_text.h"
+#include "stamp_board.h"
+#include "stamp_wait.h"
+
+namespace ptrbench {
+
+namespace {
+
+constexpr DWORD kEndTimeoutMs = 3000;
+// A pause between changes, so that each change meets a program at rest, as a user's
+// copies do.
+constexpr DWORD kGapMs = 3;
+
+// One change and the moment its action was seen to end (0: never).
+using Trial = std::function<std::pair<int64_t, int64_t>(int index)>;
+
+Summary Series(int changes, int warmup, const Trial &trial) {
+    std::vector<double> samples;
+    size_t lost = 0;
+    for (int i = -warmup; i < changes; ++i) {
+        const auto [start, end] = trial(i);
+        if (i >= 0) {
+            if (start && end)
+                samples.push_back(TicksToMs(end - start));
+            else
+                ++lost;
+        }
+        PumpFor(kGapMs);
+    }
+    return Summarize(std::move(samples), lost);
+}
+
+Trial TextOnlyTrial(ClipboardWriter &writer) {
+    return [&writer](int i) {
+        const int64_t start = writer.Copy("copied text " + std::to_string(i), true);
+        return std::make_pair(start, start ? writer.WaitForTextOnly(kEndTimeoutMs) : 0);
+    };
+}
+
+Trial StampTrial(ClipboardWriter &writer, BoardView &board) {
+    return [&writer, &board](int i) {
+        const LONG before = board.Board().stamps;
+        const int64_t start = writer.Copy("copied text " + std::to_string(i), false);
+        return std::make_pair(start, start ? WaitForStamp(board, before, kEndTimeoutMs) : 0);
+    };
+}
+
+bool StartProgram(ProgramFolder &folder) {
+    if (folder.Start() && folder.WaitUntilAnswering(60000)) return true;
+    Failure("ptrmain did not start");
+    return false;
+}
+
+}  // namespace
+
+void RunWatchLatency(const Options &options) {
+    Heading("Clipboard watch: from another process's change (its CloseClipboard) to the end of the action, " +
+            std::to_string(options.changes) + " changes each");
+    ClipboardWriter writer;
+    BoardView board;
+
+    {
+        Child viewer("viewer", {"textonly"});
+        if (viewer.Ok()) Row("baseline: bare viewer does text only itself", Series(options.changes, options.warmup, TextOnlyTrial(writer)));
+        else Failure("baseline viewer did not start");
+    }
+    {
+        ProgramFolder folder(BuiltDistDir());
+        folder.AddReleasePlugin("tlxText.tlx");
+        folder.WriteSettings(SettingsIni({PluginAction("1", "tlxText.tlx/1/1")}));
+        if (StartProgram(folder)) Row("ptrmain: text only (tlxText function 1)", Series(options.changes, options.warmup, TextOnlyTrial(writer)));
+        if (!writer.HasText() || writer.HasExtra()) Failure("the last change was not reduced to its text");
+    }
+    Note("end seen by the copying process: its next clipboard update without the second format");
+
+    {
+        Child viewer("viewer", {"stamp"});
+        if (viewer.Ok()) Row("baseline: bare viewer stamps on WM_DRAWCLIPBOARD", Series(options.changes, options.warmup, StampTrial(writer, board)));
+        else Failure("baseline viewer did not start");
+    }
+    {
+        ProgramFolder folder(BuiltDistDir());
+        folder.AddPlugin(ProbePluginPath(), kProbeFile);
+        folder.WriteSettings(SettingsIni({PluginAction("1", kProbeStamp, kProbeAccept)}));
+        const LONG checksBefore = board.Board().checks, stampsBefore = board.Board().stamps;
+        if (StartProgram(folder)) Row("ptrmain: check + action (probe plug-in)", Series(options.changes, options.warmup, StampTrial(writer, board)));
+        if (board.Board().checks - checksBefore != board.Board().stamps - stampsBefore)
+            Failure("checks and actions do not pair up: " + std::to_string(board.Board().checks - checksBefore) +
+                    " checks, " + std::to_string(board.Board().stamps - stampsBefore) + " actions");
+    }
+    Note("end: QueryPerformanceCounter stamped by the action function itself");
+}
+
+}  // namespace ptrbench

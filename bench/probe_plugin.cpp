@@ -1,0 +1,113 @@
+// The probe plug-in: functions whose only effect is to tell a watching process, through
+// the stamp board, that they ran.
+//   1 Stamp   action: one stamp
+//   2 Accept  check:  counts the call and accepts
+//   3 Busy    action: keeps running for setno x 250 ms while answering messages, as a
+//                     function with a dialog does, then stamps
+//   4 Stall   action: blocks for setno x 250 ms without answering messages, then stamps
+#include <windows.h>
+
+#include <cstring>
+#include <memory>
+
+#include "stamp_board.h"
+#include "tlx_plugin.h"
+
+namespace {
+
+constexpr int32_t kSlowSettings = 40;
+constexpr DWORD kSlowStepMs = 250;
+
+struct FunctionInfo {
+    const char *name;
+    int32_t type;
+    int32_t settings;
+};
+constexpr FunctionInfo kFunctions[] = {
+    {"Stamp", TLX_FUNC_ACTION, 1},
+    {"Accept", TLX_FUNC_CHECK, 1},
+    {"Busy", TLX_FUNC_ACTION, kSlowSettings},
+    {"Stall", TLX_FUNC_ACTION, kSlowSettings},
+};
+constexpr int32_t kFunctionCount = sizeof kFunctions / sizeof kFunctions[0];
+
+std::unique_ptr<ptrbench::BoardView> g_board;
+
+void KeepAnswering(DWORD ms) {
+    const DWORD start = GetTickCount();
+    for (DWORD elapsed = 0; elapsed < ms; elapsed = GetTickCount() - start) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, ms - elapsed, QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+}
+
+void Copy(char *field, size_t size, const char *text) { std::strncpy(field, text, size - 1); }
+
+}  // namespace
+
+extern "C" {
+
+int32_t WINAPI PIN_Init(void) {
+    g_board = std::make_unique<ptrbench::BoardView>();
+    if (g_board->Ok()) InterlockedIncrement(&g_board->Board().inits);
+    return 0;
+}
+
+void WINAPI PIN_Quit(void) {
+    if (g_board && g_board->Ok()) InterlockedIncrement(&g_board->Board().quits);
+    g_board.reset();
+}
+
+int32_t WINAPI PIN_ShowAbout(HWND) { return 0; }
+int32_t WINAPI PIN_ShowSetting(int32_t, int32_t, HWND) { return 0; }
+
+int32_t WINAPI PIN_Func(int32_t funcno, int32_t setno, HWND, int32_t callType, int32_t) {
+    if (!g_board || !g_board->Ok()) return 0;
+    ptrbench::StampBoard &board = g_board->Board();
+    const DWORD slowMs = static_cast<DWORD>(setno < 1 ? 1 : setno) * kSlowStepMs;
+    switch (funcno) {
+    case 1: g_board->Stamp(callType); return 0;
+    case 2: InterlockedIncrement(&board.checks); return 1;
+    case 3:
+        InterlockedIncrement(&board.busyStarts);
+        KeepAnswering(slowMs);
+        g_board->Stamp(callType);
+        return 0;
+    case 4:
+        InterlockedIncrement(&board.busyStarts);
+        Sleep(slowMs);
+        g_board->Stamp(callType);
+        return 0;
+    default: return 0;
+    }
+}
+
+int32_t WINAPI PIN_GetInfo(TlxPluginInfo *info) {
+    Copy(info->Name, sizeof info->Name, "Probe");
+    Copy(info->Version, sizeof info->Version, "1.00");
+    Copy(info->Comment, sizeof info->Comment, "Stamps the moments its functions run.");
+    info->FuncCount = kFunctionCount;
+    return 0;
+}
+
+int32_t WINAPI PIN_GetFuncInfo(int32_t funcno, TlxFuncInfo *info) {
+    const FunctionInfo &f = kFunctions[funcno - 1];
+    Copy(info->Name, sizeof info->Name, f.name);
+    info->FunctionType = f.type;
+    info->FuncNameNumMax = f.settings;
+    return 0;
+}
+
+int32_t WINAPI PIN_GetFuncSettingName(int32_t funcno, int32_t setno, char *buffer, int32_t size) {
+    if (kFunctions[funcno - 1].settings == 1) return 0;
+    char name[32];
+    const int n = wsprintfA(name, "%d ms", setno * static_cast<int>(kSlowStepMs));
+    if (buffer) std::strncpy(buffer, name, static_cast<size_t>(size));
+    return n < size ? n : size;
+}
+
+}  // extern "C"
