@@ -49,13 +49,15 @@ void Measure(std::vector<Size> &sizes, bool help) {
         splash.Load();
         add(splash.Window(), true, true);
         if (help) {
-            window.Show2();
-            ShowWindow(splash.Window(), SW_SHOWNOACTIVATE);
+            ShowWindow(splash.Window(), SW_SHOWNORMAL);
             splash.SetInformation("ホットキーを登録しています...\r\nACS + F11", false, MB_OK, 60);
             splash.SetInformation("ホットキーを登録しています...\r\nACS + F11", false, MB_OK, 1);
             ptrtest::PumpFor(300);
-            wintest::ScreenShot(window.Window()).Save("settings_helpmode");
             wintest::ScreenShot(splash.Window(), false).Save("splash_helpmode");
+            ShowWindow(splash.Window(), SW_HIDE);
+            window.Show2();
+            ptrtest::PumpFor(300);
+            wintest::ScreenShot(window.Window()).Save("settings_helpmode");
         }
         LOGFONTA lf{};
         GetObjectA(reinterpret_cast<HFONT>(SendMessageA(window.Control(IDC_LIST), WM_GETFONT, 0, 0)), sizeof lf, &lf);
