@@ -2,6 +2,9 @@
 // shows, how switching pages repaints, what the check boxes and list marks change.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include <set>
 
 #include "app_state.h"
@@ -343,3 +346,42 @@ TEST_F(SettingsPages, TheCloseButtonAndTheCloseBoxOnlyHide) {
 }
 
 }  // namespace
+
+// The program's manifest asks for the common controls of version 6 (visual styles);
+// this test program carries the same resources.
+TEST(ProgramResources, CommonControlsSixAndTheProgramsPictures) {
+    // Only the buttons of version 6 know their ideal size.
+    const HWND button = CreateWindowExA(0, "BUTTON", "設定の保存", WS_POPUP | BS_PUSHBUTTON, 0, 0, 80, 30, nullptr,
+                                        nullptr, nullptr, nullptr);
+    SIZE ideal{};
+    EXPECT_TRUE(SendMessageA(button, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)));
+    EXPECT_GT(ideal.cx, 0);
+    DestroyWindow(button);
+
+    const HINSTANCE self = GetModuleHandleA(nullptr);
+    for (int size : {16, 32}) {
+        const HICON icon =
+            static_cast<HICON>(LoadImageA(self, MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON, size, size, 0));
+        ASSERT_NE(nullptr, icon) << size;
+        ICONINFO info{};
+        GetIconInfo(icon, &info);
+        BITMAP bm{};
+        GetObjectA(info.hbmColor, sizeof bm, &bm);
+        EXPECT_EQ(size, bm.bmWidth) << "an icon drawn at " << size << " pixels";
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+        DestroyIcon(icon);
+    }
+    const struct {
+        int id, width, height;
+    } pictures[] = {{IDB_SPLASH_STRIP, 320, 1}, {IDB_INFORMATION, 317, 121}};
+    for (const auto &p : pictures) {
+        const HBITMAP bitmap = static_cast<HBITMAP>(LoadImageA(self, MAKEINTRESOURCEA(p.id), IMAGE_BITMAP, 0, 0, 0));
+        ASSERT_NE(nullptr, bitmap) << p.id;
+        BITMAP bm{};
+        GetObjectA(bitmap, sizeof bm, &bm);
+        EXPECT_EQ(p.width, bm.bmWidth) << p.id;
+        EXPECT_EQ(p.height, bm.bmHeight) << p.id;
+        DeleteObject(bitmap);
+    }
+}
