@@ -99,10 +99,10 @@ HFONT BoldOf(HFONT font) {
     return CreateFontIndirectA(&lf);
 }
 
-void FrameRect(HDC dc, const RECT &twips, COLORREF colour) {
+void OutlineTwips(HDC dc, const RECT &twips, COLORREF colour) {
     const RECT r = TwipsRect(twips.left, twips.top, twips.right, twips.bottom, Scale());
     const HBRUSH brush = CreateSolidBrush(colour);
-    ::FrameRect(dc, &r, brush);
+    FrameRect(dc, &r, brush);
     DeleteObject(brush);
 }
 
@@ -431,13 +431,13 @@ void frmMain::Form_Paint() {
     PAINTSTRUCT ps;
     const HDC dc = BeginPaint(hwnd_, &ps);
     const ModeColours colours = ModeColour(CurrentMode());
-    FrameRect(dc, kShapeModesShadow, GetSysColor(COLOR_BTNSHADOW));
-    FrameRect(dc, kShapeModesLight, GetSysColor(COLOR_BTNHIGHLIGHT));
-    FrameRect(dc, kShapePanelShadow, GetSysColor(COLOR_BTNSHADOW));
+    OutlineTwips(dc, kShapeModesShadow, GetSysColor(COLOR_BTNSHADOW));
+    OutlineTwips(dc, kShapeModesLight, GetSysColor(COLOR_BTNHIGHLIGHT));
+    OutlineTwips(dc, kShapePanelShadow, GetSysColor(COLOR_BTNSHADOW));
     const RECT panel =
         TwipsRect(kShapePanel.left, kShapePanel.top, kShapePanel.right, kShapePanel.bottom, Scale());
     FillRect(dc, &panel, lightBrushes_[CurrentMode()]);
-    FrameRect(dc, kShapePanel, GetSysColor(COLOR_BTNHIGHLIGHT));
+    OutlineTwips(dc, kShapePanel, GetSysColor(COLOR_BTNHIGHLIGHT));
     const HBRUSH strong = CreateSolidBrush(colours.strong);
     FillRect(dc, &activateFrame_, strong);
     DeleteObject(strong);
