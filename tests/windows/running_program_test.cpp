@@ -175,6 +175,15 @@ TEST_F(RunningProgram, SecondStartsOpenPagesAndSwitchWatching) {
     EXPECT_EQ(0, plain.Wait(15000));
     ASSERT_TRUE(WaitVisible(true));
     EXPECT_EQ("クリップボード監視", PageTitle());   // the page shown last
+
+    // "プログラム終了" closes the window: the program ends without asking or saving.
+    PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(WaitVisible(false));
+    const std::string before = ptrtest::ReadFileBytes(settingFile());
+    EXPECT_EQ(0, second("/Execute:0:7"));
+    EXPECT_EQ(0, process.Wait(15000));
+    EXPECT_EQ(nullptr, MessageBoxWindow());
+    EXPECT_EQ(before, ptrtest::ReadFileBytes(settingFile()));
 }
 
 // Left click: the task menu comes once the double-click time has passed; its item
