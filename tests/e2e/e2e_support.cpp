@@ -92,6 +92,9 @@ std::string FrontWindow::Hex() const {
 void FrontWindow::BringToFront() const {
     SetForegroundWindow(window_);
     ptrtest::PumpUntil([&] { return GetForegroundWindow() == window_; }, 2000);
+    // The X server's focus change arrives later and would take the foreground back from
+    // whoever takes it next; let it arrive first.
+    ptrtest::PumpFor(500);
 }
 
 HWND WaitForMessageBox(const std::string &title, DWORD ms) {
@@ -162,13 +165,14 @@ void PressChord(std::initializer_list<WORD> keys) {
 }
 
 void TypeIntoPopup(std::initializer_list<WORD> keys) {
+    ptrtest::PumpFor(300);   // the menu settles in before the first key
     for (WORD key : keys) {
         const HWND popup = VisiblePopupMenu();
         if (!popup) return;
         const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
         PostMessageA(popup, WM_KEYDOWN, key, scan | 1);
         PostMessageA(popup, WM_KEYUP, key, scan | 1 | (3u << 30));
-        ptrtest::PumpFor(150);   // each step of a menu opens or moves before the next key
+        ptrtest::PumpFor(400);   // each step of a menu opens or moves before the next key
     }
 }
 
