@@ -598,8 +598,7 @@ void frmMain::tmrTiming_Timer() {
     AppState &app = App();
     if (!IsVisible() && trayClickPending_ == 1 && app.EventReady) {
         app.EventReady = false;
-        ActivateWindow(hwnd_);
-        ShowMenu(hwnd_, app.Settings.TaskMenu, false);
+        ShowMenuInFront(app.Settings.TaskMenu, false);   // an owner in front, so the menu takes keys
         app.EventReady = true;
     }
     trayClickPending_ = -1;
