@@ -124,6 +124,7 @@ private:
 
 void ShowMenuInFront(const std::string &name, bool testMode) {
     AppState &app = App();
+    if (!FindMenu(name)) return;   // nothing to show: leave the foreground where it is
     const HWND settings = app.SettingsWindow ? static_cast<HWND>(app.SettingsWindow->Handle()) : nullptr;
     if (settings && IsWindowVisible(settings)) {
         ActivateWindow(settings);
