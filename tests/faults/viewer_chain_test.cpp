@@ -1,0 +1,144 @@
+// The viewers after ours in the clipboard viewer chain: one leaves, one dies, one hangs.
+#include <gtest/gtest.h>
+
+#include "fault_support.h"
+#include "pump.h"
+#include "settings_text.h"
+#include "wine_support.h"
+
+using faults::NamedEvent;
+using ptrbench::BoardView;
+using ptrbench::PluginAction;
+using ptrbench::SettingsIni;
+
+namespace {
+
+struct ChildViewer {
+    HWND next = nullptr;
+    BoardView *board = nullptr;
+    HANDLE hang = nullptr;   // when set, the first change stops the viewer until it is signalled
+};
+ChildViewer g_viewer;
+
+LRESULT CALLBACK ViewerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_DRAWCLIPBOARD:
+        g_viewer.board->Stamp(0);
+        if (g_viewer.hang) {
+            WaitForSingleObject(g_viewer.hang, 60000);   // answers nothing meanwhile
+            g_viewer.hang = nullptr;
+        }
+        if (g_viewer.next) SendMessageA(g_viewer.next, msg, wParam, lParam);
+        return 0;
+    case WM_CHANGECBCHAIN:
+        if (reinterpret_cast<HWND>(wParam) == g_viewer.next)
+            g_viewer.next = reinterpret_cast<HWND>(lParam);
+        else if (g_viewer.next)
+            SendMessageA(g_viewer.next, msg, wParam, lParam);
+        return 0;
+    default: return DefWindowProcA(hwnd, msg, wParam, lParam);
+    }
+}
+
+// args: board, ready event, quit event[, hang event]. A viewer that counts the changes it
+// is told of on its board and leaves the chain properly when asked to quit.
+PTR_CHILD(counting_viewer) {
+    BoardView board(args[0]);
+    g_viewer.board = &board;
+    HANDLE ready = OpenEventA(EVENT_MODIFY_STATE, FALSE, args[1].c_str());
+    HANDLE quit = OpenEventA(SYNCHRONIZE, FALSE, args[2].c_str());
+    if (args.size() > 3) g_viewer.hang = OpenEventA(SYNCHRONIZE, FALSE, args[3].c_str());
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = ViewerProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "FaultsViewer";
+    RegisterClassA(&wc);
+    HWND window = CreateWindowExA(0, "FaultsViewer", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+    // Joining answers at once with one WM_DRAWCLIPBOARD; it is not counted.
+    const HANDLE hang = g_viewer.hang;
+    g_viewer.hang = nullptr;
+    g_viewer.next = SetClipboardViewer(window);
+    board.Board().stamps = 0;
+    g_viewer.hang = hang;
+    SetEvent(ready);
+    ptrbench::WaitPumping(quit, INFINITE);
+    ChangeClipboardChain(window, g_viewer.next);
+    DestroyWindow(window);
+    return 0;
+}
+
+// A viewer child with a board of its own.
+class Viewer {
+public:
+    explicit Viewer(const std::string &boardName, const std::string &hangEvent = "")
+        : board_(boardName) {
+        std::vector<std::string> args{boardName, ready_.Name(), quit_.Name()};
+        if (!hangEvent.empty()) args.push_back(hangEvent);
+        child_ = ptrtest::StartChild("counting_viewer", args);
+        ok_ = child_.process && ready_.Wait(10000);
+    }
+    bool Ok() const { return ok_; }
+    LONG Seen() const { return board_.Board().stamps; }
+    bool Leave() {
+        quit_.Set();
+        return child_.Wait() == 0;
+    }
+    void Die() { TerminateProcess(child_.process, 9); WaitForSingleObject(child_.process, 5000); }
+    HANDLE Process() const { return child_.process; }
+
+private:
+    BoardView board_;
+    NamedEvent ready_, quit_;
+    ptrtest::ChildProcess child_;
+    bool ok_ = false;
+};
+
+class ViewerChain : public faults::ProgramTest {
+protected:
+    // The program's hotkey (Ctrl+Alt+Shift+F11) runs the stamp too.
+    void WriteSettings() {
+        folder.WriteSettings(SettingsIni({PluginAction("1", faults::kStamp)},
+                                         {ptrbench::HotkeyLine{1, VK_F11, MOD_CONTROL | MOD_ALT | MOD_SHIFT, faults::kStamp}}));
+    }
+
+    // One copy; true when the program ran its watch action for it.
+    bool CopyIsHandled(const std::string &text) {
+        const LONG before = Stamps();
+        return writer.Copy(text, false) && WaitForStamps(before) == before + 1;
+    }
+
+    std::string BoardFor(const char *who) { return boardName + "_" + who; }
+};
+
+TEST_F(ViewerChain, AViewerAfterOursLeavesAndTheOneAfterItStillHearsOfChanges) {
+    WriteSettings();
+    Viewer last(BoardFor("last"));
+    Viewer leaving(BoardFor("leaving"));
+    ASSERT_TRUE(last.Ok() && leaving.Ok());
+    StartProgram();
+
+    ASSERT_TRUE(CopyIsHandled("before"));
+    EXPECT_TRUE(ptrbench::PumpUntil([&] { return last.Seen() == 1 && leaving.Seen() == 1; }, 5000))
+        << "leaving " << leaving.Seen() << ", last " << last.Seen();
+
+    ASSERT_TRUE(leaving.Leave());
+    for (int i = 0; i < 5; ++i) EXPECT_TRUE(CopyIsHandled("after " + std::to_string(i))) << i;
+    EXPECT_TRUE(ptrbench::PumpUntil([&] { return last.Seen() == 6; }, 5000)) << "last " << last.Seen();
+    EXPECT_TRUE(last.Leave());
+}
+
+TEST_F(ViewerChain, AViewerAfterOursDiesWithoutLeavingAndTheProgramKeepsWatching) {
+    WriteSettings();
+    Viewer dying(BoardFor("dying"));
+    ASSERT_TRUE(dying.Ok());
+    StartProgram();
+    ASSERT_TRUE(CopyIsHandled("before"));
+    EXPECT_TRUE(ptrbench::PumpUntil([&] { return dying.Seen() == 1; }, 5000));
+
+    dying.Die();
+    for (int i = 0; i < 10; ++i) EXPECT_TRUE(CopyIsHandled("after " + std::to_string(i))) << i;
+    EXPECT_TRUE(folder.Running());
+}
+
+}  // namespace
