@@ -34,16 +34,27 @@ void LeaveViewerChain() {
     ChangeClipboardChain(g_host.window, g_host.nextViewer);
 }
 
+// A viewer after ours that hangs must not stop this program (hotkeys and tray clicks
+// wait for its message loop): it is waited for only so long, or not at all once the
+// system counts it as hung.
+constexpr UINT kForwardTimeoutMs = 2000;
+
+void ForwardToNextViewer(UINT msg, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(g_host.nextViewer, msg, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG, kForwardTimeoutMs,
+                        &result);
+}
+
 void OnDrawClipboard(WPARAM wParam, LPARAM lParam) {
     Raise(KX_EVENT_CLIPBOARD, wParam, lParam);
-    if (g_host.nextViewer) SendMessageA(g_host.nextViewer, WM_DRAWCLIPBOARD, wParam, lParam);
+    if (g_host.nextViewer) ForwardToNextViewer(WM_DRAWCLIPBOARD, wParam, lParam);
 }
 
 void OnChangeClipboardChain(WPARAM wParam, LPARAM lParam) {
     if (reinterpret_cast<HWND>(wParam) == g_host.nextViewer)
         g_host.nextViewer = reinterpret_cast<HWND>(lParam);
     else if (g_host.nextViewer)
-        SendMessageA(g_host.nextViewer, WM_CHANGECBCHAIN, wParam, lParam);
+        ForwardToNextViewer(WM_CHANGECBCHAIN, wParam, lParam);
 }
 
 void OnDestroy(WPARAM wParam, LPARAM lParam) {

@@ -141,4 +141,33 @@ TEST_F(ViewerChain, AViewerAfterOursDiesWithoutLeavingAndTheProgramKeepsWatching
     EXPECT_TRUE(folder.Running());
 }
 
+TEST_F(ViewerChain, AHungViewerAfterOursDoesNotStopTheProgram) {
+    WriteSettings();
+    NamedEvent release;
+    Viewer hung(BoardFor("hung"), release.Name());
+    ASSERT_TRUE(hung.Ok());
+    StartProgram();
+    const std::vector<ATOM> hotkeys = faults::AtomsNamed("vbHotKey_");
+    ASSERT_EQ(1u, hotkeys.size());
+
+    // The change reaches the program, which passes it on to the viewer; that viewer
+    // stops answering.
+    ASSERT_TRUE(CopyIsHandled("hangs the next viewer"));
+    ASSERT_TRUE(ptrbench::PumpUntil([&] { return hung.Seen() == 1; }, 5000));
+
+    // A hotkey arrives as a posted message: the program must get back to its message
+    // loop to see it.
+    const LONG before = Stamps();
+    PostMessageA(folder.HostWindow(), WM_HOTKEY, faults::HotkeyIdOf(hotkeys[0]), MAKELPARAM(MOD_CONTROL | MOD_ALT | MOD_SHIFT, VK_F11));
+    EXPECT_EQ(before + 1, WaitForStamps(before, 15000)) << "the hotkey waited for the hung viewer";
+    EXPECT_EQ(TLX_CALL_HOTKEY, board.Board().lastCallType);
+    for (int i = 0; i < 3; ++i) EXPECT_TRUE(CopyIsHandled("while it hangs " + std::to_string(i))) << i;
+
+    // Recovered, it hears of changes again.
+    release.Set();
+    EXPECT_TRUE(CopyIsHandled("after"));
+    EXPECT_TRUE(ptrbench::PumpUntil([&] { return hung.Seen() >= 2; }, 10000)) << "hung " << hung.Seen();
+    EXPECT_TRUE(hung.Leave());
+}
+
 }  // namespace
