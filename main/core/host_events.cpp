@@ -56,11 +56,19 @@ void Dispatch(int32_t event, INT_PTR a, INT_PTR b) {
     }
 }
 
+// The clipboard's sequence number as the last handled event left it, when that event
+// changed the clipboard. A viewer in front of ours in the chain hands that change back
+// only after EventReady is set again; it is the program's own and must not run the
+// watch actions again (text only would rewrite the clipboard for ever).
+DWORD g_ownChange = 0;
+
 }  // namespace
 
 int32_t WINAPI HostCallback(int32_t event, INT_PTR a, INT_PTR b) {
     AppState &app = App();
     if (!app.EventReady) return 0;   // dropped, not queued
+    const DWORD sequence = GetClipboardSequenceNumber();
+    if (event == KX_EVENT_CLIPBOARD && sequence != 0 && sequence == g_ownChange) return 0;
     app.EventReady = false;
     if (app.SettingsWindow && app.SettingsWindow->IsVisible()) {
         if (event == KX_EVENT_SHOW_WINDOW) app.SettingsWindow->BringToFront();
@@ -69,6 +77,8 @@ int32_t WINAPI HostCallback(int32_t event, INT_PTR a, INT_PTR b) {
     } else {
         Dispatch(event, a, b);
     }
+    const DWORD after = GetClipboardSequenceNumber();
+    if (after != sequence) g_ownChange = after;
     app.EventReady = true;
     return 0;
 }

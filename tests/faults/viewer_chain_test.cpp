@@ -141,6 +141,29 @@ TEST_F(ViewerChain, AViewerAfterOursDiesWithoutLeavingAndTheProgramKeepsWatching
     EXPECT_TRUE(folder.Running());
 }
 
+TEST_F(ViewerChain, OwnChangesHandedBackByAViewerInFrontDoNotRunTheActionsAgain) {
+    folder.AddReleasePlugin("tlxText.tlx");
+    folder.WriteSettings(SettingsIni({PluginAction("1", "tlxText.tlx/1/1"), PluginAction("1", faults::kStamp)}));
+    StartProgram();
+    // Joined after the program, so first in the chain: it passes every change on,
+    // the program's own rewrites included, after the program has finished its event.
+    Viewer front(BoardFor("front"));
+    ASSERT_TRUE(front.Ok());
+
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE("copy " + std::to_string(i));
+        const LONG stamps = Stamps(), seen = front.Seen();
+        const std::string text = "copied " + std::to_string(i);
+        ASSERT_TRUE(writer.Copy(text, true));
+        ASSERT_TRUE(writer.WaitForTextOnly(5000));
+        ptrbench::PumpFor(1000);
+        EXPECT_EQ(stamps + 1, Stamps()) << "the watch actions ran again for their own change";
+        EXPECT_EQ(seen + 2, front.Seen()) << "the copy and the program's rewrite";
+        EXPECT_EQ(text, ptrtest::GetClipboardText());
+    }
+    EXPECT_TRUE(front.Leave());
+}
+
 TEST_F(ViewerChain, AHungViewerAfterOursDoesNotStopTheProgram) {
     WriteSettings();
     NamedEvent release;
