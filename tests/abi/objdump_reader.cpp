@@ -9,7 +9,8 @@ namespace pe {
 
 std::string RunCommand(const std::string &command) {
     std::string out;
-    FILE *pipe = popen(command.c_str(), "r");
+    // objdump translates its headings; the parsers read the untranslated ones.
+    FILE *pipe = popen(("LC_ALL=C " + command).c_str(), "r");
     if (!pipe) return out;
     char buffer[65536];
     size_t got;
