@@ -101,8 +101,8 @@ void RunIdle(const Options &options) {
     for (const Watched &w : watched) Print(w.label, w.before, SampleUnixProcess(w.pid), seconds);
     Note("cpu ms: time on a processor of all Linux threads of the Wine process (schedstat); GetProcessTimes");
     Note("  is no help here: Wine 8 answers it for another process with the caller's own times");
-    Note("wake-ups: voluntary context switches of those threads; one wake-up of a Wine program is several");
-    Note("  (each wineserver round trip is one), as the timer control shows");
+    Note("wake-ups: voluntary context switches of those threads; a Wine program may switch more than once");
+    Note("  per wake-up (a wineserver round trip can be one): the control's timer fires 600 times a minute");
     Note("preempt: involuntary context switches; anon KiB: the process's own resident memory (RssAnon);");
     Note("  RSS includes the shared libraries");
 }
