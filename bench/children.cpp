@@ -5,6 +5,7 @@
 
 #include "pump.h"
 #include "stamp_board.h"
+#include "viewer_window.h"
 
 namespace ptrbench {
 
@@ -45,23 +46,9 @@ LRESULT CALLBACK ViewerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             RewriteToText();
         if (g_viewer.next) SendMessageA(g_viewer.next, msg, wParam, lParam);
         return 0;
-    case WM_CHANGECBCHAIN:
-        if (reinterpret_cast<HWND>(wParam) == g_viewer.next)
-            g_viewer.next = reinterpret_cast<HWND>(lParam);
-        else if (g_viewer.next)
-            SendMessageA(g_viewer.next, msg, wParam, lParam);
-        return 0;
+    case WM_CHANGECBCHAIN: FollowChainChange(g_viewer.next, wParam, lParam); return 0;
     default: return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
-}
-
-HWND MakeWindow(const char *cls, WNDPROC proc) {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = proc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = cls;
-    RegisterClassA(&wc);
-    return CreateWindowExA(0, cls, cls, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
 // Waits for the quit event as a Windows program waits for input: in the message loop.
@@ -81,7 +68,7 @@ int ViewerChild(const std::vector<std::string> &args) {
     g_viewer.textOnly = args[2] == "textonly";
     g_viewer.extra = RegisterClipboardFormatA("Porterica Bench Extra");
     HANDLE quit = OpenEventA(SYNCHRONIZE, FALSE, args[0].c_str());
-    HWND window = MakeWindow("PortericaBenchViewer", ViewerProc);
+    HWND window = MakeHiddenWindow("PortericaBenchViewer", ViewerProc);
     g_viewer.next = SetClipboardViewer(window);
     PumpPending();
     if (HANDLE ready = OpenEventA(EVENT_MODIFY_STATE, FALSE, args[1].c_str())) SetEvent(ready);
@@ -96,7 +83,7 @@ int ViewerChild(const std::vector<std::string> &args) {
 int IdleChild(const std::vector<std::string> &args) {
     if (args.size() < 2) return 2;
     HANDLE quit = OpenEventA(SYNCHRONIZE, FALSE, args[0].c_str());
-    HWND window = MakeWindow("PortericaBenchIdle", DefWindowProcA);
+    HWND window = MakeHiddenWindow("PortericaBenchIdle", DefWindowProcA);
     if (args.size() > 2) SetTimer(window, 1, static_cast<UINT>(std::atoi(args[2].c_str())), nullptr);
     if (HANDLE ready = OpenEventA(EVENT_MODIFY_STATE, FALSE, args[1].c_str())) SetEvent(ready);
     ServeUntil(quit);

@@ -4,6 +4,7 @@
 
 #include "pump.h"
 #include "stamp_board.h"
+#include "viewer_window.h"
 
 namespace ptrbench {
 
@@ -30,13 +31,7 @@ bool SetClipboardBytes(UINT format, const void *bytes, size_t size) {
 }
 
 ClipboardWriter::ClipboardWriter() {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = kWindowClass;
-    RegisterClassA(&wc);
-    window_ = CreateWindowExA(0, kWindowClass, "writer", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                              GetModuleHandleA(nullptr), nullptr);
+    window_ = MakeHiddenWindow(kWindowClass, DefWindowProcA);
     AddClipboardFormatListener(window_);
     extra_ = RegisterClipboardFormatA("Porterica Bench Extra");
 }

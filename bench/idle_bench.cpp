@@ -89,9 +89,9 @@ void RunIdle(const Options &options) {
         UnixSample before;
     };
     Watched watched[] = {
-        {"baseline: a window in GetMessage", FindUnixProcess(baseline.Token())},
-        {"control: the same with a 100 ms timer", FindUnixProcess(polling.Token())},
-        {"ptrmain, resident", programPid},
+        {"baseline: a window in GetMessage", FindUnixProcess(baseline.Token()), {}},
+        {"control: the same with a 100 ms timer", FindUnixProcess(polling.Token()), {}},
+        {"ptrmain, resident", programPid, {}},
     };
     for (Watched &w : watched) w.before = SampleUnixProcess(w.pid);
     PumpFor(static_cast<DWORD>(seconds) * 1000);

@@ -5,6 +5,7 @@
 #include "fault_support.h"
 #include "pump.h"
 #include "settings_text.h"
+#include "viewer_window.h"
 #include "wine_support.h"
 
 using faults::NamedEvent;
@@ -30,12 +31,7 @@ LRESULT CALLBACK HolderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         if (g_next) SendMessageA(g_next, msg, wParam, lParam);
         return 0;
-    case WM_CHANGECBCHAIN:
-        if (reinterpret_cast<HWND>(wParam) == g_next)
-            g_next = reinterpret_cast<HWND>(lParam);
-        else if (g_next)
-            SendMessageA(g_next, msg, wParam, lParam);
-        return 0;
+    case WM_CHANGECBCHAIN: ptrbench::FollowChainChange(g_next, wParam, lParam); return 0;
     case WM_TIMER:
         KillTimer(hwnd, 1);
         CloseClipboard();
@@ -44,15 +40,7 @@ LRESULT CALLBACK HolderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-HWND HolderWindow() {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = HolderProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "FaultsHolder";
-    RegisterClassA(&wc);
-    return CreateWindowExA(0, "FaultsHolder", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, GetModuleHandleA(nullptr),
-                           nullptr);
-}
+HWND HolderWindow() { return ptrbench::MakeHiddenWindow("FaultsHolder", HolderProc); }
 
 // args: arm event, holding event, quit event, hold ms. Each time the arm event is set,
 // holds the clipboard on the next change.

@@ -4,6 +4,7 @@
 #include "fault_support.h"
 #include "pump.h"
 #include "settings_text.h"
+#include "viewer_window.h"
 #include "wine_support.h"
 
 using faults::NamedEvent;
@@ -30,12 +31,7 @@ LRESULT CALLBACK ViewerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         if (g_viewer.next) SendMessageA(g_viewer.next, msg, wParam, lParam);
         return 0;
-    case WM_CHANGECBCHAIN:
-        if (reinterpret_cast<HWND>(wParam) == g_viewer.next)
-            g_viewer.next = reinterpret_cast<HWND>(lParam);
-        else if (g_viewer.next)
-            SendMessageA(g_viewer.next, msg, wParam, lParam);
-        return 0;
+    case WM_CHANGECBCHAIN: ptrbench::FollowChainChange(g_viewer.next, wParam, lParam); return 0;
     default: return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
 }
@@ -48,13 +44,7 @@ PTR_CHILD(counting_viewer) {
     HANDLE ready = OpenEventA(EVENT_MODIFY_STATE, FALSE, args[1].c_str());
     HANDLE quit = OpenEventA(SYNCHRONIZE, FALSE, args[2].c_str());
     if (args.size() > 3) g_viewer.hang = OpenEventA(SYNCHRONIZE, FALSE, args[3].c_str());
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = ViewerProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "FaultsViewer";
-    RegisterClassA(&wc);
-    HWND window = CreateWindowExA(0, "FaultsViewer", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                  GetModuleHandleA(nullptr), nullptr);
+    HWND window = ptrbench::MakeHiddenWindow("FaultsViewer", ViewerProc);
     // Joining answers at once with one WM_DRAWCLIPBOARD; it is not counted.
     const HANDLE hang = g_viewer.hang;
     g_viewer.hang = nullptr;
