@@ -105,6 +105,7 @@ void RunStartUp(const Options &options) {
         {"10 plug-ins", 10, 0},
         {"100 plug-ins", 100, 0},
         {"10 watch actions, hotkeys and menu items", 0, 10},
+        {"100 watch actions, hotkeys and menu items", 0, 100},
         {"1000 watch actions, hotkeys and menu items", 0, 1000},
         {"  1000 watch actions only", 0, 1000, kWatch},
         {"  1000 hotkeys only", 0, 1000, kHotkeys},
@@ -138,10 +139,10 @@ void RunStartUp(const Options &options) {
     }
     Heading("Start-up growth (differences of the medians above)");
     Note("per plug-in (10 -> 100): " + Fixed((medians[2] - medians[1]) / 90, 3) + " ms");
-    Note("per watch action + hotkey + menu item (10 -> 1000): " + Fixed((medians[4] - medians[3]) / 990, 3) + " ms");
+    Note("per watch action + hotkey + menu item (10 -> 1000): " + Fixed((medians[5] - medians[3]) / 990, 3) + " ms");
     const char *kinds[] = {"watch action", "hotkey", "menu item"};
     for (int i = 0; i < 3; ++i)
-        Note(std::string("per ") + kinds[i] + " (0 -> 1000): " + Fixed((medians[5 + i] - medians[0]) / 1000, 3) + " ms");
+        Note(std::string("per ") + kinds[i] + " (0 -> 1000): " + Fixed((medians[6 + i] - medians[0]) / 1000, 3) + " ms");
 }
 
 }  // namespace ptrbench
