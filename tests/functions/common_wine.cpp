@@ -9,43 +9,12 @@
 #include "basCommonFunc.h"
 #include "e2e_support.h"
 #include "host_dll.h"
+#include "shortcut_reader.h"
 #include "text_util.h"
 
 using namespace ptr;
 
 namespace {
-
-struct LinkInfo {
-    bool read = false;
-    std::string path, arguments, workingDir, description, iconFile;
-    int iconIndex = -1;
-};
-
-LinkInfo ReadLink(const std::string &file) {
-    LinkInfo info;
-    CoInitialize(nullptr);
-    IShellLinkA *link = nullptr;
-    IPersistFile *persist = nullptr;
-    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                   reinterpret_cast<void **>(&link))) &&
-        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void **>(&persist)))) {
-        wchar_t wide[MAX_PATH];
-        MultiByteToWideChar(CP_ACP, 0, file.c_str(), -1, wide, MAX_PATH);
-        if (SUCCEEDED(persist->Load(wide, STGM_READ))) {
-            char text[1024];
-            info.read = true;
-            if (SUCCEEDED(link->GetPath(text, sizeof text, nullptr, SLGP_RAWPATH))) info.path = text;
-            if (SUCCEEDED(link->GetArguments(text, sizeof text))) info.arguments = text;
-            if (SUCCEEDED(link->GetWorkingDirectory(text, sizeof text))) info.workingDir = text;
-            if (SUCCEEDED(link->GetDescription(text, sizeof text))) info.description = text;
-            if (SUCCEEDED(link->GetIconLocation(text, sizeof text, &info.iconIndex))) info.iconFile = text;
-        }
-    }
-    if (persist) persist->Release();
-    if (link) link->Release();
-    CoUninitialize();
-    return info;
-}
 
 bool Exists(const std::string &path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -71,12 +40,12 @@ struct Shortcuts : ::testing::Test {
 TEST_F(Shortcuts, FunctionShortcutStartsTheProgramWithTheArguments) {
     const std::string link = dir.path + "ショートカット.lnk";
     ASSERT_TRUE(CreateFunctionShortcut(link, "テキストのみ", "/Execute:1:tlxText.tlx/1/1"));
-    const LinkInfo info = ReadLink(link);
-    ASSERT_TRUE(info.read);
+    const ptrtest::ShortcutFields info = ptrtest::ReadShortcut(link);
+    ASSERT_TRUE(info.loaded);
     EXPECT_TRUE(EqualsNoCase(info.path, dir.path + TestProgramName())) << info.path;
     EXPECT_EQ(info.arguments, "/Execute:1:tlxText.tlx/1/1");
-    EXPECT_TRUE(EqualsNoCase(info.workingDir + "\\", dir.path) || EqualsNoCase(info.workingDir, dir.path))
-        << info.workingDir;
+    EXPECT_TRUE(EqualsNoCase(info.workingFolder + "\\", dir.path) || EqualsNoCase(info.workingFolder, dir.path))
+        << info.workingFolder;
     EXPECT_EQ(info.description, "テキストのみ");
     EXPECT_EQ(info.iconIndex, 0);
 
@@ -100,8 +69,8 @@ TEST_F(Shortcuts, StartupLinkIsRegisteredDetectedAndRemoved) {
         EXPECT_EQ(answer.Text(),
                   "スタートアップの登録に成功しました。\r\n次回より、Windows起動時に本ソフトも起動します。\n");
     }
-    const LinkInfo info = ReadLink(link);
-    ASSERT_TRUE(info.read) << link;
+    const ptrtest::ShortcutFields info = ptrtest::ReadShortcut(link);
+    ASSERT_TRUE(info.loaded) << link;
     EXPECT_EQ(info.arguments, "/HelpMode");
     EXPECT_EQ(info.description, "クリップボード内容を参照・編集するプログラムです。");
     EXPECT_TRUE(SetStartup(true, false));
@@ -117,7 +86,7 @@ TEST_F(Shortcuts, StartupLinkIsRegisteredDetectedAndRemoved) {
         EXPECT_TRUE(SetStartup(false, true));
         answer.Text();
     }
-    EXPECT_EQ(ReadLink(link).arguments, "") << "no arguments outside help mode";
+    EXPECT_EQ(ptrtest::ReadShortcut(link).arguments, "") << "no arguments outside help mode";
     SetStartup(false, false);
 }
 

@@ -5,39 +5,12 @@
 #include <shobjidl.h>
 
 #include "kxdll_loader.h"
+#include "shortcut_reader.h"
 #include "wine_support.h"
 
 namespace {
 
-struct LinkFields {
-    bool loaded = false;
-    std::string path, arguments, workingFolder, description, iconFile;
-    int iconIndex = -1;
-};
-
-LinkFields ReadLink(const std::string &file) {
-    LinkFields f;
-    IShellLinkA *link = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                reinterpret_cast<void **>(&link))))
-        return f;
-    IPersistFile *persist = nullptr;
-    wchar_t wide[MAX_PATH];
-    MultiByteToWideChar(CP_ACP, 0, file.c_str(), -1, wide, MAX_PATH);
-    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void **>(&persist))) &&
-        SUCCEEDED(persist->Load(wide, STGM_READ))) {
-        char text[1024];
-        f.loaded = true;
-        if (SUCCEEDED(link->GetPath(text, sizeof text, nullptr, SLGP_RAWPATH))) f.path = text;
-        if (SUCCEEDED(link->GetArguments(text, sizeof text))) f.arguments = text;
-        if (SUCCEEDED(link->GetWorkingDirectory(text, sizeof text))) f.workingFolder = text;
-        if (SUCCEEDED(link->GetDescription(text, sizeof text))) f.description = text;
-        if (SUCCEEDED(link->GetIconLocation(text, sizeof text, &f.iconIndex))) f.iconFile = text;
-    }
-    if (persist) persist->Release();
-    link->Release();
-    return f;
-}
+using ptrtest::ReadShortcut;
 
 bool FileExists(const std::string &path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -58,7 +31,7 @@ TEST_F(Shortcut, LinkHoldsEveryFieldAsGiven) {
     const std::string link = dir_.path + "ポルテリカ.lnk";
     EXPECT_EQ(1, kx.CreateShortCut(link.c_str(), target_.c_str(), dir_.path.c_str(), target_.c_str(), 2,
                                    "テキストのみ", "/Execute:1:tlxText.tlx/1/1"));
-    const LinkFields f = ReadLink(link);
+    const ptrtest::ShortcutFields f = ReadShortcut(link);
     ASSERT_TRUE(f.loaded) << link;
     EXPECT_STRCASEEQ(target_.c_str(), f.path.c_str());
     EXPECT_EQ("/Execute:1:tlxText.tlx/1/1", f.arguments);
@@ -71,7 +44,7 @@ TEST_F(Shortcut, LinkHoldsEveryFieldAsGiven) {
 TEST_F(Shortcut, EmptyArgumentsAndDescriptionGiveAValidLink) {
     const std::string link = dir_.path + "plain.lnk";
     EXPECT_EQ(1, kx.CreateShortCut(link.c_str(), target_.c_str(), dir_.path.c_str(), target_.c_str(), 0, "", ""));
-    const LinkFields f = ReadLink(link);
+    const ptrtest::ShortcutFields f = ReadShortcut(link);
     ASSERT_TRUE(f.loaded);
     EXPECT_STRCASEEQ(target_.c_str(), f.path.c_str());
     EXPECT_EQ("", f.arguments);
@@ -83,7 +56,7 @@ TEST_F(Shortcut, AnExistingFileIsReplaced) {
     ASSERT_TRUE(ptrtest::WriteFileBytes(link, "not a link at all"));
     EXPECT_EQ(1, kx.CreateShortCut(link.c_str(), target_.c_str(), "", target_.c_str(), 0, "one", "/first"));
     EXPECT_EQ(1, kx.CreateShortCut(link.c_str(), target_.c_str(), "", target_.c_str(), 0, "two", "/second"));
-    const LinkFields f = ReadLink(link);
+    const ptrtest::ShortcutFields f = ReadShortcut(link);
     ASSERT_TRUE(f.loaded);
     EXPECT_EQ("/second", f.arguments);
     EXPECT_EQ("two", f.description);
