@@ -75,7 +75,13 @@ TEST_F(Watch, CopyOnTheLinuxSideRunsThemToo) {
     program.WriteSettings(kWatchSettings);
     ASSERT_TRUE(Start());
     ASSERT_TRUE(e2e::CopyTextFromLinux("from the X clipboard"));
-    EXPECT_EQ(SettledCalls(expected.size()), expected);
+    // Wine's X bridge may announce one X copy as more than one clipboard change (it re-reads
+    // the selection); every change it announces must run the whole sequence in order.
+    const Calls calls = SettledCalls(expected.size());
+    ASSERT_FALSE(calls.empty());
+    ASSERT_EQ(calls.size() % expected.size(), 0u) << ::testing::PrintToString(calls);
+    for (size_t at = 0; at < calls.size(); at += expected.size())
+        EXPECT_EQ(Calls(calls.begin() + at, calls.begin() + at + expected.size()), expected) << "change " << at / expected.size() + 1;
     EXPECT_EQ(ptrtest::GetClipboardText(), "from the X clipboard");
 }
 
