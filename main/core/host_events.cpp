@@ -1,4 +1,5 @@
 #include <cstring>
+#include <functional>
 
 #include "app_state.h"
 #include "basMain.h"
@@ -64,22 +65,33 @@ DWORD g_ownChange = 0;
 
 }  // namespace
 
-int32_t WINAPI HostCallback(int32_t event, INT_PTR a, INT_PTR b) {
+bool RunAsHostEvent(const std::function<void()> &work) {
     AppState &app = App();
-    if (!app.EventReady) return 0;   // dropped, not queued
-    const DWORD sequence = GetClipboardSequenceNumber();
-    if (event == KX_EVENT_CLIPBOARD && sequence != 0 && sequence == g_ownChange) return 0;
+    if (!app.EventReady) return false;   // dropped, not queued
     app.EventReady = false;
-    if (app.SettingsWindow && app.SettingsWindow->IsVisible()) {
-        if (event == KX_EVENT_SHOW_WINDOW) app.SettingsWindow->BringToFront();
-        // A click on the tray icon brings the open window to the front (its own handling).
-        if (event == KX_EVENT_TRAY) OnTray(a, b);
-    } else {
-        Dispatch(event, a, b);
-    }
+    const DWORD sequence = GetClipboardSequenceNumber();
+    work();
     const DWORD after = GetClipboardSequenceNumber();
     if (after != sequence) g_ownChange = after;
     app.EventReady = true;
+    return true;
+}
+
+int32_t WINAPI HostCallback(int32_t event, INT_PTR a, INT_PTR b) {
+    if (event == KX_EVENT_CLIPBOARD) {
+        const DWORD sequence = GetClipboardSequenceNumber();
+        if (sequence != 0 && sequence == g_ownChange) return 0;
+    }
+    RunAsHostEvent([&] {
+        SettingsWindowApi *window = App().SettingsWindow;
+        if (window && window->IsVisible()) {
+            if (event == KX_EVENT_SHOW_WINDOW) window->BringToFront();
+            // A click on the tray icon brings the open window to the front (its own handling).
+            if (event == KX_EVENT_TRAY) OnTray(a, b);
+        } else {
+            Dispatch(event, a, b);
+        }
+    });
     return 0;
 }
 

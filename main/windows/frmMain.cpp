@@ -595,12 +595,8 @@ void frmMain::ShowTrayPopup() {
 
 void frmMain::tmrTiming_Timer() {
     KillTimer(hwnd_, kTrayTimer);
-    AppState &app = App();
-    if (!IsVisible() && trayClickPending_ == 1 && app.EventReady) {
-        app.EventReady = false;
-        ShowMenuInFront(app.Settings.TaskMenu, false);   // an owner in front, so the menu takes keys
-        app.EventReady = true;
-    }
+    if (!IsVisible() && trayClickPending_ == 1)   // an owner in front, so the menu takes keys
+        RunAsHostEvent([] { ShowMenuInFront(App().Settings.TaskMenu, false); });
     trayClickPending_ = -1;
 }
 

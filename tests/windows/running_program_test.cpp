@@ -201,6 +201,59 @@ TEST_F(RunningProgram, ALeftClickShowsTheTaskMenuAfterTheDoubleClickTime) {
     EXPECT_EQ("プラグイン", PageTitle());
 }
 
+// A clipboard viewer in this process, joined after the program and so first in the chain:
+// it hands every change on to the program once the program's event is over.
+LRESULT CALLBACK ForwardingViewer(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    HWND next = reinterpret_cast<HWND>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    switch (msg) {
+    case WM_DRAWCLIPBOARD:
+        if (next) SendMessageA(next, msg, wParam, lParam);
+        return 0;
+    case WM_CHANGECBCHAIN:
+        if (reinterpret_cast<HWND>(wParam) == next) SetWindowLongPtrA(hwnd, GWLP_USERDATA, lParam);
+        else if (next) SendMessageA(next, msg, wParam, lParam);
+        return 0;
+    default: return DefWindowProcA(hwnd, msg, wParam, lParam);
+    }
+}
+
+// The task menu's "テキストのみ" rewrites the clipboard; handed back by the viewer in
+// front, that change is the program's own and must not run the watch action (here: open
+// the watch page).
+TEST_F(RunningProgram, ATaskMenuFunctionsOwnClipboardChangeIsNotWatched) {
+    ptrtest::WriteFileBytes(folder.path + "MenuData\\Text.mnu",
+                            "[Main]\r\nMenuName=Text\r\nMenu=Menu\r\n[Menu]\r\n001Caption=テキストのみ\r\n"
+                            "001Type=Function\r\n001FuncType= 1\r\n001FuncOption=tlxText.tlx/1/1\r\n");
+    WriteSettings("TaskMenu=Text.mnu\r\nClipboardWatch= 1\r\n"
+                  "[Watch]\r\n001Enable= 1\r\n001AllType= 1\r\n001Function= 0\r\n001Option=2\r\n002Function=-1\r\n");
+    ASSERT_TRUE(ptrtest::SetClipboardText("copied before the start"));
+    Start();
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = ForwardingViewer;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "PtrTestForwardingViewer";
+    RegisterClassA(&wc);
+    HWND viewer = CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    ASSERT_NE(nullptr, viewer);
+    SetWindowLongPtrA(viewer, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(SetClipboardViewer(viewer)));
+
+    const DWORD sequence = GetClipboardSequenceNumber();
+    TrayClick(WM_LBUTTONDOWN, WM_LBUTTONUP);
+    ASSERT_TRUE(WaitForMenu());
+    ChooseMenuItem(VK_DOWN);
+    ASSERT_TRUE(ptrtest::PumpUntil([&] { return GetClipboardSequenceNumber() != sequence; }, 5000)) << "text only ran";
+    ptrtest::PumpFor(1500);
+    EXPECT_FALSE(IsWindowVisible(window)) << "the watch action ran for the program's own change";
+    EXPECT_EQ("copied before the start", ptrtest::GetClipboardText());
+
+    // A real copy still runs it.
+    ASSERT_TRUE(ptrtest::SetClipboardText("copied later"));
+    EXPECT_TRUE(WaitVisible(true));
+    EXPECT_EQ("クリップボード監視", PageTitle());
+    ChangeClipboardChain(viewer, reinterpret_cast<HWND>(GetWindowLongPtrA(viewer, GWLP_USERDATA)));
+    DestroyWindow(viewer);
+}
+
 TEST_F(RunningProgram, ADoubleClickOpensTheLastPageAndShowsNoMenu) {
     WriteSettings("TaskMenu=Tools.mnu\r\nMode= 2\r\n");
     Start();
