@@ -11,12 +11,10 @@ namespace ptrbench {
 namespace {
 constexpr const char *kWindowClass = "PortericaBenchWriter";
 
+// Others open the clipboard too (Wine's X bridge after every change, the program's
+// actions); on a loaded machine they can keep it for a second or more.
 bool OpenWithRetry(HWND owner) {
-    for (int attempt = 0; attempt < 200; ++attempt) {
-        if (OpenClipboard(owner)) return true;
-        PumpFor(5);
-    }
-    return false;
+    return PumpUntil([owner] { return OpenClipboard(owner) != FALSE; }, 5000);
 }
 }  // namespace
 

@@ -93,9 +93,12 @@ protected:
     }
 
     // One copy; true when the program ran its watch action for it.
-    bool CopyIsHandled(const std::string &text) {
+    testing::AssertionResult CopyIsHandled(const std::string &text) {
         const LONG before = Stamps();
-        return writer.Copy(text, false) && WaitForStamps(before) == before + 1;
+        if (!writer.Copy(text, false)) return testing::AssertionFailure() << "the clipboard stayed held";
+        const LONG after = WaitForStamps(before);
+        if (after != before + 1) return testing::AssertionFailure() << after - before << " watch actions ran";
+        return testing::AssertionSuccess();
     }
 
     std::string BoardFor(const char *who) { return boardName + "_" + who; }

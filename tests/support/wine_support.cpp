@@ -171,12 +171,10 @@ bool WriteFileBytes(const std::string &path, const std::string &bytes) {
     return ok && put == bytes.size();
 }
 
+// Others open the clipboard too (Wine's X bridge after every change, the program's
+// actions); on a loaded machine they can keep it for a second or more.
 static bool OpenClipboardRetrying() {
-    for (int i = 0; i < 100; ++i) {
-        if (OpenClipboard(nullptr)) return true;
-        Sleep(10);
-    }
-    return false;
+    return PumpUntil([] { return OpenClipboard(nullptr) != FALSE; }, 5000);
 }
 
 bool SetClipboardText(const std::string &text) {
