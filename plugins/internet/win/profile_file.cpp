@@ -22,6 +22,12 @@ int32_t ProfileFile::ReadNumber(const std::string &section, const std::string &k
     return static_cast<int32_t>(GetPrivateProfileIntA(section.c_str(), key.c_str(), fallback, path_.c_str()));
 }
 
+bool ProfileFile::HasEntries(const std::string &section) {
+    // A few bytes tell empty from not: a longer section comes back cut, never as 0.
+    char probe[16];
+    return GetPrivateProfileSectionA(section.c_str(), probe, sizeof probe, path_.c_str()) != 0;
+}
+
 void ProfileFile::WriteText(const std::string &section, const std::string &key, const std::string &value) {
     CreateDirectoryA(folder_.c_str(), nullptr);
     WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path_.c_str());

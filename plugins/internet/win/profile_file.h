@@ -14,6 +14,7 @@ public:
                          const std::string &fallback) override;
     int32_t ReadNumber(const std::string &section, const std::string &key, int32_t fallback) override;
     void WriteText(const std::string &section, const std::string &key, const std::string &value) override;
+    bool HasEntries(const std::string &section) override;
 
 private:
     std::string folder_;
