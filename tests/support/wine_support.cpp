@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "program_folder.h"
+
 namespace ptrtest {
 
 static void EndChild(HANDLE process) {
@@ -99,38 +101,11 @@ void PumpFor(DWORD ms) {
     PumpUntil([] { return false; }, ms);
 }
 
-static void RemoveTree(const std::string &dir) {
-    WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA((dir + "*").c_str(), &fd);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = fd.cFileName;
-            if (name == "." || name == "..") continue;
-            const std::string full = dir + name;
-            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(full + "\\");
-            } else {
-                SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(full.c_str());
-            }
-        } while (FindNextFileA(h, &fd));
-        FindClose(h);
-    }
-    RemoveDirectoryA(dir.c_str());
-}
+TempDir::TempDir() : path(ptrbench::NewTempFolder("ptrtest")) {}
 
-TempDir::TempDir() {
-    char base[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, base);
-    static unsigned counter = 0;
-    for (;;) {
-        path = std::string(base) + "ptrtest-" + std::to_string(GetCurrentProcessId()) + "-" +
-               std::to_string(++counter) + "\\";
-        if (CreateDirectoryA(path.c_str(), nullptr)) break;
-    }
+TempDir::~TempDir() {
+    if (!path.empty()) ptrbench::RemoveTree(path);
 }
-
-TempDir::~TempDir() { RemoveTree(path); }
 
 static std::string WithBackslash(std::string p) {
     for (auto &c : p)

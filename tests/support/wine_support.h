@@ -43,7 +43,7 @@ void PumpFor(DWORD ms);
 
 // A fresh folder under the prefix's temp directory, removed with its contents at the end.
 struct TempDir {
-    std::string path;   // ends in a backslash
+    std::string path;   // ends in a backslash; empty when no folder could be made
     TempDir();
     ~TempDir();
     TempDir(const TempDir &) = delete;
