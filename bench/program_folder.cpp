@@ -6,15 +6,6 @@ namespace ptrbench {
 
 namespace {
 
-bool WriteBytes(const std::string &path, const std::string &bytes) {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return false;
-    DWORD put = 0;
-    const BOOL ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &put, nullptr);
-    CloseHandle(h);
-    return ok && put == bytes.size();
-}
-
 HANDLE StartProcess(const std::string &commandLine, const std::string &folder, DWORD *id) {
     STARTUPINFOA si = {};
     si.cb = sizeof si;
@@ -45,6 +36,15 @@ BOOL CALLBACK FindHostWindow(HWND window, LPARAM param) {
 }
 
 }  // namespace
+
+bool WriteFileBytes(const std::string &path, const std::string &bytes) {
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    DWORD put = 0;
+    const BOOL ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &put, nullptr);
+    CloseHandle(h);
+    return ok && put == bytes.size();
+}
 
 std::string BuiltDistDir() {
     std::string dir = "Z:" PTR_DIST_DIR;
@@ -107,10 +107,10 @@ bool ProgramFolder::AddReleasePlugin(const std::string &name) const {
     return AddPlugin(dist_ + "Plugins\\" + name, name);
 }
 
-void ProgramFolder::WriteSettings(const std::string &text) const { WriteBytes(path_ + "Setting.ini", text); }
+void ProgramFolder::WriteSettings(const std::string &text) const { WriteFileBytes(path_ + "Setting.ini", text); }
 
 void ProgramFolder::WriteMenu(const std::string &name, const std::string &text) const {
-    WriteBytes(path_ + "MenuData\\" + name, text);
+    WriteFileBytes(path_ + "MenuData\\" + name, text);
 }
 
 void ProgramFolder::RemoveSettings() const { DeleteFileA((path_ + "Setting.ini").c_str()); }

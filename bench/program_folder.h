@@ -63,6 +63,8 @@ private:
 std::string BuiltDistDir();
 // A new empty folder under the temporary folder, ending in a backslash.
 std::string NewTempFolder(const std::string &prefix);
+// Writes the bytes as the whole file; true when all of them were written.
+bool WriteFileBytes(const std::string &path, const std::string &bytes);
 // Removes a folder with everything in it.
 void RemoveTree(const std::string &dir);
 

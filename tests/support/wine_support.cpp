@@ -137,14 +137,7 @@ std::string ReadFileBytes(const std::string &path) {
     return out;
 }
 
-bool WriteFileBytes(const std::string &path, const std::string &bytes) {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return false;
-    DWORD put = 0;
-    const BOOL ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &put, nullptr);
-    CloseHandle(h);
-    return ok && put == bytes.size();
-}
+bool WriteFileBytes(const std::string &path, const std::string &bytes) { return ptrbench::WriteFileBytes(path, bytes); }
 
 // Others open the clipboard too (Wine's X bridge after every change, the program's
 // actions); on a loaded machine they can keep it for a second or more.
