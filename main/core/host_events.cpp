@@ -63,6 +63,15 @@ void Dispatch(int32_t event, INT_PTR a, INT_PTR b) {
 // watch actions again (text only would rewrite the clipboard for ever).
 DWORD g_ownChange = 0;
 
+// A change made meanwhile by a program that owns the clipboard through a window of its
+// own is a copy, not ours: its notification comes after the event and must be handled.
+// Plug-ins write without an owner window, as this process does.
+bool OwnedByAnotherProcess() {
+    DWORD owner = 0;
+    const HWND window = GetClipboardOwner();
+    return window && GetWindowThreadProcessId(window, &owner) && owner != GetCurrentProcessId();
+}
+
 }  // namespace
 
 bool RunAsHostEvent(const std::function<void()> &work) {
@@ -71,8 +80,9 @@ bool RunAsHostEvent(const std::function<void()> &work) {
     app.EventReady = false;
     const DWORD sequence = GetClipboardSequenceNumber();
     work();
+    const bool foreign = OwnedByAnotherProcess();
     const DWORD after = GetClipboardSequenceNumber();
-    if (after != sequence) g_ownChange = after;
+    if (after != sequence && !foreign) g_ownChange = after;
     app.EventReady = true;
     return true;
 }

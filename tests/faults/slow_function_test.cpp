@@ -94,8 +94,9 @@ TEST_F(SlowFunction, AFunctionThatBlocksDelaysWhatComesMeanwhileAndTheProgramRec
         ptrbench::PumpFor(1000);
     }
     // The function's end and the later request both ran; the kept notifications ran
-    // at most once each.
-    EXPECT_LE(stamps + 2, Stamps());
+    // at most once each, and not all were dropped: the copies were another program's,
+    // not the function's own change.
+    EXPECT_LE(stamps + 3, Stamps());
     EXPECT_GE(stamps + 2 + kCopies, Stamps());
     EXPECT_TRUE(folder.Running());
 
