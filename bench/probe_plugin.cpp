@@ -10,6 +10,7 @@
 #include <cstring>
 #include <memory>
 
+#include "probe_functions.h"
 #include "stamp_board.h"
 #include "tlx_plugin.h"
 
@@ -18,12 +19,7 @@ namespace {
 constexpr int32_t kSlowSettings = 40;
 constexpr DWORD kSlowStepMs = 250;
 
-struct FunctionInfo {
-    const char *name;
-    int32_t type;
-    int32_t settings;
-};
-constexpr FunctionInfo kFunctions[] = {
+constexpr probe::FunctionInfo kFunctions[] = {
     {"Stamp", TLX_FUNC_ACTION, 1},
     {"Accept", TLX_FUNC_CHECK, 1},
     {"Busy", TLX_FUNC_ACTION, kSlowSettings},
@@ -44,8 +40,6 @@ void KeepAnswering(DWORD ms) {
         }
     }
 }
-
-void Copy(char *field, size_t size, const char *text) { std::strncpy(field, text, size - 1); }
 
 }  // namespace
 
@@ -87,23 +81,20 @@ int32_t WINAPI PIN_Func(int32_t funcno, int32_t setno, HWND, int32_t callType, i
 }
 
 int32_t WINAPI PIN_GetInfo(TlxPluginInfo *info) {
-    Copy(info->Name, sizeof info->Name, "Probe");
-    Copy(info->Version, sizeof info->Version, "1.00");
-    Copy(info->Comment, sizeof info->Comment, "Stamps the moments its functions run.");
+    probe::CopyField(info->Name, sizeof info->Name, "Probe");
+    probe::CopyField(info->Version, sizeof info->Version, "1.00");
+    probe::CopyField(info->Comment, sizeof info->Comment, "Stamps the moments its functions run.");
     info->FuncCount = kFunctionCount;
     return 0;
 }
 
 int32_t WINAPI PIN_GetFuncInfo(int32_t funcno, TlxFuncInfo *info) {
-    const FunctionInfo &f = kFunctions[funcno - 1];
-    Copy(info->Name, sizeof info->Name, f.name);
-    info->FunctionType = f.type;
-    info->FuncNameNumMax = f.settings;
-    return 0;
+    return probe::FillFuncInfo(kFunctions, funcno, info);
 }
 
 int32_t WINAPI PIN_GetFuncSettingName(int32_t funcno, int32_t setno, char *buffer, int32_t size) {
-    if (kFunctions[funcno - 1].settings == 1) return 0;
+    const probe::FunctionInfo *f = probe::FindFunction(kFunctions, funcno);
+    if (!f || f->settings == 1) return 0;
     char name[32];
     const int n = wsprintfA(name, "%d ms", setno * static_cast<int>(kSlowStepMs));
     if (buffer) std::strncpy(buffer, name, static_cast<size_t>(size));

@@ -14,6 +14,7 @@
 #include <cstring>
 #include <string>
 
+#include "probe_functions.h"
 #include "tlx_plugin.h"
 
 static HMODULE g_self;
@@ -35,10 +36,6 @@ static void Log(const std::string &line) {
     CloseHandle(h);
 }
 
-static void Copy(char *field, size_t size, const std::string &text) {
-    std::strncpy(field, text.c_str(), size - 1);
-}
-
 static void PutText(const char *text) {
     if (!OpenClipboard(nullptr)) return;
     EmptyClipboard();
@@ -51,12 +48,7 @@ static void PutText(const char *text) {
     CloseClipboard();
 }
 
-struct FunctionInfo {
-    const char *name;
-    int32_t type;
-    int32_t settings;
-};
-static const FunctionInfo kFunctions[] = {
+static const probe::FunctionInfo kFunctions[] = {
     {"Record", TLX_FUNC_ACTION, 1}, {"CheckA", TLX_FUNC_CHECK, 1}, {"CheckB", TLX_FUNC_CHECK, 1},
     {"Rewrite", TLX_FUNC_ACTION, 1}, {"Choose", TLX_FUNC_ACTION, 3},
 };
@@ -90,22 +82,19 @@ int32_t WINAPI PIN_GetInfo(TlxPluginInfo *info) {
     const std::string base = SelfBase();
     GetPrivateProfileStringA("Probe", "Name", base.substr(base.find_last_of('\\') + 1).c_str(), name, sizeof name,
                              (base + ".ini").c_str());
-    Copy(info->Name, sizeof info->Name, name);
-    Copy(info->Version, sizeof info->Version, "1.0");
+    probe::CopyField(info->Name, sizeof info->Name, name);
+    probe::CopyField(info->Version, sizeof info->Version, "1.0");
     info->FuncCount = kFunctionCount;
     return 0;
 }
 
 int32_t WINAPI PIN_GetFuncInfo(int32_t funcno, TlxFuncInfo *info) {
-    const FunctionInfo &f = kFunctions[funcno - 1];
-    Copy(info->Name, sizeof info->Name, f.name);
-    info->FunctionType = f.type;
-    info->FuncNameNumMax = f.settings;
-    return 0;
+    return probe::FillFuncInfo(kFunctions, funcno, info);
 }
 
 int32_t WINAPI PIN_GetFuncSettingName(int32_t funcno, int32_t setno, char *buffer, int32_t size) {
-    if (kFunctions[funcno - 1].settings == 1) return 0;
+    const probe::FunctionInfo *f = probe::FindFunction(kFunctions, funcno);
+    if (!f || f->settings == 1) return 0;
     const std::string name = "S" + std::to_string(setno);
     if (buffer) std::strncpy(buffer, name.c_str(), size);
     return static_cast<int32_t>(name.size());
