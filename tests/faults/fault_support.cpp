@@ -79,14 +79,6 @@ std::vector<ATOM> AtomsNamed(const std::string &prefix) {
 
 int HotkeyIdOf(ATOM atom) { return static_cast<int16_t>(atom) + 16385; }
 
-bool ShellHasIcon(HWND window, UINT id) {
-    NOTIFYICONDATAA data = {};
-    data.cbSize = NOTIFYICONDATAA_V2_SIZE;
-    data.hWnd = window;
-    data.uID = id;
-    return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
-}
-
 void ShellForgetsIcon(HWND window, UINT id) {
     NOTIFYICONDATAA data = {};
     data.cbSize = NOTIFYICONDATAA_V2_SIZE;

@@ -9,6 +9,7 @@
 #include "program_folder.h"
 #include "stamp_board.h"
 #include "tlx_records.h"
+#include "wine_support.h"
 
 namespace faults {
 
@@ -57,8 +58,7 @@ inline constexpr const char *kStamp = "benchprobe.tlx/1/1";
 std::vector<ATOM> AtomsNamed(const std::string &prefix);
 // The hotkey id the program derives from one of its hotkey atoms.
 int HotkeyIdOf(ATOM atom);
-// Whether the shell holds an icon of that window and identifier.
-bool ShellHasIcon(HWND window, UINT id);
+using ptrtest::ShellHasIcon;
 // The shell forgets the icon, as an ending shell does.
 void ShellForgetsIcon(HWND window, UINT id);
 // Whether a balloon tip is on screen.

@@ -68,14 +68,6 @@ UINT IconAtom(HMODULE module) {
     return GlobalFindAtomA(name);
 }
 
-bool ShellHasIcon(HWND window, UINT id) {
-    NOTIFYICONDATAA data = {};
-    data.cbSize = NOTIFYICONDATAA_V2_SIZE;
-    data.hWnd = window;
-    data.uID = id;
-    return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
-}
-
 TestViewer::TestViewer() {
     static ATOM cls = [] {
         WNDCLASSA wc = {};

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 #include "kxdll.h"
+#include "wine_support.h"
 
 namespace kxtest {
 
@@ -53,8 +54,7 @@ int CountEvents(int32_t event);
 // The identifier a loaded copy of the library gives its tray icon (0 when
 // there is no such atom).
 UINT IconAtom(HMODULE module);
-// The shell accepts a change only for an icon it has.
-bool ShellHasIcon(HWND window, UINT id);
+using ptrtest::ShellHasIcon;
 
 // A window of this process in the clipboard viewer chain that behaves as a
 // well-mannered viewer and counts what reaches it.

@@ -1,5 +1,7 @@
 #include "wine_support.h"
 
+#include <shellapi.h>
+
 #include <cstring>
 
 #include "program_folder.h"
@@ -171,6 +173,14 @@ std::string GetClipboardText() {
     }
     CloseClipboard();
     return out;
+}
+
+bool ShellHasIcon(HWND window, UINT id) {
+    NOTIFYICONDATAA data = {};
+    data.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    data.hWnd = window;
+    data.uID = id;
+    return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
 }
 
 }  // namespace ptrtest

@@ -64,4 +64,8 @@ bool WriteFileBytes(const std::string &path, const std::string &bytes);
 bool SetClipboardText(const std::string &text);
 std::string GetClipboardText();
 
+// Whether the shell holds an icon of that window and identifier (it accepts a change
+// only for an icon it has).
+bool ShellHasIcon(HWND window, UINT id);
+
 }  // namespace ptrtest
