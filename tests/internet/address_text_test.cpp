@@ -94,3 +94,17 @@ TEST(MailtoAddress, KeepsWithinTheLimit) {
     EXPECT_EQ(kMailAddressMaxBytes - 1, split.size());
 }
 
+
+// The same rules on the Unicode text, for addresses that hold characters
+// code page 932 lacks.
+TEST(UnicodeAddresses, CompleteReplaceAndCutByWholeCharacters) {
+    EXPECT_EQ(u"http://caf\u00e9.example/\U0001F600", WebAddress(u"ttp://caf\u00e9.example/\U0001F600"));
+    EXPECT_EQ(u"https://\uD55C.example/", WebAddress(u"ttps://\uD55C.example/"));
+    EXPECT_EQ(u"mailto:jos\u00e9@b\uFF20c", MailtoAddress(u"jos\u00e9\uFF20b\uFF20c"));
+
+    // An emoji that would end one unit past the limit is left out whole.
+    const std::u16string web = u"http://" + std::u16string(kAddressMaxBytes - 8, u'x') + u"\U0001F600";
+    EXPECT_EQ(web.substr(0, kAddressMaxBytes - 1), WebAddress(web));
+    const std::u16string mail = std::u16string(kMailAddressMaxBytes - 8, u'm') + u"\U0001F600";
+    EXPECT_EQ(u"mailto:" + mail.substr(0, kMailAddressMaxBytes - 8), MailtoAddress(mail));
+}

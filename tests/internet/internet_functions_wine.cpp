@@ -11,7 +11,7 @@ namespace {
 
 enum { kOpenUrl = 1, kSendMail = 2, kSearch = 3, kIsUrl = 4, kIsMail = 5 };
 
-// Search000 .. Search003 as a user might have saved them (code page 932 file).
+// Search000 .. Search004 as a user might have saved them (code page 932 file).
 const char *const kSearchIni =
     "[Search000]\r\nSettingName=シフトJIS\r\nHeaderURL=http://sjis.test/find?k=\r\nFooterURL=&ie=sjis\r\n"
     "CharSet=0\r\nUrlEncode=1\r\n"
@@ -19,6 +19,8 @@ const char *const kSearchIni =
     "[Search002]\r\nSettingName=EUC\r\nHeaderURL=http://euc.test/s?w=\r\nFooterURL=&e=euc\r\nCharSet=2\r\n"
     "UrlEncode=1\r\n"
     "[Search003]\r\nSettingName=Raw\r\nHeaderURL=http://raw.test/?q=\r\nFooterURL=&r=1\r\nCharSet=0\r\n"
+    "UrlEncode=0\r\n"
+    "[Search004]\r\nSettingName=UTF8Raw\r\nHeaderURL=http://utf8raw.test/?q=\r\nFooterURL=&u=1\r\nCharSet=1\r\n"
     "UrlEncode=0\r\n";
 
 std::string Browser(const std::string &address) { return "browser " + address; }
@@ -231,7 +233,7 @@ protected:
     }
     void TearDown() override { inettest::EmptyTheClipboard(); }
     std::vector<std::string> Run(int funcno, int setno = 1) {
-        inettest::ShellExecuteSpy::Addresses().clear();
+        inettest::ShellExecuteSpy::WideAddresses().clear();
         EXPECT_EQ(0, plugin.Func(funcno, setno));
         return inettest::ShellExecuteSpy::Addresses();
     }
@@ -285,4 +287,40 @@ TEST_F(InternetHandedToShell, SearchAddressFromMegabytesOfText) {
 TEST_F(InternetHandedToShell, UnencodedKeywordKeepsItsBytes) {
     ASSERT_TRUE(ptrtest::SetClipboardText("表 a+b\r\n"));
     EXPECT_EQ(std::vector<std::string>{"http://raw.test/?q=表 a+b&r=1"}, Run(kSearch, 4));
+}
+
+// Copies from Unicode programs: accented Latin, an emoji (a surrogate pair),
+// hangul and the euro sign, none of which code page 932 holds.
+TEST_F(InternetHandedToShell, UnicodeTextReachesTheShellWhole) {
+    const struct {
+        std::u16string copied;
+        int funcno, setno;
+        std::u16string expected;
+    } cases[] = {
+        {u"ttp://caf\u00e9.test/\U0001F600?q=\uD55C\u20AC", kOpenUrl, 1,
+         u"http://caf\u00e9.test/\U0001F600?q=\uD55C\u20AC"},
+        {u"jos\u00e9\uFF20\uD55C.test", kSendMail, 1, u"mailto:jos\u00e9@\uD55C.test"},
+        {u"caf\u00e9 \U0001F600\r\n\u20AC", kSearch, 5, u"http://utf8raw.test/?q=caf\u00e9 \U0001F600\u20AC&u=1"},
+        {u"caf\u00e9 \U0001F600", kSearch, 2, u"http://utf8.test/?q=caf%C3%A9%20%F0%9F%98%80"},
+    };
+    for (const auto &c : cases) {
+        ASSERT_TRUE(inettest::SetClipboardUnicode(c.copied));
+        Run(c.funcno, c.setno);
+        EXPECT_EQ(std::vector<std::u16string>{c.expected}, inettest::ShellExecuteSpy::WideAddresses())
+            << "function " << c.funcno << "/" << c.setno;
+    }
+}
+
+TEST_F(InternetHandedToShell, ShiftJisAndEucJpSearchWhatTheirSetsHold) {
+    // The euro sign is outside both sets: the system's 8-bit text has "?" for it.
+    ASSERT_TRUE(inettest::SetClipboardUnicode(u"\u8868\u20AC"));
+    ASSERT_EQ("表?", ptrtest::GetClipboardText());
+    EXPECT_EQ(std::vector<std::string>{"http://sjis.test/find?k=%95%5C%3F&ie=sjis"}, Run(kSearch, 1));
+    EXPECT_EQ(std::vector<std::string>{"http://euc.test/s?w=%C9%BD%3F&e=euc"}, Run(kSearch, 3));
+}
+
+TEST_F(InternetFunctions, UnicodeUrlReachesTheBrowser) {
+    ASSERT_TRUE(inettest::SetClipboardUnicode(u"http://caf\u00e9.test/\uD55C"));
+    EXPECT_EQ(std::vector<std::string>{Browser("http://caf\xC3\xA9.test/\xED\x95\x9C")},
+              OpenedBy(plugin, recorder, kOpenUrl));
 }

@@ -155,8 +155,8 @@ std::vector<std::string> ShellRecorder::WaitForOpened(size_t count, DWORD timeou
 
 namespace {
 
-HINSTANCE WINAPI RecordShellExecute(HWND, LPCSTR, LPCSTR file, LPCSTR, LPCSTR, INT) {
-    ShellExecuteSpy::Addresses().push_back(file ? file : "(null)");
+HINSTANCE WINAPI RecordShellExecute(HWND, LPCWSTR, LPCWSTR file, LPCWSTR, LPCWSTR, INT) {
+    ShellExecuteSpy::WideAddresses().push_back(file ? reinterpret_cast<const char16_t *>(file) : u"(null)");
     return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(33));
 }
 
@@ -191,8 +191,8 @@ void WriteSlot(void **slot, void *value) {
 }  // namespace
 
 ShellExecuteSpy::ShellExecuteSpy(HMODULE module) {
-    Addresses().clear();
-    if (!module || !(slot_ = ImportSlot(module, "SHELL32.dll", "ShellExecuteA"))) return;
+    WideAddresses().clear();
+    if (!module || !(slot_ = ImportSlot(module, "SHELL32.dll", "ShellExecuteW"))) return;
     original_ = *slot_;
     WriteSlot(slot_, reinterpret_cast<void *>(&RecordShellExecute));
 }
@@ -201,9 +201,21 @@ ShellExecuteSpy::~ShellExecuteSpy() {
     if (slot_) WriteSlot(slot_, original_);
 }
 
-std::vector<std::string> &ShellExecuteSpy::Addresses() {
-    static std::vector<std::string> addresses;
+std::vector<std::u16string> &ShellExecuteSpy::WideAddresses() {
+    static std::vector<std::u16string> addresses;
     return addresses;
+}
+
+std::vector<std::string> ShellExecuteSpy::Addresses() {
+    std::vector<std::string> narrow;
+    for (const std::u16string &address : WideAddresses()) {
+        const auto *wide = reinterpret_cast<const wchar_t *>(address.data());
+        const int length = static_cast<int>(address.size());
+        std::string text(WideCharToMultiByte(CP_ACP, 0, wide, length, nullptr, 0, nullptr, nullptr), '\0');
+        WideCharToMultiByte(CP_ACP, 0, wide, length, text.data(), static_cast<int>(text.size()), nullptr, nullptr);
+        narrow.push_back(text);
+    }
+    return narrow;
 }
 
 namespace {

@@ -76,7 +76,7 @@ private:
     std::vector<std::wstring> absent_;
 };
 
-// Takes the place of the ShellExecuteA that a module imports, recording the
+// Takes the place of the ShellExecuteW that a module imports, recording the
 // address instead of opening it: Wine 8.0's shell corrupts its stack on
 // addresses longer than about a thousand characters, so the long ones are
 // checked where the plug-in hands them over.
@@ -88,8 +88,10 @@ public:
     ShellExecuteSpy &operator=(const ShellExecuteSpy &) = delete;
 
     bool Installed() const { return slot_ != nullptr; }
-    // The addresses handed over since the spy was installed.
-    static std::vector<std::string> &Addresses();
+    // The addresses handed over since the spy was installed, as UTF-16 and as
+    // code page 932 text (the form an 8-bit address had before it was widened).
+    static std::vector<std::u16string> &WideAddresses();
+    static std::vector<std::string> Addresses();
 
 private:
     void **slot_ = nullptr;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "keyword.h"
+#include "unicode_text.h"
 
 using namespace tlxinet;
 
@@ -89,14 +90,14 @@ TEST(Utf8, MatchesIconvIncludingCharactersBeyondTheBmp) {
     const std::u16string text = u"a\u00e9\u8868\U0001F600\U00020B9Fz";
     std::string expected;
     ASSERT_TRUE(Iconv("UTF-8", "UTF-16LE", AsBytes(text), expected));
-    const std::string ours = Utf16ToUtf8(text);
+    const std::string ours = utf::Utf8FromUtf16(text);
     EXPECT_EQ(Hex(expected), Hex(ours));
     EXPECT_EQ("\xF0\x9F\x98\x80", ours.substr(6, 4)) << "one four-byte sequence per surrogate pair";
 }
 
 TEST(Utf8, LoneSurrogatesBecomeReplacementCharacters) {
     const std::u16string lone = {u'a', char16_t(0xD83D), u'b', char16_t(0xDE00), char16_t(0xD800)};
-    EXPECT_EQ(Hex("a\xEF\xBF\xBD" "b\xEF\xBF\xBD\xEF\xBF\xBD"), Hex(Utf16ToUtf8(lone)));
+    EXPECT_EQ(Hex("a\xEF\xBF\xBD" "b\xEF\xBF\xBD\xEF\xBF\xBD"), Hex(utf::Utf8FromUtf16(lone)));
 }
 
 TEST(KeywordBytes, TakesTheTextOfTheCharacterSet) {
@@ -104,9 +105,6 @@ TEST(KeywordBytes, TakesTheTextOfTheCharacterSet) {
     EXPECT_EQ("\xE8\xA1\xA8", KeywordBytes(kCharSetUtf8, "x", u"\u8868"));
     EXPECT_EQ("\xC9\xBD", KeywordBytes(kCharSetEucJp, "\x95\x5c", u"x"));
     EXPECT_EQ("", KeywordBytes(7, "x", u"x"));
-    EXPECT_TRUE(KeywordUsesUnicodeText(kCharSetUtf8));
-    EXPECT_FALSE(KeywordUsesUnicodeText(kCharSetShiftJis));
-    EXPECT_FALSE(KeywordUsesUnicodeText(kCharSetEucJp));
 }
 
 TEST(EncodeKeyword, PercentEncodesAllButLettersDigitsAndFourMarks) {

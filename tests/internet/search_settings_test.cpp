@@ -128,6 +128,27 @@ TEST(SearchAddress, HeaderKeywordFooterWithinTheShellLimit) {
     EXPECT_EQ("%20" + s.footerUrl, encoded.substr(encoded.size() - s.footerUrl.size() - 3));
 }
 
+TEST(SearchAddress, UnencodedUtf8GoesToTheShellAsUnicodeText) {
+    SearchSetting s;
+    EXPECT_FALSE(HasUnicodeAddress(s)) << "UTF-8 percent-encoded is plain ASCII";
+    s.urlEncode = 0;
+    EXPECT_TRUE(HasUnicodeAddress(s));
+    for (int32_t charSet : {kCharSetShiftJis, kCharSetEucJp}) {
+        s.charSet = charSet;
+        EXPECT_FALSE(HasUnicodeAddress(s)) << charSet;
+    }
+    EXPECT_EQ(kDefaultSearchHeader, SearchHeader(s));
+    s.headerUrl = "http://own.example/?q=";
+    EXPECT_EQ("http://own.example/?q=", SearchHeader(s));
+
+    EXPECT_EQ(u"http://s.example/?q=caf\u00e9 \U0001F600\uD55C&x",
+              UnicodeSearchAddress(u"http://s.example/?q=", u"caf\u00e9\r\n \U0001F600\t\uD55C", u"&x"));
+    // The footer stays whole; the keyword ends before an emoji that would not fit.
+    const std::u16string header(kUrlPartMaxBytes, u'h'), footer(kUrlPartMaxBytes, u'f');
+    const std::u16string keyword = std::u16string(1024, u'k') + u"\U0001F600";
+    EXPECT_EQ(header + std::u16string(1024, u'k') + footer, UnicodeSearchAddress(header, keyword, footer));
+}
+
 TEST(PluginRecords, InformationRecord) {
     TlxPluginInfo info;
     std::memset(&info, 0xCC, sizeof info);

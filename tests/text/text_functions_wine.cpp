@@ -1,7 +1,6 @@
 // The five functions on the real clipboard, through KXDLL's proxies.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 
 #include "text_plugin_host.h"
 
@@ -16,11 +15,6 @@ protected:
         ASSERT_TRUE(plugin.Loaded()) << folder.PluginPath();
     }
     void TearDown() override { PutClipboard({}); }
-
-    bool Has(UINT format) const {
-        const auto formats = ClipboardFormats();
-        return std::find(formats.begin(), formats.end(), format) != formats.end();
-    }
 
     const UINT privateFormat = RegisterClipboardFormatA("tlxText test private format");
     HostDll host;
@@ -80,8 +74,8 @@ TEST_F(TextFunctions, TextOnlyKeepsTheTextBlockAlone) {
     EXPECT_EQ(0, plugin.Func(kTextOnly));
 
     EXPECT_EQ(WithNul(text), ClipboardBlock(CF_TEXT).value_or("<none>"));
-    EXPECT_FALSE(Has(privateFormat));
-    EXPECT_FALSE(Has(CF_HDROP));
+    EXPECT_FALSE(ClipboardHas(privateFormat));
+    EXPECT_FALSE(ClipboardHas(CF_HDROP));
     for (UINT format : ClipboardFormats())
         EXPECT_TRUE(format == CF_TEXT || format == CF_UNICODETEXT || format == CF_OEMTEXT || format == CF_LOCALE)
             << "format " << format << " left";
@@ -164,7 +158,7 @@ TEST_F(TextFunctionsWithSettings, JoinAccumulatesBehindTheKeptText) {
         Func(kJoin);
         EXPECT_EQ(expected[i], ClipboardText()) << "after copying " << copies[i];
     }
-    EXPECT_FALSE(Has(privateFormat));  // the clipboard was emptied for the joined text
+    EXPECT_FALSE(ClipboardHas(privateFormat));  // the clipboard was emptied for the joined text
 }
 
 TEST_F(TextFunctionsWithSettings, JoinAccumulatesInFrontOfTheKeptText) {

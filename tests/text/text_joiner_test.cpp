@@ -9,11 +9,20 @@ namespace {
 
 using namespace tlxtext;
 
+// An 8-bit copy: its Unicode form is what the system makes of it (ASCII here).
+TextForms Ansi(const std::string &text) { return TextForms{text, std::u16string(text.begin(), text.end()), false}; }
+
+TextForms Unicode(const std::string &ansi, const std::u16string &unicode) { return TextForms{ansi, unicode, true}; }
+
 // Runs the join as the plug-in does after each copy: compose, then keep.
-std::string CopyAndJoin(TextJoiner &joiner, const std::string &copied, const char *storedSep, int order) {
-    std::string joined = joiner.Compose(copied, ExpandSeparator(storedSep), order);
+TextForms CopyAndJoin(TextJoiner &joiner, const TextForms &copied, const char *storedSep, int order) {
+    TextForms joined = joiner.Compose(copied, Ansi(ExpandSeparator(storedSep)), order);
     joiner.Keep(joined);
     return joined;
+}
+
+std::string CopyAndJoin(TextJoiner &joiner, const std::string &copied, const char *storedSep, int order) {
+    return CopyAndJoin(joiner, Ansi(copied), storedSep, order).ansi;
 }
 
 TEST(TextJoiner, RepeatedJoinsAccumulateInBothDirections) {
@@ -31,9 +40,9 @@ TEST(TextJoiner, RepeatedJoinsAccumulateInBothDirections) {
 TEST(TextJoiner, ComposeLeavesKeptTextUntilKeep) {
     TextJoiner joiner;
     CopyAndJoin(joiner, "A", "", kKeptFirst);
-    EXPECT_EQ("AB", joiner.Compose("B", "", kKeptFirst));
+    EXPECT_EQ("AB", joiner.Compose(Ansi("B"), Ansi(""), kKeptFirst).ansi);
     // Not kept (the clipboard refused it): the next join starts from "A" again.
-    EXPECT_EQ("AC", joiner.Compose("C", "", kKeptFirst));
+    EXPECT_EQ("AC", joiner.Compose(Ansi("C"), Ansi(""), kKeptFirst).ansi);
 }
 
 TEST(TextJoiner, ClearStartsAgainFromTheCurrentText) {
@@ -50,7 +59,46 @@ TEST(TextJoiner, AnEmptyKeptTextStillCounts) {
     TextJoiner joiner;
     CopyAndJoin(joiner, "", ";", kKeptFirst);
     EXPECT_TRUE(joiner.HasKept());
-    EXPECT_EQ(";x", joiner.Compose("x", ";", kKeptFirst));
+    EXPECT_EQ(";x", joiner.Compose(Ansi("x"), Ansi(";"), kKeptFirst).ansi);
+}
+
+TEST(TextJoiner, EachFormIsJoinedFromTheSameFormOfTheParts) {
+    // "Café" copied from a Unicode program: its 8-bit form lost the accent.
+    const TextForms cafe = Unicode("Caf?", u"Caf\u00e9");
+    const TextForms emoji = Unicode("? x", u"\U0001F600 x");
+    const struct {
+        const char *what;
+        TextForms first, second;
+        int order;
+        TextForms expected;
+    } cases[] = {
+        {"8-bit, then Unicode, behind", Ansi("A"), cafe, kKeptFirst, Unicode("A,Caf?", u"A,Caf\u00e9")},
+        {"Unicode, then 8-bit, behind", cafe, Ansi("B"), kKeptFirst, Unicode("Caf?,B", u"Caf\u00e9,B")},
+        {"Unicode, then Unicode, in front", cafe, emoji, kCurrentFirst,
+         Unicode("? x,Caf?", u"\U0001F600 x,Caf\u00e9")},
+        {"8-bit only stays 8-bit", Ansi("A"), Ansi("B"), kKeptFirst, Ansi("A,B")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        TextJoiner joiner;
+        CopyAndJoin(joiner, c.first, ",", c.order);
+        const TextForms joined = CopyAndJoin(joiner, c.second, ",", c.order);
+        EXPECT_EQ(c.expected.ansi, joined.ansi);
+        EXPECT_EQ(c.expected.unicode, joined.unicode);
+        EXPECT_EQ(c.expected.unicodeOwn, joined.unicodeOwn);
+    }
+}
+
+TEST(TextJoiner, KeptUnicodeSurvivesLaterEightBitCopies) {
+    TextJoiner joiner;
+    CopyAndJoin(joiner, Unicode("?", u"\uD55C"), "", kKeptFirst);  // hangul
+    CopyAndJoin(joiner, Ansi("a"), "", kKeptFirst);
+    const TextForms joined = CopyAndJoin(joiner, Ansi("b"), "", kKeptFirst);
+    EXPECT_EQ("?ab", joined.ansi);
+    EXPECT_EQ(u"\uD55Cab", joined.unicode);
+    EXPECT_TRUE(joined.unicodeOwn);
+    joiner.Clear();
+    EXPECT_FALSE(CopyAndJoin(joiner, Ansi("c"), "", kKeptFirst).unicodeOwn);
 }
 
 TEST(TextJoiner, LargeTexts) {

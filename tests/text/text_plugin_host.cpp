@@ -3,6 +3,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace texttest {
@@ -102,6 +103,11 @@ std::vector<UINT> ClipboardFormats() {
         formats.push_back(format);
     CloseClipboard();
     return formats;
+}
+
+bool ClipboardHas(UINT format) {
+    const auto formats = ClipboardFormats();
+    return std::find(formats.begin(), formats.end(), format) != formats.end();
 }
 
 std::string ClipboardText() {

@@ -78,6 +78,7 @@ bool PutClipboard(const std::vector<Block> &blocks);
 // A block's bytes within its real size; nothing when the format is absent.
 std::optional<std::string> ClipboardBlock(UINT format);
 std::vector<UINT> ClipboardFormats();
+bool ClipboardHas(UINT format);
 // CF_TEXT up to its first NUL; CF_UNICODETEXT likewise.
 std::string ClipboardText();
 std::u16string ClipboardUnicodeText();

@@ -1,6 +1,7 @@
 #include "keyword.h"
 
 #include "sjis_text.h"
+#include "unicode_text.h"
 
 namespace tlxinet {
 
@@ -19,27 +20,6 @@ void AppendEucPair(std::string &out, unsigned char s1, unsigned char s2) {
         out += static_cast<char>((s2 + 0x61 - (s2 >= 0x80 ? 1 : 0)) & 0xFF);
     }
 }
-
-void AppendUtf8(std::string &out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-bool IsHighSurrogate(char16_t u) { return u >= 0xD800 && u <= 0xDBFF; }
-bool IsLowSurrogate(char16_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
 
 size_t Utf8CharLength(unsigned char lead) {
     if (lead >= 0xF0) return 4;
@@ -106,29 +86,10 @@ std::string ShiftJisToEucJp(std::string_view sjis) {
     return out;
 }
 
-std::string Utf16ToUtf8(std::u16string_view text) {
-    std::string out;
-    out.reserve(text.size() * 3);
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char16_t u = text[i];
-        if (IsHighSurrogate(u) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
-            AppendUtf8(out, 0x10000 + ((char32_t(u) - 0xD800) << 10) + (char32_t(text[i + 1]) - 0xDC00));
-            ++i;
-        } else if (IsHighSurrogate(u) || IsLowSurrogate(u)) {
-            AppendUtf8(out, 0xFFFD);
-        } else {
-            AppendUtf8(out, u);
-        }
-    }
-    return out;
-}
-
-bool KeywordUsesUnicodeText(int32_t charSet) { return charSet == kCharSetUtf8; }
-
 std::string KeywordBytes(int32_t charSet, std::string_view ansiText, std::u16string_view unicodeText) {
     switch (charSet) {
         case kCharSetShiftJis: return std::string(ansiText);
-        case kCharSetUtf8: return Utf16ToUtf8(unicodeText);
+        case kCharSetUtf8: return utf::Utf8FromUtf16(unicodeText);
         case kCharSetEucJp: return ShiftJisToEucJp(ansiText);
         default: return {};
     }

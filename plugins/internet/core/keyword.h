@@ -16,16 +16,10 @@ enum : int32_t { kCharSetShiftJis = 0, kCharSetUtf8 = 1, kCharSetEucJp = 2 };
 // bytes that are no character (a lead byte without its trail byte) are dropped.
 std::string ShiftJisToEucJp(std::string_view sjis);
 
-// UTF-16 to UTF-8; a surrogate pair becomes one four-byte sequence, a lone
-// surrogate becomes U+FFFD.
-std::string Utf16ToUtf8(std::u16string_view text);
-
 // The copied text in the given character set: code page 932 text for Shift-JIS
-// and EUC-JP, the Unicode text for UTF-8; empty for an unknown set.
+// and EUC-JP, the Unicode text for UTF-8 (a lone surrogate becomes U+FFFD);
+// empty for an unknown set.
 std::string KeywordBytes(int32_t charSet, std::string_view ansiText, std::u16string_view unicodeText);
-
-// Whether the keyword is taken from the Unicode text rather than the code page 932 text.
-bool KeywordUsesUnicodeText(int32_t charSet);
 
 // The keyword as it goes into the address: line breaks and tabs dropped,
 // everything but letters, digits and "_-.*" percent-encoded when urlEncode is

@@ -4,6 +4,7 @@
 
 #include "address_text.h"
 #include "sjis_text.h"
+#include "unicode_text.h"
 
 namespace tlxinet {
 
@@ -22,6 +23,20 @@ std::string Numbered(const char *format, int value) {
 }
 
 void Clamp(std::string &text, size_t maxBytes) { text.resize(sjis::SjisPrefix(text, maxBytes).size()); }
+
+// Header + keyword + footer within the shell's limit: the keyword, made by
+// keywordIn(room), gets what header and footer leave; prefix cuts by whole characters.
+template <typename Char, typename Prefix, typename Keyword>
+std::basic_string<Char> AssembleAddress(std::basic_string_view<Char> header, std::basic_string_view<Char> footer,
+                                        Prefix prefix, Keyword keywordIn) {
+    const size_t fixed = header.size() + footer.size();
+    const size_t room = fixed < kAddressMaxBytes ? kAddressMaxBytes - fixed : 0;
+    std::basic_string<Char> address(header.substr(0, kAddressMaxBytes));
+    address += keywordIn(room);
+    address += footer;
+    address.resize(prefix(address, kAddressMaxBytes).size());
+    return address;
+}
 
 }  // namespace
 
@@ -43,15 +58,28 @@ void ClampSearchSetting(SearchSetting &setting) {
     Clamp(setting.footerUrl, kUrlPartMaxBytes);
 }
 
+std::string_view SearchHeader(const SearchSetting &setting) {
+    return setting.headerUrl.empty() ? kDefaultSearchHeader : std::string_view(setting.headerUrl);
+}
+
 std::string SearchAddress(const SearchSetting &setting, std::string_view keyword) {
-    const std::string_view header = setting.headerUrl.empty() ? kDefaultSearchHeader : setting.headerUrl;
-    const size_t fixed = header.size() + setting.footerUrl.size();
-    const size_t room = fixed < kAddressMaxBytes ? kAddressMaxBytes - fixed : 0;
-    std::string address(header.substr(0, kAddressMaxBytes));
-    address += EncodeKeyword(keyword, setting.charSet, setting.urlEncode != 0, room);
-    address += setting.footerUrl;
-    address.resize(sjis::SjisPrefix(address, kAddressMaxBytes).size());
-    return address;
+    return AssembleAddress<char>(SearchHeader(setting), setting.footerUrl, sjis::SjisPrefix, [&](size_t room) {
+        return EncodeKeyword(keyword, setting.charSet, setting.urlEncode != 0, room);
+    });
+}
+
+bool HasUnicodeAddress(const SearchSetting &setting) {
+    return setting.charSet == kCharSetUtf8 && setting.urlEncode == 0;
+}
+
+std::u16string UnicodeSearchAddress(std::u16string_view header, std::u16string_view keyword,
+                                    std::u16string_view footer) {
+    return AssembleAddress<char16_t>(header, footer, utf::Utf16Prefix, [&](size_t room) {
+        std::u16string kept;
+        for (char16_t c : keyword)
+            if (c != u'\r' && c != u'\n' && c != u'\t') kept += c;
+        return std::u16string(utf::Utf16Prefix(kept, room));
+    });
 }
 
 SearchSettings::SearchSettings() {

@@ -47,9 +47,22 @@ SearchSetting DefaultSearchSetting(int number);
 // Cuts the texts to the lengths the settings dialog and the file hold, never inside a character.
 void ClampSearchSetting(SearchSetting &setting);
 
+// The setting's header URL, or the default search address when it has none.
+std::string_view SearchHeader(const SearchSetting &setting);
+
 // Header + keyword + footer, the keyword encoded by the setting and shortened by
 // whole characters so that the address keeps within the shell's limit.
 std::string SearchAddress(const SearchSetting &setting, std::string_view keyword);
+
+// Whether the search address goes to the shell as Unicode: an unencoded UTF-8
+// keyword is meant as the characters themselves, and its bytes in an 8-bit
+// address would be read as code page 932 on the way.
+bool HasUnicodeAddress(const SearchSetting &setting);
+
+// The Unicode address likewise, from the header and footer in UTF-16 and the
+// copied Unicode text; line breaks and tabs are dropped from the keyword.
+std::u16string UnicodeSearchAddress(std::u16string_view header, std::u16string_view keyword,
+                                    std::u16string_view footer);
 
 class SearchSettings {
 public:

@@ -13,6 +13,20 @@ uint32_t ReadU32(const unsigned char *p) {
 }
 
 bool IsNulUnit(const unsigned char *p, size_t unit) { return p[0] == 0 && (unit == 1 || p[1] == 0); }
+
+template <typename Char>
+std::basic_string<Char> Join(const std::vector<std::basic_string<Char>> &names,
+                             std::basic_string_view<Char> separator) {
+    size_t total = 0;
+    for (const auto &name : names) total += name.size() + separator.size();
+    std::basic_string<Char> text;
+    text.reserve(total);
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (i) text.append(separator);
+        text.append(names[i]);
+    }
+    return text;
+}
 }  // namespace
 
 DropFilesLayout InspectDropFiles(const unsigned char *data, size_t size) {
@@ -41,15 +55,11 @@ DropFilesLayout InspectDropFiles(const unsigned char *data, size_t size) {
 }
 
 std::string JoinFileNames(const std::vector<std::string> &names, std::string_view separator) {
-    size_t total = 0;
-    for (const auto &name : names) total += name.size() + separator.size();
-    std::string text;
-    text.reserve(total);
-    for (size_t i = 0; i < names.size(); ++i) {
-        if (i) text.append(separator);
-        text.append(names[i]);
-    }
-    return text;
+    return Join(names, separator);
+}
+
+std::u16string JoinFileNames(const std::vector<std::u16string> &names, std::u16string_view separator) {
+    return Join(names, separator);
 }
 
 }  // namespace tlxtext

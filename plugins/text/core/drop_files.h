@@ -19,7 +19,9 @@ struct DropFilesLayout {
 // is only handed blocks it can walk without running past their end.
 DropFilesLayout InspectDropFiles(const unsigned char *data, size_t size);
 
-// The names one after the other with the separator between them.
+// The names one after the other with the separator between them, in code
+// page 932 or in UTF-16.
 std::string JoinFileNames(const std::vector<std::string> &names, std::string_view separator);
+std::u16string JoinFileNames(const std::vector<std::u16string> &names, std::u16string_view separator);
 
 }  // namespace tlxtext

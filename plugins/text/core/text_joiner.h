@@ -1,11 +1,13 @@
-// The join function's memory: the text of the last join, which the next copy
-// is joined to.
+// The join function's memory: the text of the last join, in both its forms,
+// which the next copy is joined to.
 #pragma once
 #include <optional>
-#include <string>
-#include <string_view>
+
+#include "text_forms.h"
 
 namespace tlxtext {
+
+using tlx::TextForms;
 
 enum JoinOrder {
     kCurrentFirst = 0,  // the new copy goes in front of the kept text
@@ -15,16 +17,18 @@ enum JoinOrder {
 class TextJoiner {
 public:
     // The text for the clipboard: `current` alone while nothing is kept,
-    // otherwise both texts with the (expanded) separator between them in
-    // the given order. Built in one pass; the kept text is not changed.
-    std::string Compose(std::string_view current, std::string_view separator, int order) const;
+    // otherwise both texts with the (expanded) separator between them in the
+    // given order. Each form is joined from the same form of the parts, so the
+    // 8-bit text stays byte for byte what the 8-bit parts were; the Unicode text
+    // is its own when that of either text is. The kept text is not changed.
+    TextForms Compose(const TextForms &current, const TextForms &separator, int order) const;
     // Called once the composed text reached the clipboard.
-    void Keep(std::string joined) { kept_ = std::move(joined); }
+    void Keep(TextForms joined) { kept_ = std::move(joined); }
     void Clear() { kept_.reset(); }
     bool HasKept() const { return kept_.has_value(); }
 
 private:
-    std::optional<std::string> kept_;
+    std::optional<TextForms> kept_;
 };
 
 }  // namespace tlxtext

@@ -1,35 +1,18 @@
-// Thin helpers over the system clipboard: an open/close guard, reading a
-// block within its real size, and new blocks that are freed unless the
-// clipboard took them over.
+// New clipboard blocks that are freed unless the clipboard took them over, and
+// the text forms prepared as blocks before the clipboard is touched.
 #pragma once
 #include <windows.h>
 
 #include <optional>
-#include <string>
 #include <string_view>
+
+#include "plugin_clipboard.h"
 
 namespace tlxtext {
 
-// Opens the clipboard with no owner window for the object's lifetime. Another
-// program may hold it for a moment (for instance while it reads the change
-// the plug-in is reacting to), so opening is retried briefly before giving up.
-class ClipboardSession {
-public:
-    ClipboardSession();
-    ~ClipboardSession();
-    ClipboardSession(const ClipboardSession &) = delete;
-    ClipboardSession &operator=(const ClipboardSession &) = delete;
-    bool IsOpen() const { return open_; }
-
-private:
-    bool open_ = false;
-};
-
-// The bytes of a clipboard block as stored, at most its GlobalSize; nothing
-// when the format is absent, empty for a block that cannot be locked.
-std::optional<std::string> ReadClipboardBlock(UINT format);
-// CF_TEXT up to its first NUL inside the block.
-std::optional<std::string> ReadClipboardText();
+using tlx::ClipboardSession;
+using tlx::ReadClipboardBlock;
+using tlx::TextForms;
 
 // A movable global memory block that is freed unless handed to the clipboard.
 class GlobalBlock {
@@ -37,6 +20,7 @@ public:
     // `bytes` followed by `zeroBytes` zero bytes; empty on allocation failure.
     GlobalBlock(const void *bytes, size_t size, size_t zeroBytes);
     ~GlobalBlock();
+    GlobalBlock(GlobalBlock &&other) noexcept : handle_(other.handle_) { other.handle_ = nullptr; }
     GlobalBlock(const GlobalBlock &) = delete;
     GlobalBlock &operator=(const GlobalBlock &) = delete;
     explicit operator bool() const { return handle_ != nullptr; }
@@ -49,5 +33,20 @@ private:
 
 // An ANSI text block with its terminator.
 GlobalBlock TextBlock(std::string_view text);
+
+// CF_TEXT, and CF_UNICODETEXT when the Unicode text is its own (or `bothForms`
+// asks for it), as blocks made before the clipboard is changed, so that a failed
+// allocation changes nothing.
+class TextFormsBlocks {
+public:
+    TextFormsBlocks(const TextForms &forms, bool bothForms);
+    explicit operator bool() const { return ansi_ && (!unicode_ || *unicode_); }
+    // Sets the blocks without emptying the clipboard; false when one was refused.
+    bool SetAll();
+
+private:
+    GlobalBlock ansi_;
+    std::optional<GlobalBlock> unicode_;
+};
 
 }  // namespace tlxtext

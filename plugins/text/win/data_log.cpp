@@ -4,6 +4,7 @@
 #include <string>
 
 #include "clipboard.h"
+#include "unicode_log.h"
 
 namespace tlxtext {
 
@@ -46,10 +47,23 @@ bool WriteWholeFile(const std::string &path, const std::string &bytes) {
            written == bytes.size();
 }
 
-std::optional<std::string> CurrentClipboardText() {
+std::optional<TextForms> CurrentClipboardText() {
     ClipboardSession clipboard;
     if (!clipboard.IsOpen() || !IsClipboardFormatAvailable(CF_TEXT)) return std::nullopt;
-    return ReadClipboardText();
+    return tlx::ReadClipboardTextForms();
+}
+
+std::string UnicodeLogPath(const PluginFiles &files) { return files.dataLog + std::string(kUnicodeLogSuffix); }
+
+// Written beside the final file and moved over it, so that a failed write
+// leaves the previous file whole.
+bool ReplaceFile(const std::string &path, const std::string &bytes) {
+    const std::string partial = path + ".new";
+    if (WriteWholeFile(partial, bytes) &&
+        MoveFileExA(partial.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    DeleteFileA(partial.c_str());
+    return false;
 }
 
 }  // namespace
@@ -57,21 +71,23 @@ std::optional<std::string> CurrentClipboardText() {
 void RestoreSavedText(const PluginFiles &files) {
     const std::optional<std::string> saved = ReadWholeFile(files.dataLog);
     if (!saved) return;
-    GlobalBlock block = TextBlock(*saved);
+    const std::optional<std::string> unicodeLog = ReadWholeFile(UnicodeLogPath(files));
+    const std::optional<std::u16string> unicode = UnicodeTextToRestore(*saved, unicodeLog);
+    TextFormsBlocks blocks(TextForms{*saved, unicode.value_or(u""), unicode.has_value()}, false);
     ClipboardSession clipboard;
-    if (!block || !clipboard.IsOpen()) return;
+    if (!blocks || !clipboard.IsOpen()) return;
     EmptyClipboard();
-    block.SetAs(CF_TEXT);
+    blocks.SetAll();
 }
 
 void SaveClipboardText(const PluginFiles &files) {
-    const std::optional<std::string> text = CurrentClipboardText();
-    if (!text || text->size() >= MAXDWORD || !EnsureFolder(files.folder)) return;
-    const std::string partial = files.dataLog + ".new";
-    if (WriteWholeFile(partial, *text) &&
-        MoveFileExA(partial.c_str(), files.dataLog.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return;
-    DeleteFileA(partial.c_str());
+    const std::optional<TextForms> text = CurrentClipboardText();
+    if (!text || text->ansi.size() >= MAXDWORD || !EnsureFolder(files.folder)) return;
+    if (!ReplaceFile(files.dataLog, text->ansi)) return;
+    // Without a Unicode text of its own, an older Unicode log must not come back
+    // with this "_datalog", whose bytes may be the same.
+    if (!text->unicodeOwn || !ReplaceFile(UnicodeLogPath(files), UnicodeLogContents(text->ansi, text->unicode)))
+        DeleteFileA(UnicodeLogPath(files).c_str());
 }
 
 }  // namespace tlxtext

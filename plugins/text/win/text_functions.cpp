@@ -15,43 +15,40 @@ namespace tlxtext {
 
 namespace {
 
-std::string AnsiFromWide(const std::u16string &wide) {
-    if (wide.empty()) return {};
-    const auto *src = reinterpret_cast<const wchar_t *>(wide.data());
-    const int length = static_cast<int>(wide.size());
-    const int needed = WideCharToMultiByte(CP_ACP, 0, src, length, nullptr, 0, nullptr, nullptr);
-    std::string ansi(needed > 0 ? needed : 0, '\0');
-    if (needed > 0) WideCharToMultiByte(CP_ACP, 0, src, length, ansi.data(), needed, nullptr, nullptr);
-    return ansi;
+using tlx::NarrowToAnsi;
+using tlx::ReadClipboardTextForms;
+using tlx::WidenAnsi;
+
+// Whether a text block holds a zero character of `unit` bytes (1 or 2).
+bool HasTerminator(const std::string &block, size_t unit) {
+    if (unit == 1) return block.find('\0') != std::string::npos;
+    for (size_t pos = 0; pos + 1 < block.size(); pos += 2)
+        if (block[pos] == 0 && block[pos + 1] == 0) return true;
+    return false;
 }
 
-std::u16string WideFromAnsi(const std::string &ansi) {
-    if (ansi.empty()) return {};
-    const int length = static_cast<int>(ansi.size());
-    const int needed = MultiByteToWideChar(CP_ACP, 0, ansi.data(), length, nullptr, 0);
-    std::u16string wide(needed > 0 ? needed : 0, u'\0');
-    if (needed > 0)
-        MultiByteToWideChar(CP_ACP, 0, ansi.data(), length, reinterpret_cast<wchar_t *>(wide.data()), needed);
-    return wide;
+// A copy of a clipboard block with the same bytes; a terminator of `unit`
+// zero bytes only when the text block lacked one (0: no text, none).
+GlobalBlock CopyOfBlock(const std::string &block, size_t unit) {
+    const bool addTerminator = unit && !HasTerminator(block, unit);
+    return GlobalBlock(block.data(), block.size(), addTerminator ? unit : 0);
 }
 
 // Sets both text formats, so that programs reading either see the same text,
-// without emptying the clipboard. Both blocks are built before either is set.
+// without emptying the clipboard.
 void SetBothTexts(const std::string &ansi, const std::u16string &wide) {
-    GlobalBlock wideBlock(wide.data(), wide.size() * sizeof(char16_t), sizeof(char16_t));
-    GlobalBlock ansiBlock = TextBlock(ansi);
-    if (!wideBlock || !ansiBlock) return;
-    wideBlock.SetAs(CF_UNICODETEXT);
-    ansiBlock.SetAs(CF_TEXT);
+    TextFormsBlocks blocks(TextForms{ansi, wide, true}, true);
+    if (blocks) blocks.SetAll();
 }
 
-std::vector<std::string> DroppedFileNames(HDROP drop, size_t count) {
-    std::vector<std::string> names;
+template <typename Char, typename Query>
+std::vector<std::basic_string<Char>> DroppedFileNames(size_t count, Query query) {
+    std::vector<std::basic_string<Char>> names;
     names.reserve(count);
     for (UINT i = 0; i < count; ++i) {
-        const UINT length = DragQueryFileA(drop, i, nullptr, 0);
-        std::string name(length + 1, '\0');
-        const UINT copied = DragQueryFileA(drop, i, name.data(), length + 1);
+        const UINT length = query(i, nullptr, 0);
+        std::basic_string<Char> name(length + 1, Char());
+        const UINT copied = query(i, name.data(), length + 1);
         name.resize(std::min(copied, length));
         names.push_back(std::move(name));
     }
@@ -63,14 +60,25 @@ std::vector<std::string> DroppedFileNames(HDROP drop, size_t count) {
 void KeepTextOnly() {
     ClipboardSession clipboard;
     if (!clipboard.IsOpen() || !IsClipboardFormatAvailable(CF_TEXT)) return;
-    const std::optional<std::string> block = ReadClipboardBlock(CF_TEXT);
-    if (!block) return;
-    // Same bytes; a terminator only when the block lacked one.
-    const size_t terminator = block->find('\0') == std::string::npos ? 1 : 0;
-    GlobalBlock copy(block->data(), block->size(), terminator);
-    if (!copy) return;
+    const std::optional<TextForms> forms = ReadClipboardTextForms();
+    if (!forms) return;
+    // The 8-bit text byte for byte; a Unicode text of its own likewise, with the
+    // locale it was copied in. Without one, the system derives the others as before.
+    static constexpr struct {
+        UINT format;
+        size_t terminatorBytes;
+    } kKept[] = {{CF_LOCALE, 0}, {CF_TEXT, 1}, {CF_UNICODETEXT, 2}};
+    std::vector<std::pair<UINT, GlobalBlock>> copies;
+    for (const auto &kept : kKept) {
+        if (kept.format != CF_TEXT && !forms->unicodeOwn) continue;
+        const std::optional<std::string> block = ReadClipboardBlock(kept.format);
+        if (kept.format == CF_LOCALE && (!block || block->size() < sizeof(LCID))) continue;
+        if (!block) return;
+        copies.emplace_back(kept.format, CopyOfBlock(*block, kept.terminatorBytes));
+        if (!copies.back().second) return;
+    }
     EmptyClipboard();
-    copy.SetAs(CF_TEXT);
+    for (auto &[format, block] : copies) block.SetAs(format);
 }
 
 void AddFileNamesAsText(const std::string &storedSeparator) {
@@ -83,8 +91,15 @@ void AddFileNamesAsText(const std::string &storedSeparator) {
         InspectDropFiles(reinterpret_cast<const unsigned char *>(block->data()), block->size());
     if (!layout.valid || layout.count == 0) return;
     const size_t count = std::min<size_t>(layout.count, DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0));
-    const std::string text = JoinFileNames(DroppedFileNames(drop, count), ExpandSeparator(storedSeparator));
-    SetBothTexts(text, WideFromAnsi(text));
+    const std::string separator = ExpandSeparator(storedSeparator);
+    // The names as the system gives them in each form: the 8-bit text is what
+    // it always was, the Unicode text keeps names the code page cannot hold.
+    const auto ansiNames = DroppedFileNames<char>(
+        count, [&](UINT i, char *name, UINT size) { return DragQueryFileA(drop, i, name, size); });
+    const auto wideNames = DroppedFileNames<char16_t>(count, [&](UINT i, char16_t *name, UINT size) {
+        return DragQueryFileW(drop, i, reinterpret_cast<wchar_t *>(name), size);
+    });
+    SetBothTexts(JoinFileNames(ansiNames, separator), JoinFileNames(wideNames, WidenAnsi(separator)));
 }
 
 void AddHtmlSourceAsText() {
@@ -95,20 +110,21 @@ void AddHtmlSourceAsText() {
     if (!block) return;
     const std::u16string wide =
         DecodeHtmlBlock(reinterpret_cast<const unsigned char *>(block->data()), block->size());
-    SetBothTexts(AnsiFromWide(wide), wide);
+    SetBothTexts(NarrowToAnsi(wide), wide);
 }
 
 void JoinWithKeptText(TextJoiner &joiner, const TextSettings &settings) {
     const std::string separator = ExpandSeparator(settings.textAddSep);
     ClipboardSession clipboard;
     if (!clipboard.IsOpen()) return;
-    const std::optional<std::string> current = ReadClipboardText();
+    const std::optional<TextForms> current = ReadClipboardTextForms();
     if (!current) return;
-    std::string joined = joiner.Compose(*current, separator, settings.textAddType);
-    GlobalBlock block = TextBlock(joined);
-    if (!block) return;
+    TextForms joined = joiner.Compose(*current, TextForms{separator, WidenAnsi(separator), false},
+                                      settings.textAddType);
+    TextFormsBlocks blocks(joined, false);
+    if (!blocks) return;
     EmptyClipboard();
-    if (block.SetAs(CF_TEXT)) joiner.Keep(std::move(joined));
+    if (blocks.SetAll()) joiner.Keep(std::move(joined));
 }
 
 }  // namespace tlxtext

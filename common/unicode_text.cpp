@@ -1,0 +1,100 @@
+#include "unicode_text.h"
+
+namespace utf {
+
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+bool IsHighSurrogate(char32_t u) { return u >= 0xD800 && u <= 0xDBFF; }
+bool IsLowSurrogate(char32_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
+
+void AppendUtf8(std::string &out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+void AppendUtf16(std::u16string &out, char32_t c) {
+    if (c < 0x10000) {
+        out += static_cast<char16_t>(c);
+    } else {
+        out += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+        out += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+    }
+}
+
+// The character of the sequence at text[pos], its length in `length`; the
+// replacement character and length 1 for anything not well formed.
+char32_t DecodeAt(std::string_view text, size_t pos, size_t &length) {
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    length = 1;
+    size_t needed;
+    char32_t c, minimum;
+    if (lead < 0x80) return lead;
+    if (lead >= 0xC0 && lead < 0xE0) {
+        needed = 2, c = lead & 0x1F, minimum = 0x80;
+    } else if (lead >= 0xE0 && lead < 0xF0) {
+        needed = 3, c = lead & 0x0F, minimum = 0x800;
+    } else if (lead >= 0xF0 && lead < 0xF5) {
+        needed = 4, c = lead & 0x07, minimum = 0x10000;
+    } else {
+        return kReplacement;
+    }
+    if (text.size() - pos < needed) return kReplacement;
+    for (size_t i = 1; i < needed; ++i) {
+        const auto next = static_cast<unsigned char>(text[pos + i]);
+        if ((next & 0xC0) != 0x80) return kReplacement;
+        c = c << 6 | (next & 0x3F);
+    }
+    if (c < minimum || c > 0x10FFFF) return kReplacement;
+    length = needed;
+    return c;
+}
+
+}  // namespace
+
+std::string Utf8FromUtf16(std::u16string_view text, LoneSurrogates lone) {
+    std::string out;
+    out.reserve(text.size() * 3);
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char32_t u = text[i];
+        if (IsHighSurrogate(u) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
+            AppendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (char32_t(text[i + 1]) - 0xDC00));
+            ++i;
+        } else if ((IsHighSurrogate(u) || IsLowSurrogate(u)) && lone == LoneSurrogates::kReplace) {
+            AppendUtf8(out, kReplacement);
+        } else {
+            AppendUtf8(out, u);
+        }
+    }
+    return out;
+}
+
+std::u16string Utf16FromUtf8(std::string_view text) {
+    std::u16string out;
+    out.reserve(text.size());
+    for (size_t pos = 0, length; pos < text.size(); pos += length) AppendUtf16(out, DecodeAt(text, pos, length));
+    return out;
+}
+
+std::u16string_view Utf16Prefix(std::u16string_view text, size_t maxUnits) {
+    if (text.size() <= maxUnits) return text;
+    size_t end = maxUnits;
+    if (end > 0 && IsHighSurrogate(text[end - 1]) && IsLowSurrogate(text[end])) --end;
+    return text.substr(0, end);
+}
+
+}  // namespace utf

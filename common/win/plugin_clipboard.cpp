@@ -1,0 +1,87 @@
+#include "plugin_clipboard.h"
+
+#include <cstring>
+
+namespace tlx {
+
+namespace {
+constexpr int kOpenAttempts = 5;
+constexpr DWORD kOpenRetryMs = 20;
+
+std::u16string UnitsUpToNul(const std::string &bytes) {
+    std::u16string text(bytes.size() / sizeof(char16_t), u'\0');
+    std::memcpy(text.data(), bytes.data(), text.size() * sizeof(char16_t));
+    return text.substr(0, text.find(u'\0'));
+}
+
+// The code page the system converts the clipboard's 8-bit text with.
+UINT ClipboardCodePage() {
+    const std::optional<std::string> block = ReadClipboardBlock(CF_LOCALE);
+    LCID locale = 0;
+    if (!block || block->size() < sizeof locale) return CP_ACP;
+    std::memcpy(&locale, block->data(), sizeof locale);
+    UINT codePage = 0;
+    if (!GetLocaleInfoA(locale, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
+                        reinterpret_cast<LPSTR>(&codePage), sizeof codePage / sizeof(char)) ||
+        codePage == 0)
+        return CP_ACP;
+    return codePage;
+}
+}  // namespace
+
+ClipboardSession::ClipboardSession() {
+    for (int attempt = 0; attempt < kOpenAttempts && !open_; ++attempt) {
+        if (attempt) Sleep(kOpenRetryMs);
+        open_ = OpenClipboard(nullptr) != FALSE;
+    }
+}
+
+ClipboardSession::~ClipboardSession() {
+    if (open_) CloseClipboard();
+}
+
+std::optional<std::string> ReadClipboardBlock(UINT format) {
+    HANDLE handle = GetClipboardData(format);
+    if (!handle) return std::nullopt;
+    std::string bytes;
+    if (const void *data = GlobalLock(handle)) {
+        bytes.assign(static_cast<const char *>(data), GlobalSize(handle));
+        GlobalUnlock(handle);
+    }
+    return bytes;
+}
+
+std::optional<TextForms> ReadClipboardTextForms() {
+    const std::optional<std::string> ansi = ReadClipboardBlock(CF_TEXT);
+    const std::optional<std::string> unicode = ReadClipboardBlock(CF_UNICODETEXT);
+    if (!ansi && !unicode) return std::nullopt;
+    TextForms forms;
+    if (unicode) forms.unicode = UnitsUpToNul(*unicode);
+    forms.ansi = ansi ? ansi->substr(0, ansi->find('\0')) : NarrowToAnsi(forms.unicode);
+    std::u16string widened = WidenAnsi(forms.ansi, ClipboardCodePage());
+    forms.unicodeOwn = unicode && forms.unicode != widened;
+    if (!unicode) forms.unicode = std::move(widened);
+    return forms;
+}
+
+std::u16string WidenAnsi(std::string_view ansi, UINT codePage) {
+    if (ansi.empty()) return {};
+    const int length = static_cast<int>(ansi.size());
+    const int needed = MultiByteToWideChar(codePage, 0, ansi.data(), length, nullptr, 0);
+    std::u16string wide(needed > 0 ? needed : 0, u'\0');
+    if (needed > 0)
+        MultiByteToWideChar(codePage, 0, ansi.data(), length, reinterpret_cast<wchar_t *>(wide.data()), needed);
+    return wide;
+}
+
+std::string NarrowToAnsi(std::u16string_view text) {
+    if (text.empty()) return {};
+    const auto *source = reinterpret_cast<const wchar_t *>(text.data());
+    const int length = static_cast<int>(text.size());
+    const int needed = WideCharToMultiByte(CP_ACP, 0, source, length, nullptr, 0, nullptr, nullptr);
+    std::string ansi(needed > 0 ? needed : 0, '\0');
+    if (needed > 0) WideCharToMultiByte(CP_ACP, 0, source, length, ansi.data(), needed, nullptr, nullptr);
+    return ansi;
+}
+
+}  // namespace tlx

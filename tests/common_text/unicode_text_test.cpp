@@ -1,0 +1,61 @@
+// UTF-16 and UTF-8 as the plug-ins store the clipboard's Unicode text.
+#include <gtest/gtest.h>
+
+#include "unicode_text.h"
+
+using namespace utf;
+
+namespace {
+
+const std::u16string kLoneHigh(1, char16_t(0xD83D));
+const std::u16string kLoneLow(1, char16_t(0xDE00));
+
+TEST(Utf8RoundTrip, KeptTextComesBackUnitForUnit) {
+    const std::u16string cases[] = {
+        u"",
+        u"Caf\u00e9 \u00f1 \U0001F600 \u6F22\u5B57 \u20AC",  // accented Latin, an emoji, kanji, the euro sign
+        u"\uD55C\uAD6D\uC5B4 \u2016 \u301C",                  // hangul; two characters code page 932 only approximates
+        u"a" + kLoneHigh + u"b" + kLoneLow + u"c" + kLoneHigh,  // surrogates without partners
+        kLoneLow + kLoneHigh,                                 // in reverse order: no pair
+        std::u16string(u"nul\0inside", 10),
+    };
+    for (const auto &text : cases) {
+        const std::string utf8 = Utf8FromUtf16(text, LoneSurrogates::kKeep);
+        EXPECT_EQ(text, Utf16FromUtf8(utf8)) << utf8;
+    }
+}
+
+TEST(Utf8FromUtf16, PairsAreOneSequenceAndLoneSurrogatesFollowThePolicy) {
+    EXPECT_EQ("\xF0\x9F\x98\x80", Utf8FromUtf16(u"\U0001F600"));
+    EXPECT_EQ("\xC3\xA9\xE2\x82\xAC", Utf8FromUtf16(u"\u00e9\u20AC"));
+    EXPECT_EQ("a\xEF\xBF\xBD", Utf8FromUtf16(u"a" + kLoneHigh));
+    EXPECT_EQ("a\xED\xA0\xBD", Utf8FromUtf16(u"a" + kLoneHigh, LoneSurrogates::kKeep));
+}
+
+TEST(Utf16FromUtf8, MalformedBytesBecomeReplacementCharacters) {
+    const struct {
+        const char *what;
+        std::string utf8;
+        std::u16string expected;
+    } cases[] = {
+        {"stray continuation byte", "a\x80z", u"a\uFFFDz"},
+        {"sequence cut by the end", "a\xE6\x97", u"a\uFFFD\uFFFD"},
+        {"sequence cut by a letter", "\xE6" "a", u"\uFFFDa"},
+        {"overlong slash", "\xC0\xAF", u"\uFFFD\uFFFD"},
+        {"beyond U+10FFFF", "\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},
+        {"invalid lead bytes", "\xF8\xFF", u"\uFFFD\uFFFD"},
+    };
+    for (const auto &c : cases) EXPECT_EQ(c.expected, Utf16FromUtf8(c.utf8)) << c.what;
+}
+
+TEST(Utf16Prefix, NeverSplitsASurrogatePair) {
+    const std::u16string text = u"ab\U0001F600c";  // a, b, high, low, c
+    EXPECT_EQ(u"ab", Utf16Prefix(text, 3));
+    EXPECT_EQ(u"ab\U0001F600", Utf16Prefix(text, 4));
+    EXPECT_EQ(text, Utf16Prefix(text, 5));
+    EXPECT_EQ(text, Utf16Prefix(text, 100));
+    EXPECT_EQ(u"", Utf16Prefix(text, 0));
+    EXPECT_EQ(u"a" + kLoneHigh, Utf16Prefix(u"a" + kLoneHigh + u"b", 2)) << "a lone surrogate is cut like any unit";
+}
+
+}  // namespace
