@@ -22,7 +22,7 @@ UINT ClipboardCodePage() {
     std::memcpy(&locale, block->data(), sizeof locale);
     UINT codePage = 0;
     if (!GetLocaleInfoA(locale, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
-                        reinterpret_cast<LPSTR>(&codePage), sizeof codePage / sizeof(char)) ||
+                        reinterpret_cast<LPSTR>(&codePage), sizeof codePage) ||
         codePage == 0)
         return CP_ACP;
     return codePage;

@@ -31,8 +31,8 @@ bool GlobalBlock::SetAs(UINT format) {
 
 GlobalBlock TextBlock(std::string_view text) { return GlobalBlock(text.data(), text.size(), 1); }
 
-TextFormsBlocks::TextFormsBlocks(const TextForms &forms, bool bothForms) : ansi_(TextBlock(forms.ansi)) {
-    if (bothForms || forms.unicodeOwn)
+TextFormsBlocks::TextFormsBlocks(const TextForms &forms) : ansi_(TextBlock(forms.ansi)) {
+    if (forms.unicodeOwn)
         unicode_.emplace(forms.unicode.data(), forms.unicode.size() * sizeof(char16_t), sizeof(char16_t));
 }
 

@@ -34,12 +34,11 @@ private:
 // An ANSI text block with its terminator.
 GlobalBlock TextBlock(std::string_view text);
 
-// CF_TEXT, and CF_UNICODETEXT when the Unicode text is its own (or `bothForms`
-// asks for it), as blocks made before the clipboard is changed, so that a failed
-// allocation changes nothing.
+// CF_TEXT, and CF_UNICODETEXT when the Unicode text is its own, as blocks made
+// before the clipboard is changed, so that a failed allocation changes nothing.
 class TextFormsBlocks {
 public:
-    TextFormsBlocks(const TextForms &forms, bool bothForms);
+    explicit TextFormsBlocks(const TextForms &forms);
     explicit operator bool() const { return ansi_ && (!unicode_ || *unicode_); }
     // Sets the blocks without emptying the clipboard; false when one was refused.
     bool SetAll();

@@ -73,7 +73,7 @@ void RestoreSavedText(const PluginFiles &files) {
     if (!saved) return;
     const std::optional<std::string> unicodeLog = ReadWholeFile(UnicodeLogPath(files));
     const std::optional<std::u16string> unicode = UnicodeTextToRestore(*saved, unicodeLog);
-    TextFormsBlocks blocks(TextForms{*saved, unicode.value_or(u""), unicode.has_value()}, false);
+    TextFormsBlocks blocks(TextForms{*saved, unicode.value_or(u""), unicode.has_value()});
     ClipboardSession clipboard;
     if (!blocks || !clipboard.IsOpen()) return;
     EmptyClipboard();

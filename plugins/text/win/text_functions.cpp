@@ -37,7 +37,7 @@ GlobalBlock CopyOfBlock(const std::string &block, size_t unit) {
 // Sets both text formats, so that programs reading either see the same text,
 // without emptying the clipboard.
 void SetBothTexts(const std::string &ansi, const std::u16string &wide) {
-    TextFormsBlocks blocks(TextForms{ansi, wide, true}, true);
+    TextFormsBlocks blocks(TextForms{ansi, wide, true});
     if (blocks) blocks.SetAll();
 }
 
@@ -121,7 +121,7 @@ void JoinWithKeptText(TextJoiner &joiner, const TextSettings &settings) {
     if (!current) return;
     TextForms joined = joiner.Compose(*current, TextForms{separator, WidenAnsi(separator), false},
                                       settings.textAddType);
-    TextFormsBlocks blocks(joined, false);
+    TextFormsBlocks blocks(joined);
     if (!blocks) return;
     EmptyClipboard();
     if (blocks.SetAll()) joiner.Keep(std::move(joined));
