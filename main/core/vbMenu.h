@@ -1,6 +1,7 @@
 // One popup menu (a menu file or the generated default menu) and the list of loaded
 // menus, keyed by file name.
 #pragma once
+#include <cstddef>
 #include <memory>
 #include <optional>
 #include <string>
@@ -50,6 +51,7 @@ public:
     vbMenu *Find(const std::string &name) const;
     vbMenu &Add(const std::string &name, std::unique_ptr<vbMenu> menu);
     void Clear() { menus_.clear(); }
+    void RemoveAt(size_t i) { menus_.erase(menus_.begin() + static_cast<std::ptrdiff_t>(i)); }
     size_t Count() const { return menus_.size(); }
     const std::string &NameAt(size_t i) const { return menus_[i].first; }
     vbMenu &At(size_t i) const { return *menus_[i].second; }

@@ -3,14 +3,10 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include <memory>
-
 #include "app_state.h"
 #include "basCommonFunc.h"
 #include "basMain.h"
 #include "execute_function.h"
-#include "function_catalogue.h"
-#include "hotkey_entries.h"
 #include "kxdll.h"
 #include "menus.h"
 #include "program_version.h"
@@ -233,6 +229,7 @@ void frmMain::CreateFonts() {
 }
 
 void frmMain::Form_Load() {
+    for (int mode = 0; mode < kModeCount; ++mode) pages_[mode] = MakeListPage(mode, *this);
     CreateControls();
     CreateFonts();
     AppState &app = App();
@@ -355,8 +352,8 @@ void frmMain::SetCheckBox(int index, bool on) {
     ShowControl(IDC_CHECK0 + index, true);
 }
 
-void frmMain::FillList(const std::vector<ListRow> &rows) {
-    for (const ListRow &row : rows) list_.Add(row.text, row.checked);
+void frmMain::FillList() {
+    for (const ListRow &row : Page().Rows()) list_.Add(row.text, row.checked);
     ShowControl(IDC_LIST, true);
     ShowControl(IDC_INFORMATION, true);
 }
@@ -389,27 +386,20 @@ void frmMain::BuildPage(int mode) {
         break;
     case kModeWatch:
         SetCheckBox(0, app.Settings.ClipboardWatch);
-        FillList(WatchRows(app.WatchActions, app.Plugins, app.Menus));
+        FillList();
         buttons = 5;
         break;
-    case kModeHotkey: {
-        std::vector<ListRow> rows;
-        for (const auto &key : app.HotKeys)
-            rows.push_back({HotkeyRowText(GetKeyText(key->KeyCode(), key->KeyMod(), true, false), key->Registed(),
-                                          GetFunctionName(key->FunctionType(), key->FunctionOption(), app.Plugins,
-                                                          app.Menus)),
-                            false});
-        FillList(rows);
+    case kModeHotkey:
+        FillList();
         buttons = 3;
         break;
-    }
     case kModeMenu:
         SetCheckBox(0, app.Settings.DefaultMenu);
-        FillList(MenuRows(app.Menus, app.Settings.TaskMenu));
+        FillList();
         buttons = 4;
         break;
     case kModePlugin:
-        FillList(PluginRows(app.Plugins));
+        FillList();
         buttons = 4;
         break;
     case kModeInformation: {
@@ -467,8 +457,11 @@ void frmMain::OnCommand(int id, int code) {
         mnuSetting_Select_Click(id - IDC_VIEW_MODE0);
     } else if (id == IDC_CHECK0 || id == IDC_CHECK0 + 1) {
         if (code == BN_CLICKED) chkSwitch_Click(id - IDC_CHECK0);
+    } else if (id >= IDC_LIST_BUTTON0 && id < IDC_LIST_BUTTON0 + kListButtonCount) {
+        if (code == BN_CLICKED) cmdList_Click(id - IDC_LIST_BUTTON0);
     } else if (id == IDC_LIST) {
         if (code == LBN_SELCHANGE) lstView_Click();
+        if (code == LBN_DBLCLK) lstView_DblClick();
     } else {
         switch (id) {
         case IDC_SAVE: cmdSave_Click(); break;
@@ -499,29 +492,16 @@ void frmMain::chkSwitch_Click(int index) {
 
 void frmMain::lstView_Click() {
     if (!listReady_ || list_.Selected() < 0) return;
-    // The information panel describes the selected row once the list operations exist.
+    Page().lstView_Click(list_.Selected());
+}
+
+void frmMain::lstView_DblClick() {
+    if (list_.Selected() >= 0) Page().lstView_DblClick();
 }
 
 void frmMain::lstView_ItemCheck(int item) {
     if (!listReady_ || inActivate_ || list_.Selected() < 0) return;
-    AppState &app = App();
-    const bool checked = list_.Checked(item);
-    switch (CurrentMode()) {
-    case kModeWatch:
-        if (!IsEmptyWatchList(app.WatchActions) && item < static_cast<int>(app.WatchActions.size()))
-            app.WatchActions[item].Enable = checked;
-        break;
-    case kModeMenu:
-        // One task menu at most: the row just checked, or none.
-        for (int i = 0; i < list_.Count(); ++i)
-            if (i != item) list_.SetChecked(i, false);
-        app.Settings.TaskMenu =
-            checked && item < static_cast<int>(app.Menus.Count()) ? app.Menus.At(item).MenuFileName() : "";
-        break;
-    default:
-        list_.SetChecked(item, false);   // the other lists' marks mean nothing
-        break;
-    }
+    Page().lstView_ItemCheck(item);
 }
 
 void frmMain::cmdSave_Click() { SaveAllSettings(); }

@@ -5,11 +5,13 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "bound_window.h"
 #include "check_list.h"
+#include "list_page.h"
 #include "mode_texts.h"
 #include "page_rows.h"
 #include "settings_window_api.h"
@@ -48,10 +50,13 @@ public:
     HWND Control(int id) const { return GetDlgItem(hwnd_, id); }
     CheckList &lstView() { return list_; }
     const ToolTips &Tips() const { return tips_; }
+    ToolTips &Tips() { return tips_; }
     // The light colour of the current page, handed to the dialogs the page opens.
     COLORREF FormBackColor() const { return ModeColour(CurrentMode()).light; }
     bool InActivate() const { return inActivate_; }
     bool ListReady() const { return listReady_; }
+    // Cleared while a page rewrites rows, so that the list's events are not taken for the user's.
+    void SetListReady(bool ready) { listReady_ = ready; }
 
 private:
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -71,7 +76,10 @@ private:
     void mnuSetting_Select_Click(int index) { ActivatMode(index); }
     void chkSwitch_Click(int index);
     void lstView_Click();
+    void lstView_DblClick();
     void lstView_ItemCheck(int item);
+    void cmdList_Click(int index) { Page().cmdList_Click(index); }
+    ListPage &Page() const { return *pages_[CurrentMode()]; }
     void cmdSave_Click();
     void cmdClose_Click() { ShowWindow(hwnd_, SW_HIDE); }
     void mnuFile_Quit_Click(int index);
@@ -86,7 +94,7 @@ private:
     void PlaceListButtons(int mode);
     void BuildPage(int mode);
     void SetStartupButtons();
-    void FillList(const std::vector<ListRow> &rows);
+    void FillList();
     void SelectFirstRow();
     void ShowControl(int id, bool visible) { ShowWindow(Control(id), visible ? SW_SHOW : SW_HIDE); }
     void ShowTrayPopup();
@@ -95,6 +103,7 @@ private:
     HMENU menuBar_ = nullptr;
     HMENU trayMenu_ = nullptr;   // mnuPopup: its only item is the popup shown at the icon
     CheckList list_;
+    std::unique_ptr<ListPage> pages_[kModeCount];
     ToolTips tips_;
     HFONT buttonFont_ = nullptr;   // the mode buttons' font as loaded (help mode may change it)
     HFONT font_ = nullptr, boldFont_ = nullptr, titleFont_ = nullptr, listFont_ = nullptr, infoFont_ = nullptr;

@@ -42,6 +42,11 @@ std::vector<ListRow> PluginRows(const PluginList &plugins) {
     return rows;
 }
 
+int RowAfterRemoval(int removed, int count) {
+    if (count <= 0) return -1;
+    return removed < count ? removed : count - 1;
+}
+
 std::string VersionText(int major, int minor, int revision, const PluginList &plugins) {
     std::string text = "*** バージョン情報 ***\r\n";
     text += "ポルテリカ Ver." + std::to_string(major) + "." + std::to_string(minor) + "." + std::to_string(revision);

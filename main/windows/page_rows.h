@@ -35,6 +35,10 @@ std::vector<ListRow> MenuRows(const MenuList &menus, const std::string &taskMenu
 // Plug-in page: the plug-ins' names, never checked.
 std::vector<ListRow> PluginRows(const PluginList &plugins);
 
+// The row to select after row `removed` went from a list that has `count` rows left:
+// the same row number while it exists, else the last row; -1 when none is left.
+int RowAfterRemoval(int removed, int count);
+
 // The information page's text: the program's version, then one line per plug-in.
 std::string VersionText(int major, int minor, int revision, const PluginList &plugins);
 

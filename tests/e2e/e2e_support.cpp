@@ -2,6 +2,9 @@
 
 #include <cstdio>
 #include <sstream>
+#include <vector>
+
+#include "resource_ids.h"
 
 namespace e2e {
 
@@ -74,6 +77,100 @@ void ProgramFolder::Stop() {
     Run("/Execute:0:7").Wait(10000);
     if (process_->Wait(10000) < 0) TerminateProcess(Process(), 99);
 }
+
+namespace {
+// Texts of another process's controls come over as UTF-16 (the ANSI forms of the list and
+// edit messages lose them); the tests compare code page 932 text.
+std::string FromWide(const wchar_t *text) {
+    const int size = WideCharToMultiByte(932, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    std::string out(size > 0 ? size - 1 : 0, '\0');
+    if (size > 1) WideCharToMultiByte(932, 0, text, -1, out.data(), size, nullptr, nullptr);
+    return out;
+}
+}  // namespace
+
+std::string TextOf(HWND window) {
+    std::vector<wchar_t> text(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0) + 1);
+    SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    return FromWide(text.data());
+}
+
+HWND WaitForWindow(DWORD process, const char *cls, const std::string &title, DWORD ms) {
+    struct Search {
+        DWORD process;
+        const char *cls;
+        const std::string &title;
+        HWND found;
+    } search{process, cls, title, nullptr};
+    ptrtest::PumpUntil([&] {
+        EnumWindows([](HWND w, LPARAM p) -> BOOL {
+            auto &s = *reinterpret_cast<Search *>(p);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(w, &owner);
+            char name[64] = {};
+            GetClassNameA(w, name, sizeof name);
+            if (owner != s.process || lstrcmpiA(name, s.cls) != 0 || !IsWindowVisible(w)) return TRUE;
+            if (!s.title.empty() && TextOf(w) != s.title) return TRUE;
+            s.found = w;
+            return FALSE;
+        }, reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+    }, ms);
+    return search.found;
+}
+
+bool SettingsWindow::Open(const ProgramFolder &program, int page) {
+    // A request that comes while the program is still starting is dropped: ask again.
+    for (int attempt = 0; attempt < 10 && !window_; ++attempt) {
+        program.Run("/Execute:0:" + std::to_string(page + 1)).Wait(15000);
+        window_ = WaitForWindow(GetProcessId(program.Process()), PTR_SETTINGS_CLASS, "", 1500);
+    }
+    ptrtest::PumpFor(200);
+    return window_ != nullptr;
+}
+
+void SettingsWindow::ShowPage(int page) const { SendMessageA(Control(IDC_MODE0 + page), BM_CLICK, 0, 0); }
+
+void SettingsWindow::Click(int button) const { SendMessageA(Control(IDC_LIST_BUTTON0 + button), BM_CLICK, 0, 0); }
+
+void SettingsWindow::Press(int button) const { PostMessageA(Control(IDC_LIST_BUTTON0 + button), BM_CLICK, 0, 0); }
+
+std::string SettingsWindow::Caption(int button) const { return TextOf(Control(IDC_LIST_BUTTON0 + button)); }
+
+bool SettingsWindow::Enabled(int button) const { return IsWindowEnabled(Control(IDC_LIST_BUTTON0 + button)) != 0; }
+
+void SettingsWindow::Save() const { SendMessageA(Control(IDC_SAVE), BM_CLICK, 0, 0); }
+
+int SettingsWindow::Rows() const { return static_cast<int>(SendMessageA(Control(IDC_LIST), LB_GETCOUNT, 0, 0)); }
+
+std::string SettingsWindow::Row(int row) const {
+    std::vector<wchar_t> text(SendMessageW(Control(IDC_LIST), LB_GETTEXTLEN, row, 0) + 1);
+    SendMessageW(Control(IDC_LIST), LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
+    return FromWide(text.data());
+}
+
+bool SettingsWindow::Marked(int row) const { return SendMessageA(Control(IDC_LIST), LB_GETITEMDATA, row, 0) == 1; }
+
+int SettingsWindow::Selected() const { return static_cast<int>(SendMessageA(Control(IDC_LIST), LB_GETCURSEL, 0, 0)); }
+
+void SettingsWindow::Select(int row) const {
+    SendMessageA(Control(IDC_LIST), LB_SETCURSEL, row, 0);
+    SendMessageA(window_, WM_COMMAND, MAKEWPARAM(IDC_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(Control(IDC_LIST)));
+}
+
+void SettingsWindow::DoubleClick() const {
+    PostMessageA(window_, WM_COMMAND, MAKEWPARAM(IDC_LIST, LBN_DBLCLK), reinterpret_cast<LPARAM>(Control(IDC_LIST)));
+}
+
+void SettingsWindow::ToggleMark(int row) const {
+    const int height = static_cast<int>(SendMessageA(Control(IDC_LIST), LB_GETITEMHEIGHT, 0, 0));
+    const int top = static_cast<int>(SendMessageA(Control(IDC_LIST), LB_GETTOPINDEX, 0, 0));
+    const LPARAM at = MAKELPARAM(6, (row - top) * height + height / 2);   // on the box at the row's left
+    SendMessageA(Control(IDC_LIST), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(Control(IDC_LIST), WM_LBUTTONUP, 0, at);
+}
+
+std::string SettingsWindow::Information() const { return TextOf(Control(IDC_INFORMATION)); }
 
 FrontWindow::FrontWindow() {
     window_ = CreateWindowExA(0, "Static", "front", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 200, 100, nullptr,

@@ -48,6 +48,43 @@ private:
     std::unique_ptr<ptrtest::ChildProcess> process_;
 };
 
+// The program's settings window, driven from outside through its controls.
+class SettingsWindow {
+public:
+    // Opens the window at a page (0..5) through a second start and waits until it shows.
+    bool Open(const ProgramFolder &program, int page);
+    // Another page, through its mode button.
+    void ShowPage(int page) const;
+    HWND Handle() const { return window_; }
+    HWND Control(int id) const { return GetDlgItem(window_, id); }
+
+    // List button k (0..4): Click returns once its work is done; Press returns at once,
+    // for a button that opens a dialog or a question.
+    void Click(int button) const;
+    void Press(int button) const;
+    std::string Caption(int button) const;
+    bool Enabled(int button) const;
+    void Save() const;
+
+    int Rows() const;
+    std::string Row(int row) const;
+    bool Marked(int row) const;
+    int Selected() const;
+    // As a click on the row: selects it and describes it.
+    void Select(int row) const;
+    void DoubleClick() const;   // on the selected row; returns at once
+    // A click on the row's check box.
+    void ToggleMark(int row) const;
+    std::string Information() const;
+
+private:
+    HWND window_ = nullptr;
+};
+
+// The visible top-level window of the class and title in the process, waiting up to ms.
+HWND WaitForWindow(DWORD process, const char *cls, const std::string &title, DWORD ms = 5000);
+std::string TextOf(HWND window);
+
 // A visible window of the test in front of everything, as the program a user works in.
 class FrontWindow {
 public:

@@ -1,6 +1,8 @@
 // A plug-in for the end-to-end tests, observed from outside. Beside itself it keeps
 //   <name>.log  one line per PIN_Func call: "Func <funcno> <setno> <CallType> <ActivateWnd, hex>"
-//   <name>.ini  [Probe] Name = display name; [Verdict] <funcno> = what a check answers
+//   <name>.ini  [Probe] Name = display name, and what the information record offers:
+//               Comment, Copyright, URL, Mail, About = 1 (an about box);
+//               [Verdict] <funcno> = what a check answers
 // where <name> is its own file name without extension, so copies under other names are
 // independent plug-ins.
 //   1 Record   action: only records the call
@@ -36,6 +38,13 @@ static void Log(const std::string &line) {
     CloseHandle(h);
 }
 
+// A value of section [Probe] of <name>.ini.
+static std::string ProbeText(const char *key, const std::string &fallback) {
+    char value[1024] = {};
+    GetPrivateProfileStringA("Probe", key, fallback.c_str(), value, sizeof value, (SelfBase() + ".ini").c_str());
+    return value;
+}
+
 static void PutText(const char *text) {
     if (!OpenClipboard(nullptr)) return;
     EmptyClipboard();
@@ -63,8 +72,22 @@ extern "C" {
 
 int32_t WINAPI PIN_Init(void) { return 0; }
 void WINAPI PIN_Quit(void) {}
-int32_t WINAPI PIN_ShowAbout(HWND) { return 0; }
-int32_t WINAPI PIN_ShowSetting(int32_t, int32_t, HWND) { return 0; }
+// The about box: a message box owned by the caller's window, titled with the name.
+int32_t WINAPI PIN_ShowAbout(HWND owner) {
+    char line[64];
+    std::snprintf(line, sizeof line, "About %llx", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(owner)));
+    Log(line);
+    MessageBoxA(owner, "probe about", ProbeText("Name", "probe").c_str(), MB_OK);
+    return 0;
+}
+
+int32_t WINAPI PIN_ShowSetting(int32_t funcno, int32_t setno, HWND owner) {
+    char line[96];
+    std::snprintf(line, sizeof line, "Setting %d %d %llx", funcno, setno,
+                  static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(owner)));
+    Log(line);
+    return 0;
+}
 
 int32_t WINAPI PIN_Func(int32_t funcno, int32_t setno, HWND activateWnd, int32_t callType, int32_t) {
     char line[96];
@@ -78,12 +101,14 @@ int32_t WINAPI PIN_Func(int32_t funcno, int32_t setno, HWND activateWnd, int32_t
 }
 
 int32_t WINAPI PIN_GetInfo(TlxPluginInfo *info) {
-    char name[64] = {};
     const std::string base = SelfBase();
-    GetPrivateProfileStringA("Probe", "Name", base.substr(base.find_last_of('\\') + 1).c_str(), name, sizeof name,
-                             (base + ".ini").c_str());
-    probe::CopyField(info->Name, sizeof info->Name, name);
+    probe::CopyField(info->Name, sizeof info->Name, ProbeText("Name", base.substr(base.find_last_of('\\') + 1)).c_str());
     probe::CopyField(info->Version, sizeof info->Version, "1.0");
+    probe::CopyField(info->Comment, sizeof info->Comment, ProbeText("Comment", "").c_str());
+    probe::CopyField(info->Copyright, sizeof info->Copyright, ProbeText("Copyright", "").c_str());
+    probe::CopyField(info->URL, sizeof info->URL, ProbeText("URL", "").c_str());
+    probe::CopyField(info->Mail, sizeof info->Mail, ProbeText("Mail", "").c_str());
+    info->IsAbout = ProbeText("About", "0") == "1" ? 1 : 0;
     info->FuncCount = kFunctionCount;
     return 0;
 }

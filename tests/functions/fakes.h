@@ -28,6 +28,8 @@ public:
     struct Plugin {
         std::string name;
         std::vector<Function> functions;
+        std::string version, copyright, comment, url, mail;
+        bool about = false;
     };
     struct Call {
         std::string file;
@@ -72,6 +74,12 @@ public:
     void GetInfo(intptr_t id, TlxPluginInfo &info) override {
         const Plugin &p = plugins_.at(ids_.at(id - 1));
         std::strncpy(info.Name, p.name.c_str(), sizeof info.Name);
+        std::strncpy(info.Version, p.version.c_str(), sizeof info.Version);
+        std::strncpy(info.Copyright, p.copyright.c_str(), sizeof info.Copyright);
+        std::strncpy(info.Comment, p.comment.c_str(), sizeof info.Comment);
+        std::strncpy(info.URL, p.url.c_str(), sizeof info.URL);
+        std::strncpy(info.Mail, p.mail.c_str(), sizeof info.Mail);
+        info.IsAbout = p.about ? 1 : 0;
         info.FuncCount = static_cast<int32_t>(p.functions.size());
     }
     void GetFuncInfo(intptr_t id, int32_t funcno, TlxFuncInfo &info) override {
