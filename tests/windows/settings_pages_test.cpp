@@ -47,7 +47,8 @@ const PageExpectation kPages[] = {
     {kModeMenu,
      {IDC_CHECK0, IDC_LIST, IDC_INFORMATION, IDC_LIST_BUTTON0, IDC_LIST_BUTTON0 + 1, IDC_LIST_BUTTON0 + 2,
       IDC_LIST_BUTTON0 + 3},
-     "メニュー", {"新規", "編集", "削除", "テスト"}, "デフォルトメニューを生成する", "",
+     // The first row, selected, is the default menu: rebuilt instead of edited.
+     "メニュー", {"新規", "再構築", "削除", "テスト"}, "デフォルトメニューを生成する", "",
      "登録メニュー一覧(チェック付の物はﾀｽｸﾒﾆｭｰに利用)"},
     {kModePlugin,
      {IDC_LIST, IDC_INFORMATION, IDC_LIST_BUTTON0, IDC_LIST_BUTTON0 + 1, IDC_LIST_BUTTON0 + 2,
