@@ -27,9 +27,11 @@ TEST(vbIniFile, ValueFormsRoundTrip) {
     EXPECT_EQ("作業メニュー.mnu", f.ini.GetText("Main", "TaskMenu", ""));
     EXPECT_EQ(7, f.ini.GetNumber("Main", "Missing", 7));
     EXPECT_EQ("dflt", f.ini.GetText("Other", "Missing", "dflt"));
-    // A second object on the same file sees every write at once: nothing is cached.
+    // A write through the object is read back at once, though it had read the section
+    // before; a second object reads what was written before it first looked.
     vbIniFile other(f.path);
     f.ini.SetNumber("Main", "Mode", 4);
+    EXPECT_EQ(4, f.ini.GetNumber("Main", "Mode", 0));
     EXPECT_EQ(4, other.GetNumber("Main", "Mode", 0));
 }
 
@@ -43,7 +45,8 @@ TEST(vbIniFile, MissingFileGivesDefaultsAndGarbageReadsSafely) {
     ASSERT_TRUE(ptrtest::WriteFileBytes(f.path,
         "[Main]\r\nMode=abc\r\nSplashShow=2\r\nEndingCheck=x\r\nClipboardWatch=-7\r\n"
         "TaskMenu=\r\n\x82\x00garbage line\r\n[HotKey\r\n001Function=zz\r\n"));
-    const MainSettings s = LoadSettings(f.ini);
+    // A store keeps the sections it has read: a file changed behind it is read by a new one.
+    const MainSettings s = LoadSettings(vbIniFile(f.path));
     EXPECT_EQ(0, s.Mode);
     EXPECT_TRUE(s.SplashShow);
     EXPECT_FALSE(s.EndingCheck);

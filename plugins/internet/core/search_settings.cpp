@@ -91,10 +91,6 @@ void SearchSettings::Load(ProfileStore &store) {
         const std::string section = SearchSectionName(n);
         const SearchSetting fallback = DefaultSearchSetting(n);
         SearchSetting &setting = settings_[n - 1];
-        if (!store.HasEntries(section)) {
-            setting = fallback;
-            continue;
-        }
         setting.name = store.ReadText(section, kKeyName, fallback.name);
         setting.headerUrl = store.ReadText(section, kKeyHeader, fallback.headerUrl);
         setting.footerUrl = store.ReadText(section, kKeyFooter, fallback.footerUrl);

@@ -33,9 +33,6 @@ public:
                                  const std::string &fallback) = 0;
     virtual int32_t ReadNumber(const std::string &section, const std::string &key, int32_t fallback) = 0;
     virtual void WriteText(const std::string &section, const std::string &key, const std::string &value) = 0;
-    // False when the section holds no entry, so its keys need not be asked for one by one
-    // (most of the 100 sections are never saved). A store that cannot tell says true.
-    virtual bool HasEntries(const std::string & /*section*/) { return true; }
 };
 
 bool IsSearchSettingNumber(int number);

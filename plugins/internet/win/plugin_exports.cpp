@@ -48,6 +48,8 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
 extern "C" {
 
 int32_t WINAPI PIN_Init(void) {
+    // A fresh file object: it keeps the sections it read, and the file may have changed since.
+    g_settingsFile.reset();
     g_settings.Load(SettingsFile());
     return 0;
 }

@@ -1,7 +1,8 @@
-// A settings file read and written key by key through the profile functions.
+// The plug-in's settings file: each section read with one system call, written key by key.
 #pragma once
 #include <string>
 
+#include "ini_file_sections.h"
 #include "search_settings.h"
 
 namespace tlxinet {
@@ -14,11 +15,10 @@ public:
                          const std::string &fallback) override;
     int32_t ReadNumber(const std::string &section, const std::string &key, int32_t fallback) override;
     void WriteText(const std::string &section, const std::string &key, const std::string &value) override;
-    bool HasEntries(const std::string &section) override;
 
 private:
     std::string folder_;
-    std::string path_;
+    ini::IniFileSections file_;
 };
 
 }  // namespace tlxinet

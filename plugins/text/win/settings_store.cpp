@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "ini_file_sections.h"
 #include "plugin_folder.h"
 #include "sjis_text.h"
 
@@ -19,11 +20,10 @@ std::string ModulePath(HMODULE module) {
     }
 }
 
-std::string ReadSeparator(const std::string &ini, const char *key) {
-    // Room for more than a stored separator, so that an over-long hand-edited
-    // value is cut at a character boundary rather than by the system.
-    char value[2 * kMaxSeparatorBytes + 2] = {};
-    GetPrivateProfileStringA(kSection, key, "", value, sizeof value, ini.c_str());
+std::string ReadSeparator(const ini::IniSection &section, const char *key) {
+    // Read as into a buffer with room for more than a stored separator, so that an
+    // over-long hand-edited value is cut at a character boundary rather than by the system.
+    const std::string value = section.Text(key, "", 2 * kMaxSeparatorBytes + 2);
     return std::string(sjis::SjisPrefix(value, kMaxSeparatorBytes));
 }
 
@@ -53,11 +53,13 @@ bool EnsureFolder(const std::string &folder) {
 }
 
 TextSettings LoadSettings(const std::string &ini) {
+    const ini::IniFileSections file(ini);
+    const ini::IniSection &main = file.Section(kSection);
     TextSettings settings;
-    settings.dataSave = static_cast<int>(GetPrivateProfileIntA(kSection, "DataSave", 0, ini.c_str()));
-    settings.fileToTextSep = ReadSeparator(ini, "FileToTextSep");
-    settings.textAddSep = ReadSeparator(ini, "TextAddSep");
-    settings.textAddType = static_cast<int>(GetPrivateProfileIntA(kSection, "TextAddType", 0, ini.c_str()));
+    settings.dataSave = main.Number("DataSave", 0);
+    settings.fileToTextSep = ReadSeparator(main, "FileToTextSep");
+    settings.textAddSep = ReadSeparator(main, "TextAddSep");
+    settings.textAddType = main.Number("TextAddType", 0);
     return settings;
 }
 
