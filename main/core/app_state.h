@@ -49,8 +49,6 @@ ProgressReport ProgressToSplash();
 // A message box titled with the product name.
 int ShowMessage(const std::string &text, UINT style);
 
-inline constexpr const char *kProductName = "ポルテリカ";
-
 }  // namespace ptr
 
 namespace ptr {

@@ -7,6 +7,8 @@
 
 namespace ptr {
 
+// The product name: window titles and message box captions.
+inline constexpr const char *kProductName = "ポルテリカ";
 inline constexpr const char *kDefaultMenuName = "/default";
 
 struct MainSettings {

@@ -1,15 +1,17 @@
 // A plug-in for the end-to-end tests, observed from outside. Beside itself it keeps
-//   <name>.log  one line per PIN_Func call: "Func <funcno> <setno> <CallType> <ActivateWnd, hex>"
+//   <name>.log  one line per PIN_Func call: "Func <funcno> <setno> <CallType> <ActivateWnd, hex>",
+//               and per settings call: "Setting <funcno> <setno> <owner, hex>"
 //   <name>.ini  [Probe] Name = display name, and what the information record offers:
 //               Comment, Copyright, URL, Mail, About = 1 (an about box);
-//               [Verdict] <funcno> = what a check answers
+//               [Verdict] <funcno> = what a check answers;
+//               [SettingName] <funcno>.<setno> = a setting's name (default S<setno>)
 // where <name> is its own file name without extension, so copies under other names are
 // independent plug-ins.
 //   1 Record   action: only records the call
 //   2 CheckA   check:  answers [Verdict] 2
 //   3 CheckB   check:  answers [Verdict] 3
 //   4 Rewrite  action: puts "rewritten" on the clipboard
-//   5 Choose   action with the settings S1, S2, S3
+//   5 Choose   action with the settings S1, S2, S3 and a settings dialog
 #include <windows.h>
 
 #include <cstdio>
@@ -114,15 +116,19 @@ int32_t WINAPI PIN_GetInfo(TlxPluginInfo *info) {
 }
 
 int32_t WINAPI PIN_GetFuncInfo(int32_t funcno, TlxFuncInfo *info) {
-    return probe::FillFuncInfo(kFunctions, funcno, info);
+    const int32_t result = probe::FillFuncInfo(kFunctions, funcno, info);
+    info->IsSetting = funcno == 5;
+    return result;
 }
 
 int32_t WINAPI PIN_GetFuncSettingName(int32_t funcno, int32_t setno, char *buffer, int32_t size) {
     const probe::FunctionInfo *f = probe::FindFunction(kFunctions, funcno);
     if (!f || f->settings == 1) return 0;
-    const std::string name = "S" + std::to_string(setno);
-    if (buffer) std::strncpy(buffer, name.c_str(), size);
-    return static_cast<int32_t>(name.size());
+    char name[64] = {};
+    GetPrivateProfileStringA("SettingName", (std::to_string(funcno) + "." + std::to_string(setno)).c_str(),
+                             ("S" + std::to_string(setno)).c_str(), name, sizeof name, (SelfBase() + ".ini").c_str());
+    if (buffer) std::strncpy(buffer, name, size);
+    return static_cast<int32_t>(std::strlen(name));
 }
 
 }  // extern "C"
