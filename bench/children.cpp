@@ -11,8 +11,8 @@ namespace ptrbench {
 
 namespace {
 
-// A clipboard viewer that either rewrites the clipboard to its text, as the text
-// plug-in's "text only" does, or only stamps.
+// A clipboard viewer (in the chain, or a format listener) that either rewrites the
+// clipboard to its text, as the text plug-in's "text only" does, or only stamps.
 struct Viewer {
     bool textOnly = false;
     UINT extra = 0;
@@ -37,13 +37,18 @@ void RewriteToText() {
     CloseClipboard();
 }
 
+void OnChange() {
+    if (!g_viewer.textOnly)
+        g_viewer.board->Stamp(1);
+    else if (IsClipboardFormatAvailable(g_viewer.extra))
+        RewriteToText();
+}
+
 LRESULT CALLBACK ViewerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
+    case WM_CLIPBOARDUPDATE: OnChange(); return 0;
     case WM_DRAWCLIPBOARD:
-        if (!g_viewer.textOnly)
-            g_viewer.board->Stamp(1);
-        else if (IsClipboardFormatAvailable(g_viewer.extra))
-            RewriteToText();
+        OnChange();
         if (g_viewer.next) SendMessageA(g_viewer.next, msg, wParam, lParam);
         return 0;
     case WM_CHANGECBCHAIN: FollowChainChange(g_viewer.next, wParam, lParam); return 0;
@@ -60,20 +65,27 @@ void ServeUntil(HANDLE quit) {
     }
 }
 
-// args: quit event, ready event, "textonly" or "stamp"
+// args: quit event, ready event, "textonly" or "stamp", "listener" or "chain"
 int ViewerChild(const std::vector<std::string> &args) {
-    if (args.size() < 3) return 2;
+    if (args.size() < 4) return 2;
     BoardView board;
     g_viewer.board = &board;
     g_viewer.textOnly = args[2] == "textonly";
     g_viewer.extra = RegisterClipboardFormatA("Porterica Bench Extra");
     HANDLE quit = OpenEventA(SYNCHRONIZE, FALSE, args[0].c_str());
     HWND window = MakeHiddenWindow("PortericaBenchViewer", ViewerProc);
-    g_viewer.next = SetClipboardViewer(window);
+    const bool listener = args[3] == "listener";
+    if (listener)
+        AddClipboardFormatListener(window);
+    else
+        g_viewer.next = SetClipboardViewer(window);
     PumpPending();
     if (HANDLE ready = OpenEventA(EVENT_MODIFY_STATE, FALSE, args[1].c_str())) SetEvent(ready);
     ServeUntil(quit);
-    ChangeClipboardChain(window, g_viewer.next);
+    if (listener)
+        RemoveClipboardFormatListener(window);
+    else
+        ChangeClipboardChain(window, g_viewer.next);
     DestroyWindow(window);
     return 0;
 }

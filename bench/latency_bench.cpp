@@ -1,11 +1,13 @@
 // Latency from a clipboard change made by another process to the end of the watch
-// action it triggers, against a bare clipboard viewer that does the same work itself.
+// action it triggers, against a bare clipboard viewer that does the same work itself,
+// for each way of hearing of changes.
 #include <functional>
 #include <vector>
 
 #include "benches.h"
 #include "children.h"
 #include "clipboard_writer.h"
+#include "notice_way.h"
 #include "program_folder.h"
 #include "pump.h"
 #include "settings_text.h"
@@ -61,6 +63,16 @@ bool StartProgram(ProgramFolder &folder) {
     return false;
 }
 
+// The same job measured for each way of hearing of changes, the program's and its
+// baseline's alike: the format listener, and the viewer chain where systems have no
+// listener (the host DLL's test switch).
+void BothWays(const std::function<void(NoticeWay way, const std::string &how)> &rows) {
+    for (NoticeWay way : {NoticeWay::Listener, NoticeWay::ViewerChain}) {
+        NoticeWaySwitch chosen(way);
+        rows(way, NoticeWayName(way));
+    }
+}
+
 }  // namespace
 
 void RunWatchLatency(const Options &options) {
@@ -69,35 +81,36 @@ void RunWatchLatency(const Options &options) {
     ClipboardWriter writer;
     BoardView board;
 
-    {
-        Child viewer("viewer", {"textonly"});
-        if (viewer.Ok()) Row("baseline: bare viewer does text only itself", Series(options.changes, options.warmup, TextOnlyTrial(writer)));
-        else Failure("baseline viewer did not start");
-    }
-    {
+    BothWays([&](NoticeWay way, const std::string &how) {
+        {
+            Child viewer("viewer", {"textonly", how});
+            if (viewer.Ok()) Row("baseline, " + how + ": bare viewer does text only", Series(options.changes, options.warmup, TextOnlyTrial(writer)));
+            else Failure("baseline viewer did not start");
+        }
         ProgramFolder folder(BuiltDistDir());
         folder.AddReleasePlugin("tlxText.tlx");
         folder.WriteSettings(SettingsIni({PluginAction("1", "tlxText.tlx/1/1")}));
-        if (StartProgram(folder)) Row("ptrmain: text only (tlxText function 1)", Series(options.changes, options.warmup, TextOnlyTrial(writer)));
+        if (StartProgram(folder)) Row("ptrmain, " + how + ": text only (tlxText 1)", Series(options.changes, options.warmup, TextOnlyTrial(writer)));
         if (!writer.HasText() || writer.HasExtra()) Failure("the last change was not reduced to its text");
-    }
+    });
     Note("end seen by the copying process: its next clipboard update without the second format");
 
-    {
-        Child viewer("viewer", {"stamp"});
-        if (viewer.Ok()) Row("baseline: bare viewer stamps on WM_DRAWCLIPBOARD", Series(options.changes, options.warmup, StampTrial(writer, board)));
-        else Failure("baseline viewer did not start");
-    }
-    {
+    BothWays([&](NoticeWay way, const std::string &how) {
+        {
+            Child viewer("viewer", {"stamp", how});
+            const std::string message = way == NoticeWay::Listener ? "WM_CLIPBOARDUPDATE" : "WM_DRAWCLIPBOARD";
+            if (viewer.Ok()) Row("baseline, " + how + ": stamps on " + message, Series(options.changes, options.warmup, StampTrial(writer, board)));
+            else Failure("baseline viewer did not start");
+        }
         ProgramFolder folder(BuiltDistDir());
         folder.AddPlugin(ProbePluginPath(), kProbeFile);
         folder.WriteSettings(SettingsIni({PluginAction("1", kProbeStamp, kProbeAccept)}));
         const LONG checksBefore = board.Board().checks, stampsBefore = board.Board().stamps;
-        if (StartProgram(folder)) Row("ptrmain: check + action (probe plug-in)", Series(options.changes, options.warmup, StampTrial(writer, board)));
+        if (StartProgram(folder)) Row("ptrmain, " + how + ": check + action (probe)", Series(options.changes, options.warmup, StampTrial(writer, board)));
         if (board.Board().checks - checksBefore != board.Board().stamps - stampsBefore)
             Failure("checks and actions do not pair up: " + std::to_string(board.Board().checks - checksBefore) +
                     " checks, " + std::to_string(board.Board().stamps - stampsBefore) + " actions");
-    }
+    });
     Note("end: QueryPerformanceCounter stamped by the action function itself");
 }
 

@@ -1,6 +1,7 @@
 #include "host_window.h"
 
 #include "call_function.h"
+#include "clipboard_notices.h"
 #include "kxdll.h"
 #include "registered_messages.h"
 #include "tray_icon.h"
@@ -18,8 +19,6 @@ struct HostState {
     bool quit = false;
     KxHostCallback callback = nullptr;
     HWND window = nullptr;
-    HWND nextViewer = nullptr;
-    bool inViewerChain = false;
 };
 
 HostState g_host;
@@ -28,38 +27,12 @@ void Raise(int32_t event, INT_PTR a, INT_PTR b) {
     if (g_host.callback) g_host.callback(event, a, b);
 }
 
-void LeaveViewerChain() {
-    if (!g_host.inViewerChain) return;
-    g_host.inViewerChain = false;
-    ChangeClipboardChain(g_host.window, g_host.nextViewer);
-}
-
-// A viewer after ours that hangs must not stop this program (hotkeys and tray clicks
-// wait for its message loop): it is waited for only so long, or not at all once the
-// system counts it as hung.
-constexpr UINT kForwardTimeoutMs = 2000;
-
-void ForwardToNextViewer(UINT msg, WPARAM wParam, LPARAM lParam) {
-    DWORD_PTR result = 0;
-    SendMessageTimeoutA(g_host.nextViewer, msg, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG, kForwardTimeoutMs,
-                        &result);
-}
-
-void OnDrawClipboard(WPARAM wParam, LPARAM lParam) {
-    Raise(KX_EVENT_CLIPBOARD, wParam, lParam);
-    if (g_host.nextViewer) ForwardToNextViewer(WM_DRAWCLIPBOARD, wParam, lParam);
-}
-
-void OnChangeClipboardChain(WPARAM wParam, LPARAM lParam) {
-    if (reinterpret_cast<HWND>(wParam) == g_host.nextViewer)
-        g_host.nextViewer = reinterpret_cast<HWND>(lParam);
-    else if (g_host.nextViewer)
-        ForwardToNextViewer(WM_CHANGECBCHAIN, wParam, lParam);
-}
+void OnClipboardChanged(WPARAM wParam, LPARAM lParam) { Raise(KX_EVENT_CLIPBOARD, wParam, lParam); }
 
 void OnDestroy(WPARAM wParam, LPARAM lParam) {
-    // Destroyed by someone other than Quit: still leave the chain intact.
-    LeaveViewerChain();
+    // Destroyed by someone other than Quit: still stop hearing of changes, leaving the
+    // chain intact.
+    StopClipboardNotices();
     Raise(KX_EVENT_DESTROYED, wParam, lParam);
 }
 
@@ -92,9 +65,8 @@ bool OnRegisteredMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK HostWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (OnClipboardNotice(msg, wParam, lParam)) return 0;
     switch (msg) {
-    case WM_DRAWCLIPBOARD: OnDrawClipboard(wParam, lParam); return 0;
-    case WM_CHANGECBCHAIN: OnChangeClipboardChain(wParam, lParam); return 0;
     case WM_HOTKEY: Raise(KX_EVENT_HOTKEY, wParam, lParam); return 0;
     case WM_DESTROY: OnDestroy(wParam, lParam); return 0;
     case WM_NCDESTROY: g_host.window = nullptr; return 0;
@@ -125,7 +97,7 @@ void HostWindowAttach(HINSTANCE module) {
 
 void HostWindowDetach(bool processExit) {
     if (processExit) {
-        LeaveViewerChain();
+        StopClipboardNotices();
     } else {
         if (!g_host.quit) Quit();
         UnregisterClassA(kWindowClass, g_host.module);
@@ -145,10 +117,7 @@ extern "C" HWND WINAPI Init(KxHostCallback callback) {
     kx::RegisterAllMessages();
     g_host.window = kx::CreateHostWindow();
     if (!g_host.window) return nullptr;
-    // The system answers with WM_DRAWCLIPBOARD at once (event 0 during Init);
-    // the next viewer is not known yet, so that first message goes no further.
-    g_host.inViewerChain = true;
-    g_host.nextViewer = SetClipboardViewer(g_host.window);
+    kx::StartClipboardNotices(g_host.window, kx::OnClipboardChanged);  // event 0 during Init
     kx::TraySetWindow(g_host.window);
     return g_host.window;
 }
@@ -156,7 +125,7 @@ extern "C" HWND WINAPI Init(KxHostCallback callback) {
 extern "C" int32_t WINAPI Quit(void) {
     g_host.quit = true;
     if (!g_host.window) return 0;
-    kx::LeaveViewerChain();
+    kx::StopClipboardNotices();
     return DestroyWindow(g_host.window) ? 1 : 0;
 }
 

@@ -1,5 +1,5 @@
-// The hidden window: clipboard viewer chain, hotkeys, tray and cross-process
-// messages, each turned into one call of the host callback.
+// The hidden window: clipboard changes, hotkeys, tray and cross-process messages,
+// each turned into one call of the host callback.
 #pragma once
 #include <windows.h>
 
@@ -7,7 +7,7 @@ namespace kx {
 
 void HostWindowAttach(HINSTANCE module);
 // Library unload. On a plain unload Quit is called if it was not; at process
-// exit the window dies with the process and only the viewer chain is mended,
+// exit the window dies with the process and only the clipboard notices are stopped,
 // without calling back into modules the system has already shut down.
 void HostWindowDetach(bool processExit);
 

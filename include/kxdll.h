@@ -2,9 +2,11 @@
  * Exports of the host DLL KXDLL.dll, which ptrmain binds by name at run time.
  *
  * Core:
- *   Init(callback)                hidden window, clipboard viewer chain, registered
+ *   Init(callback)                hidden window, clipboard notices (the system's
+ *                                 format listener, else the viewer chain; event 0
+ *                                 once at once, then once per change), registered
  *                                 messages; returns the window, 0 on a second call.
- *   Quit()                        leaves the viewer chain and destroys the window.
+ *   Quit()                        stops the clipboard notices and destroys the window.
  *   ShowAbout(owner)              one-line about box.
  *   ShowMainProgramWindow()       asks a running ptrmain to show its settings window.
  *   CallFunction(type, option)    hands a function to a running ptrmain (event 6);

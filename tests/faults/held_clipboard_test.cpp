@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fault_support.h"
+#include "notice_way.h"
 #include "pump.h"
 #include "settings_text.h"
 #include "viewer_window.h"
@@ -89,6 +90,10 @@ protected:
                                           PluginAction("1", faults::kStamp, "tlxInternet.tlx/4/1")}));
         StartProgram();
     }
+
+    // The holder must hear of a change before the program does: only the viewer chain
+    // has an order, in which the viewer that joined last hears first.
+    ptrbench::NoticeWaySwitch way_{ptrbench::NoticeWay::ViewerChain};
 
     // One copy of a URL with a second format; true when the program reduced it to its text.
     bool CopyIsReducedToText(const std::string &url) {

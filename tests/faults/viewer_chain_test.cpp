@@ -1,7 +1,10 @@
-// The viewers after ours in the clipboard viewer chain: one leaves, one dies, one hangs.
+// Other clipboard viewers around the program: after ours in the viewer chain or in front
+// of it, one leaves, one dies, one hangs. The program hears of changes through the
+// system's format listener, or through the chain where the test switch asks for it.
 #include <gtest/gtest.h>
 
 #include "fault_support.h"
+#include "notice_way.h"
 #include "pump.h"
 #include "settings_text.h"
 #include "viewer_window.h"
@@ -9,6 +12,7 @@
 
 using faults::NamedEvent;
 using ptrbench::BoardView;
+using ptrbench::NoticeWay;
 using ptrbench::PluginAction;
 using ptrbench::SettingsIni;
 
@@ -84,8 +88,10 @@ private:
     bool ok_ = false;
 };
 
-class ViewerChain : public faults::ProgramTest {
+class Neighbours : public faults::ProgramTest {
 protected:
+    explicit Neighbours(NoticeWay way) : way_(way) {}
+
     // The program's hotkey (Ctrl+Alt+Shift+F11) runs the stamp too.
     void WriteSettings() {
         folder.WriteSettings(SettingsIni({PluginAction("1", faults::kStamp)},
@@ -101,10 +107,27 @@ protected:
         return testing::AssertionSuccess();
     }
 
+    // Copies one after the other, each handled once: no action runs late or twice.
+    void CopiesAreHandledOnceEach(const std::string &what, int copies) {
+        const LONG before = Stamps();
+        for (int i = 0; i < copies; ++i) EXPECT_TRUE(CopyIsHandled(what + " " + std::to_string(i))) << i;
+        ptrbench::PumpFor(500);
+        EXPECT_EQ(before + copies, Stamps()) << "watch actions for " << copies << " copies " << what;
+    }
+
     std::string BoardFor(const char *who) { return boardName + "_" + who; }
+
+private:
+    ptrbench::NoticeWaySwitch way_;
 };
 
-TEST_F(ViewerChain, AViewerAfterOursLeavesAndTheOneAfterItStillHearsOfChanges) {
+// Viewers that joined before the program: in the chain, after ours.
+class ViewerChain : public Neighbours, public testing::WithParamInterface<NoticeWay> {
+protected:
+    ViewerChain() : Neighbours(GetParam()) {}
+};
+
+TEST_P(ViewerChain, AViewerAfterOursLeavesAndTheOneAfterItStillHearsOfChanges) {
     WriteSettings();
     Viewer last(BoardFor("last"));
     Viewer leaving(BoardFor("leaving"));
@@ -121,7 +144,7 @@ TEST_F(ViewerChain, AViewerAfterOursLeavesAndTheOneAfterItStillHearsOfChanges) {
     EXPECT_TRUE(last.Leave());
 }
 
-TEST_F(ViewerChain, AViewerAfterOursDiesWithoutLeavingAndTheProgramKeepsWatching) {
+TEST_P(ViewerChain, AViewerAfterOursDiesWithoutLeavingAndTheProgramKeepsWatching) {
     WriteSettings();
     Viewer dying(BoardFor("dying"));
     ASSERT_TRUE(dying.Ok());
@@ -130,11 +153,11 @@ TEST_F(ViewerChain, AViewerAfterOursDiesWithoutLeavingAndTheProgramKeepsWatching
     EXPECT_TRUE(ptrbench::PumpUntil([&] { return dying.Seen() == 1; }, 5000));
 
     dying.Die();
-    for (int i = 0; i < 10; ++i) EXPECT_TRUE(CopyIsHandled("after " + std::to_string(i))) << i;
+    CopiesAreHandledOnceEach("after", 10);
     EXPECT_TRUE(folder.Running());
 }
 
-TEST_F(ViewerChain, OwnChangesHandedBackByAViewerInFrontDoNotRunTheActionsAgain) {
+TEST_P(ViewerChain, OwnChangesHandedBackByAViewerInFrontDoNotRunTheActionsAgain) {
     folder.AddReleasePlugin("tlxText.tlx");
     folder.WriteSettings(SettingsIni({PluginAction("1", "tlxText.tlx/1/1"), PluginAction("1", faults::kStamp)}));
     StartProgram();
@@ -157,7 +180,7 @@ TEST_F(ViewerChain, OwnChangesHandedBackByAViewerInFrontDoNotRunTheActionsAgain)
     EXPECT_TRUE(front.Leave());
 }
 
-TEST_F(ViewerChain, AHungViewerAfterOursDoesNotStopTheProgram) {
+TEST_P(ViewerChain, AHungViewerAfterOursDoesNotStopTheProgram) {
     WriteSettings();
     NamedEvent release;
     Viewer hung(BoardFor("hung"), release.Name());
@@ -185,5 +208,59 @@ TEST_F(ViewerChain, AHungViewerAfterOursDoesNotStopTheProgram) {
     EXPECT_TRUE(ptrbench::PumpUntil([&] { return hung.Seen() >= 2; }, 10000)) << "hung " << hung.Seen();
     EXPECT_TRUE(hung.Leave());
 }
+
+INSTANTIATE_TEST_SUITE_P(Ways, ViewerChain, testing::Values(NoticeWay::Listener, NoticeWay::ViewerChain),
+                         [](const testing::TestParamInfo<NoticeWay> &info) { return ptrbench::NoticeWayName(info.param); });
+
+// A viewer that joins after the program, and so is told of changes before it, then goes
+// in one of these ways. In the chain, a viewer in front that dies or hangs takes every
+// later notice with it; the listener does not depend on it.
+enum class Fate { Killed, Hangs, Leaves };
+
+struct FrontCase {
+    NoticeWay way;
+    Fate fate;
+};
+
+std::string FrontCaseName(const testing::TestParamInfo<FrontCase> &info) {
+    const char *fates[] = {"killed", "hangs", "leaves"};
+    return std::string(ptrbench::NoticeWayName(info.param.way)) + "_" + fates[static_cast<int>(info.param.fate)];
+}
+
+class FrontViewer : public Neighbours, public testing::WithParamInterface<FrontCase> {
+protected:
+    FrontViewer() : Neighbours(GetParam().way) {}
+};
+
+TEST_P(FrontViewer, TheNextCopiesStillRunTheWatchActionsOnceEach) {
+    const Fate fate = GetParam().fate;
+    WriteSettings();
+    StartProgram();
+    NamedEvent release;
+    Viewer front(BoardFor("front"), fate == Fate::Hangs ? release.Name() : "");
+    ASSERT_TRUE(front.Ok());
+
+    // The first change reaches both; the hanging viewer stops answering with it.
+    ASSERT_TRUE(CopyIsHandled("before"));
+    ASSERT_TRUE(ptrbench::PumpUntil([&] { return front.Seen() == 1; }, 5000)) << "front " << front.Seen();
+    if (fate == Fate::Killed) front.Die();
+    if (fate == Fate::Leaves) {
+        ASSERT_TRUE(front.Leave());
+    }
+
+    CopiesAreHandledOnceEach("after", 5);
+    EXPECT_TRUE(folder.Running());
+    if (fate == Fate::Hangs) {
+        release.Set();
+        EXPECT_TRUE(front.Leave());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Fates, FrontViewer,
+                         testing::Values(FrontCase{NoticeWay::Listener, Fate::Killed},
+                                         FrontCase{NoticeWay::Listener, Fate::Hangs},
+                                         FrontCase{NoticeWay::Listener, Fate::Leaves},
+                                         FrontCase{NoticeWay::ViewerChain, Fate::Leaves}),
+                         FrontCaseName);
 
 }  // namespace

@@ -1,9 +1,11 @@
-// The hidden window: clipboard viewer chain, Init and Quit, and the messages
-// that become host callback events.
+// The hidden window: clipboard notices (the system's format listener, or the viewer
+// chain where the test switch asks for it), Init and Quit, and the messages that become
+// host callback events.
 #include <gtest/gtest.h>
 #include <sstream>
 
 #include "kxdll_loader.h"
+#include "notice_way.h"
 #include <shellapi.h>
 #include "wine_support.h"
 
@@ -11,20 +13,25 @@ using kxtest::CountEvents;
 using kxtest::Events;
 using kxtest::RecordEvent;
 using kxtest::TestViewer;
+using ptrbench::NoticeWay;
 using ptrtest::PumpFor;
 using ptrtest::PumpUntil;
 
 namespace {
 
-class HostWindow : public kxtest::KxTest {
+class HostWindow : public kxtest::KxTest {};
+
+// Tests of whichever way the library hears of changes.
+class EitherWay : public HostWindow, public testing::WithParamInterface<NoticeWay> {
 protected:
-    // Puts our window into the chain in front of `after`; no events recorded yet.
-    HWND InitInFrontOf(TestViewer &after) {
-        after.Join();
-        HWND hwnd = kx.Init(RecordEvent);
-        Events().clear();
-        return hwnd;
-    }
+    ptrbench::NoticeWaySwitch way_{GetParam()};
+};
+
+// Tests of the viewer chain, which the library still uses where the system has no
+// format listener.
+class ViewerChain : public HostWindow {
+protected:
+    ptrbench::NoticeWaySwitch way_{NoticeWay::ViewerChain};
 };
 
 // Changes the clipboard and waits until the last viewer of the chain has seen it.
@@ -35,12 +42,12 @@ void ChangeClipboard(const TestViewer &last, const char *text) {
     PumpFor(200);  // anything more that was going to arrive
 }
 
-TEST_F(HostWindow, InitRaisesTheClipboardEventOnceBeforeItReturns) {
+TEST_P(EitherWay, InitRaisesTheClipboardEventOnceBeforeItReturns) {
     HWND hwnd = kx.Init(RecordEvent);
     ASSERT_NE(nullptr, hwnd);
     ASSERT_EQ(1u, Events().size());
     EXPECT_EQ(KX_EVENT_CLIPBOARD, Events()[0].event);
-    EXPECT_EQ(hwnd, GetClipboardViewer());
+    EXPECT_EQ(GetParam() == NoticeWay::ViewerChain, hwnd == GetClipboardViewer()) << GetClipboardViewer();
     EXPECT_FALSE(IsWindowVisible(hwnd));
     EXPECT_EQ(GetDesktopWindow(), GetAncestor(hwnd, GA_PARENT));
     EXPECT_EQ(nullptr, GetWindow(hwnd, GW_OWNER));
@@ -48,28 +55,104 @@ TEST_F(HostWindow, InitRaisesTheClipboardEventOnceBeforeItReturns) {
     EXPECT_EQ(1u, Events().size());
 
     // A second Init is refused and changes nothing.
+    const HWND viewer = GetClipboardViewer();
     EXPECT_EQ(nullptr, kx.Init(RecordEvent));
     EXPECT_TRUE(IsWindow(hwnd));
-    EXPECT_EQ(hwnd, GetClipboardViewer());
+    EXPECT_EQ(viewer, GetClipboardViewer());
     EXPECT_EQ(1u, Events().size());
 }
 
-TEST_F(HostWindow, ClipboardChangeRaisesOneEventAndReachesTheNextViewer) {
+// A viewer in front of ours may do anything; here it hears of each change too.
+TEST_P(EitherWay, EachChangeRaisesOneEventWhileOtherViewersStillHearOfIt) {
     TestViewer after;
     after.Join();
     after.draws = 0;
     ASSERT_NE(nullptr, kx.Init(RecordEvent));
     PumpFor(100);
     EXPECT_EQ(0, after.draws) << "the message answering Init itself goes no further";
+    TestViewer front;
+    front.Join();
+    PumpFor(100);
+    front.draws = after.draws = 0;
 
-    Events().clear();
-    ChangeClipboard(after, "one change");
-    EXPECT_EQ(1, CountEvents(KX_EVENT_CLIPBOARD));
-    EXPECT_EQ(1u, Events().size());
-    EXPECT_EQ(1, after.draws);
+    for (int i = 1; i <= 3; ++i) {
+        SCOPED_TRACE(testing::Message() << "change " << i);
+        Events().clear();
+        ChangeClipboard(after, "one change");
+        EXPECT_EQ(1, CountEvents(KX_EVENT_CLIPBOARD));
+        EXPECT_EQ(1u, Events().size());
+        EXPECT_EQ(i, after.draws);
+        EXPECT_EQ(i, front.draws);
+    }
 }
 
-TEST_F(HostWindow, ViewersLeavingTheChainKeepItWhole) {
+TEST_P(EitherWay, QuitStopsTheEventsAndRaisesTheDestroyedEvent) {
+    TestViewer after;
+    after.Join();
+    HWND hwnd = kx.Init(RecordEvent);
+    ASSERT_NE(nullptr, hwnd);
+    Events().clear();
+
+    EXPECT_NE(0, kx.Quit());
+    EXPECT_FALSE(IsWindow(hwnd));
+    ASSERT_EQ(1u, Events().size());
+    EXPECT_EQ(KX_EVENT_DESTROYED, Events()[0].event);
+    EXPECT_EQ(after.hwnd, GetClipboardViewer());
+
+    ChangeClipboard(after, "after quit");
+    EXPECT_EQ(0, CountEvents(KX_EVENT_CLIPBOARD));
+
+    EXPECT_EQ(0, kx.Quit());
+    EXPECT_EQ(nullptr, kx.Init(RecordEvent)) << "Init is not accepted again";
+    kx.Unload();
+    EXPECT_EQ(1, CountEvents(KX_EVENT_DESTROYED)) << "no second Quit on unload";
+}
+
+TEST_P(EitherWay, UnloadWithoutQuitStopsTheEventsAndDestroysTheWindow) {
+    TestViewer after;
+    after.Join();
+    HWND hwnd = kx.Init(RecordEvent);
+    ASSERT_NE(nullptr, hwnd);
+    Events().clear();
+
+    kx.Unload();
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_EQ(1, CountEvents(KX_EVENT_DESTROYED));
+    EXPECT_EQ(after.hwnd, GetClipboardViewer());
+    ChangeClipboard(after, "after unload");
+    EXPECT_EQ(0, CountEvents(KX_EVENT_CLIPBOARD));
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, EitherWay, testing::Values(NoticeWay::Listener, NoticeWay::ViewerChain),
+                         [](const testing::TestParamInfo<NoticeWay> &info) { return ptrbench::NoticeWayName(info.param); });
+
+// The fault the listener mends: a viewer in front of ours that goes without leaving the
+// chain takes every later notice of the chain with it, but not the listener's.
+TEST_F(HostWindow, AViewerInFrontThatGoesWithoutLeavingTheChainDoesNotStopTheEvents) {
+    ASSERT_NE(nullptr, kx.Init(RecordEvent));
+    TestViewer front;
+    front.Join();
+    front.Vanish();
+    for (int i = 0; i < 3; ++i) {
+        Events().clear();
+        ASSERT_TRUE(ptrtest::SetClipboardText("after the viewer went"));
+        EXPECT_TRUE(PumpUntil([] { return CountEvents(KX_EVENT_CLIPBOARD) > 0; })) << i;
+        PumpFor(200);
+        EXPECT_EQ(1, CountEvents(KX_EVENT_CLIPBOARD)) << i;
+    }
+}
+
+// Only the way that was started is heard: a stray chain message raises nothing.
+TEST_F(HostWindow, TheListenerIgnoresViewerChainMessages) {
+    HWND hwnd = kx.Init(RecordEvent);
+    ASSERT_NE(nullptr, hwnd);
+    Events().clear();
+    SendMessageA(hwnd, WM_DRAWCLIPBOARD, 0, 0);
+    SendMessageA(hwnd, WM_CHANGECBCHAIN, 0, 0);
+    EXPECT_TRUE(Events().empty()) << "first event " << Events()[0].event;
+}
+
+TEST_F(ViewerChain, ViewersLeavingTheChainKeepItWhole) {
     // chain: ours -> v1 -> v2 -> v3
     TestViewer v1, v2, v3;
     v3.Join();
@@ -91,94 +174,6 @@ TEST_F(HostWindow, ViewersLeavingTheChainKeepItWhole) {
     EXPECT_EQ(0, v3.draws);
 }
 
-TEST_F(HostWindow, QuitLeavesTheChainAndRaisesTheDestroyedEvent) {
-    TestViewer after;
-    HWND hwnd = InitInFrontOf(after);
-    ASSERT_NE(nullptr, hwnd);
-
-    EXPECT_NE(0, kx.Quit());
-    EXPECT_FALSE(IsWindow(hwnd));
-    ASSERT_EQ(1u, Events().size());
-    EXPECT_EQ(KX_EVENT_DESTROYED, Events()[0].event);
-    EXPECT_EQ(after.hwnd, GetClipboardViewer());
-
-    ChangeClipboard(after, "after quit");
-    EXPECT_EQ(0, CountEvents(KX_EVENT_CLIPBOARD));
-
-    EXPECT_EQ(0, kx.Quit());
-    EXPECT_EQ(nullptr, kx.Init(RecordEvent)) << "Init is not accepted again";
-    kx.Unload();
-    EXPECT_EQ(1, CountEvents(KX_EVENT_DESTROYED)) << "no second Quit on unload";
-}
-
-TEST_F(HostWindow, UnloadWithoutQuitLeavesTheChainAndDestroysTheWindow) {
-    TestViewer after;
-    HWND hwnd = InitInFrontOf(after);
-    ASSERT_NE(nullptr, hwnd);
-
-    kx.Unload();
-    EXPECT_FALSE(IsWindow(hwnd));
-    EXPECT_EQ(1, CountEvents(KX_EVENT_DESTROYED));
-    EXPECT_EQ(after.hwnd, GetClipboardViewer());
-    ChangeClipboard(after, "after unload");
-}
-
-TEST_F(HostWindow, CloseRequestsAreIgnoredAndHotkeysRaiseEvent1) {
-    HWND hwnd = kx.Init(RecordEvent);
-    ASSERT_NE(nullptr, hwnd);
-    Events().clear();
-
-    SendMessageA(hwnd, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(IsWindow(hwnd));
-    EXPECT_TRUE(Events().empty());
-
-    ASSERT_TRUE(RegisterHotKey(hwnd, 0x2345, MOD_CONTROL | MOD_ALT, VK_F9)) << GetLastError();
-    INPUT keys[6] = {};
-    const WORD order[6] = {VK_CONTROL, VK_MENU, VK_F9, VK_F9, VK_MENU, VK_CONTROL};
-    for (int i = 0; i < 6; ++i) {
-        keys[i].type = INPUT_KEYBOARD;
-        keys[i].ki.wVk = order[i];
-        keys[i].ki.dwFlags = i < 3 ? 0 : KEYEVENTF_KEYUP;
-    }
-    EXPECT_EQ(6u, SendInput(6, keys, sizeof(INPUT)));
-    EXPECT_TRUE(PumpUntil([] { return CountEvents(KX_EVENT_HOTKEY) > 0; }));
-    UnregisterHotKey(hwnd, 0x2345);
-    ASSERT_EQ(1u, Events().size());
-    EXPECT_EQ(0x2345, Events()[0].a);
-    EXPECT_EQ(MAKELPARAM(MOD_CONTROL | MOD_ALT, VK_F9), Events()[0].b);
-}
-
-TEST_F(HostWindow, TrayMouseMessagesRaiseEvent5) {
-    HWND hwnd = kx.Init(RecordEvent);
-    ASSERT_NE(nullptr, hwnd);
-    Events().clear();
-    const UINT trayMessage = RegisterWindowMessageA("KXDLL_NOTIFYICON_MESSAGE By Tavimo");
-    struct Case {
-        UINT mouse;
-        INT_PTR action, button;
-    } cases[] = {
-        {WM_LBUTTONDOWN, KX_TRAY_DOWN, KX_BUTTON_LEFT},     {WM_LBUTTONUP, KX_TRAY_UP, KX_BUTTON_LEFT},
-        {WM_LBUTTONDBLCLK, KX_TRAY_DBLCLK, KX_BUTTON_LEFT}, {WM_RBUTTONDOWN, KX_TRAY_DOWN, KX_BUTTON_RIGHT},
-        {WM_RBUTTONUP, KX_TRAY_UP, KX_BUTTON_RIGHT},        {WM_RBUTTONDBLCLK, KX_TRAY_DBLCLK, KX_BUTTON_RIGHT},
-        {WM_MBUTTONDOWN, KX_TRAY_DOWN, KX_BUTTON_MIDDLE},   {WM_MBUTTONUP, KX_TRAY_UP, KX_BUTTON_MIDDLE},
-        {WM_MBUTTONDBLCLK, KX_TRAY_DBLCLK, KX_BUTTON_MIDDLE},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(testing::Message() << "mouse message 0x" << std::hex << c.mouse);
-        Events().clear();
-        // The shell sends the icon's identifier and the mouse message.
-        SendMessageA(hwnd, trayMessage, 1, c.mouse);
-        ASSERT_EQ(1u, Events().size());
-        EXPECT_EQ(KX_EVENT_TRAY, Events()[0].event);
-        EXPECT_EQ(c.action, Events()[0].a);
-        EXPECT_EQ(c.button, Events()[0].b);
-    }
-    Events().clear();
-    const UINT others[] = {WM_MOUSEMOVE, WM_MOUSEWHEEL, WM_XBUTTONDOWN, WM_CONTEXTMENU, NIN_BALLOONUSERCLICK};
-    for (UINT other : others) SendMessageA(hwnd, trayMessage, 1, other);
-    EXPECT_TRUE(Events().empty()) << "first event " << (Events().empty() ? -1 : Events()[0].event);
-}
-
 // Ends the process with the library still loaded and Init not undone.
 PTR_CHILD(end_while_running) {
     auto *kx = new kxtest::KxDll;
@@ -193,7 +188,7 @@ PTR_CHILD(end_while_running) {
     ExitProcess(0);
 }
 
-TEST_F(HostWindow, AProcessEndingWithoutQuitMendsTheChainAndRemovesItsIcon) {
+TEST_F(ViewerChain, AProcessEndingWithoutQuitMendsTheChainAndRemovesItsIcon) {
     kx.Unload();  // the other process's copy loads at the same address: same atom name
     TestViewer after;
     after.Join();

@@ -84,7 +84,13 @@ TestViewer::TestViewer() {
 
 TestViewer::~TestViewer() {
     Leave();
+    if (hwnd) DestroyWindow(hwnd);
+}
+
+void TestViewer::Vanish() {
     DestroyWindow(hwnd);
+    hwnd = nullptr;
+    joined_ = false;
 }
 
 void TestViewer::Join() {

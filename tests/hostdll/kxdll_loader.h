@@ -66,6 +66,8 @@ public:
     TestViewer &operator=(const TestViewer &) = delete;
     void Join();
     void Leave();
+    // Its window goes without leaving the chain, as a killed program's window does.
+    void Vanish();
     HWND hwnd = nullptr;
     HWND next = nullptr;
     int draws = 0;
