@@ -58,9 +58,10 @@ void Dispatch(int32_t event, INT_PTR a, INT_PTR b) {
 }
 
 // The clipboard's sequence number as the last handled event left it, when that event
-// changed the clipboard. A viewer in front of ours in the chain hands that change back
-// only after EventReady is set again; it is the program's own and must not run the
-// watch actions again (text only would rewrite the clipboard for ever).
+// changed the clipboard. The notice of that change comes only after EventReady is set
+// again (the system's listener posts it; in the viewer chain, a viewer in front of ours
+// hands it back); it is the program's own and must not run the watch actions again
+// (text only would rewrite the clipboard for ever).
 DWORD g_ownChange = 0;
 
 // A change made meanwhile by a program that owns the clipboard through a window of its
