@@ -71,7 +71,7 @@ void StartClipboardNotices(HWND window, ClipboardChanged onChange) {
     g_notices.onChange = onChange;
     if (StartListening(window)) {
         g_notices.way = Way::Listener;
-        onChange(0, 0);
+        onChange(0, 0);   // as joining the chain answers at once
         return;
     }
     // The system answers with WM_DRAWCLIPBOARD at once; the next viewer is not known
