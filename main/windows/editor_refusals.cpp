@@ -7,6 +7,7 @@ const char *RefusalMessage(EditRefusal refusal) {
     case EditRefusal::NoFunction: return "動作が指定されていません！\r\n動作を指定して下さい。";
     case EditRefusal::KeyUnavailable: return "このキーの組み合わせは利用出来ません。";
     case EditRefusal::NoFileName: return "ファイル名が指定されていません！\r\nファイル名を指定して下さい。";
+    case EditRefusal::NotWritten: return "ショートカットファイルを作成出来ませんでした。\r\n保存先を確認して下さい。";
     case EditRefusal::None: break;
     }
     return "";

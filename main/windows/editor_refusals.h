@@ -6,7 +6,7 @@
 
 namespace ptr {
 
-enum class EditRefusal { None, NoFunction, KeyUnavailable, NoFileName };
+enum class EditRefusal { None, NoFunction, KeyUnavailable, NoFileName, NotWritten };
 
 const char *RefusalMessage(EditRefusal refusal);
 
