@@ -2,6 +2,8 @@
 
 #include <commdlg.h>
 
+#include <cstddef>
+
 namespace ptr {
 
 namespace {
@@ -14,7 +16,7 @@ constexpr DWORD kPathChars = 256;
 // The record without the fields of later systems, which every system takes (76 bytes
 // in the 32-bit build).
 #ifndef _WIN64
-static_assert(OPENFILENAME_SIZE_VERSION_400A == 76, "the 32-bit record without the Windows 2000 fields");
+static_assert(offsetof(OPENFILENAMEA, pvReserved) == 76, "the 32-bit record without the Windows 2000 fields");
 #endif
 
 struct DialogRecord {
@@ -24,7 +26,7 @@ struct DialogRecord {
     DialogRecord(HWND owner, const std::string &title, const std::string &filter, const std::string &folder,
                  const std::string &defaultName, DWORD flags)
         : file(defaultName + std::string(kPathChars, '\0')) {
-        ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+        ofn.lStructSize = offsetof(OPENFILENAMEA, pvReserved);
         ofn.hwndOwner = owner;
         ofn.hInstance = GetModuleHandleA(nullptr);
         ofn.lpstrFilter = filter.c_str();
