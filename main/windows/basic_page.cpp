@@ -3,6 +3,7 @@
 #include "app_state.h"
 #include "basCommonFunc.h"
 #include "frmMain.h"
+#include "frmShortcut.h"
 #include "list_page.h"
 #include "mode_texts.h"
 
@@ -16,9 +17,17 @@ public:
 
     void cmdList_Click(int index) override {
         if (index == 0) cmdStartup_Click();
+        if (index == 1) cmdShortcut_Click();
     }
 
 private:
+    // The dialog writes the file itself; nothing comes back.
+    void cmdShortcut_Click() {
+        frmShortcut dialog;
+        dialog.EditMode = 8;
+        dialog.FormBackColor = window_.FormBackColor();
+        dialog.Show2(1, Owner());
+    }
     void cmdStartup_Click() {
         if (SetStartup(true, false)) {
             if (Ask("スタートアップからの削除を行います。\r\nよろしいですか？", MB_YESNO | MB_ICONQUESTION) == IDYES)

@@ -1,6 +1,9 @@
 // The hotkey page: every binding with its keys and function; add, change and delete
 // them. The list has no marks.
+#include <memory>
+
 #include "app_state.h"
+#include "frmHotkey.h"
 #include "frmMain.h"
 #include "hotkey_entries.h"
 #include "information_text.h"
@@ -28,7 +31,12 @@ public:
     }
 
     void cmdList_Click(int index) override {
-        if (index == 2) cmdDelete_Click();
+        switch (index) {
+        case 0: cmdAdd_Click(); break;
+        case 1: cmdChange_Click(); break;
+        case 2: cmdDelete_Click(); break;
+        default: break;
+        }
     }
 
     void lstView_DblClick() override { cmdList_Click(1); }
@@ -43,6 +51,40 @@ public:
     }
 
 private:
+    // A combination that cannot be registered is kept: its row says "(無効)".
+    void cmdAdd_Click() {
+        frmHotkey dialog;
+        if (!EditHotkey(0, dialog)) return;
+        AppState &app = App();
+        auto key = std::make_unique<vbHotKey>();
+        key->SetHotkey(app.HostWindow, dialog.EditKeyCode, dialog.EditKeyMod, dialog.EditFuncType, dialog.EditFuncOption);
+        const ListRow row = HotkeyRow(*key);
+        app.HotKeys.push_back(std::move(key));
+        SelectRow(List().Add(row.text, false));
+    }
+    void cmdChange_Click() {
+        AppState &app = App();
+        const int row = Selected();
+        if (row < 0 || row >= static_cast<int>(app.HotKeys.size())) return;
+        vbHotKey &key = *app.HotKeys[row];
+        frmHotkey dialog;
+        dialog.EditKeyCode = key.KeyCode();
+        dialog.EditKeyMod = key.KeyMod();
+        dialog.EditFuncType = key.FunctionType();
+        dialog.EditFuncOption = key.FunctionOption();
+        if (!EditHotkey(1, dialog)) return;
+        key.UnsetHotkey();
+        key.SetHotkey(app.HostWindow, dialog.EditKeyCode, dialog.EditKeyMod, dialog.EditFuncType, dialog.EditFuncOption);
+        List().SetRow(row, HotkeyRow(key).text, false);
+        SelectRow(row);
+    }
+    // The editor over the window; false when it was cancelled.
+    bool EditHotkey(int mode, frmHotkey &dialog) {
+        dialog.EditMode = mode;
+        dialog.FormBackColor = window_.FormBackColor();
+        dialog.Show2(1, Owner());
+        return dialog.EditMode != -1;
+    }
     // Without asking: the binding goes, and with it its registration.
     void cmdDelete_Click() {
         auto &keys = App().HotKeys;

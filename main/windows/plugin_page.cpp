@@ -3,6 +3,7 @@
 #include "app_state.h"
 #include "basCommonFunc.h"
 #include "frmMain.h"
+#include "frmSelectFunc.h"
 #include "information_text.h"
 #include "list_page.h"
 
@@ -20,6 +21,7 @@ public:
         vbKXPlugin *plugin = SelectedPlugin();
         if (!plugin) return;
         switch (index) {
+        case 0: ShowPluginSettings(*plugin); break;
         case 1: plugin->ShowAbout(Owner()); break;
         case 2: ShellOpen(Owner(), plugin->PluginURL()); break;
         case 3: ShellOpen(Owner(), "mailto:" + plugin->PluginMail()); break;
@@ -42,6 +44,15 @@ public:
     }
 
 private:
+    // The selection dialog as a browser of the plug-in and its functions; it opens their
+    // settings itself and hands nothing back.
+    void ShowPluginSettings(const vbKXPlugin &plugin) {
+        frmSelectFunc dialog;
+        dialog.EditMode = 6;
+        dialog.EditFuncOption = plugin.PluginFileName();
+        dialog.FormBackColor = window_.FormBackColor();
+        dialog.Show2(1, Owner());
+    }
     vbKXPlugin *SelectedPlugin() const {
         const PluginList &plugins = App().Plugins;
         const int row = Selected();

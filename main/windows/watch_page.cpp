@@ -3,6 +3,7 @@
 #include "app_state.h"
 #include "clipboard_watch.h"
 #include "frmMain.h"
+#include "frmWatch.h"
 #include "information_text.h"
 #include "list_page.h"
 #include "watch_list_edit.h"
@@ -22,6 +23,8 @@ public:
 
     void cmdList_Click(int index) override {
         switch (index) {
+        case 0: cmdAdd_Click(); break;
+        case 1: cmdChange_Click(); break;
         case 2: cmdDelete_Click(); break;
         case 3: cmdMove_Click(-1); break;
         case 4: cmdMove_Click(+1); break;
@@ -43,6 +46,37 @@ public:
     }
 
 private:
+    // A new action goes right after the selected row, or first when none is selected.
+    void cmdAdd_Click() {
+        WatchActionFields fields;
+        if (!EditWatchAction(2, fields)) return;
+        const int row = Selected();
+        InsertWatchAction(row < 0 ? 0 : row + 1, fields);
+    }
+    void cmdChange_Click() {
+        const int row = Selected();
+        if (row < 0 || row >= WatchRowCount(App().WatchActions)) return;
+        WatchActionFields fields = FieldsOf(App().WatchActions[row]);
+        if (EditWatchAction(3, fields)) ReplaceWatchAction(row, fields);
+    }
+    // The editor over the window; false when it was cancelled.
+    bool EditWatchAction(int mode, WatchActionFields &fields) {
+        frmWatch dialog;
+        dialog.EditMode = mode;
+        dialog.FormBackColor = window_.FormBackColor();
+        dialog.EditClipboardType = fields.TypeText;
+        dialog.EditAllType = fields.AllType;
+        dialog.EditEnabled = fields.Enable;
+        dialog.EditFuncType = fields.Function;
+        dialog.EditFuncOption = fields.Option;
+        dialog.EditPluginCheck = fields.CheckText;
+        dialog.EditPluginCheckAnd = fields.PluginCheckAnd;
+        dialog.Show2(1, Owner());
+        if (dialog.EditMode == -1) return false;
+        fields = {dialog.EditFuncType, dialog.EditFuncOption, dialog.EditClipboardType, dialog.EditAllType,
+                  dialog.EditPluginCheck, dialog.EditPluginCheckAnd, dialog.EditEnabled};
+        return true;
+    }
     void cmdDelete_Click() {
         const int row = Selected();
         if (row < 0 || !DeleteWatchAction(row)) return;
