@@ -18,7 +18,7 @@ namespace {
 // The grid inside the frame, in twips from its top-left corner: two columns of a
 // caption and its list, three rows.
 constexpr int kRow1 = 240, kRow2 = 600, kRow3 = 960;
-constexpr int kLeftCaption = 120, kLeftValue = 1020, kRightCaption = 2880, kRightValue = 3720;
+constexpr int kLeftCaption = 120, kLeftValue = 1020, kRightCaption = 2865, kRightValue = 3720;
 constexpr int kHalfWidth = 1815, kFullWidth = 4515, kPathWidth = 4275, kBrowseLeft = 5280, kBrowseWidth = 255;
 constexpr int kCaptionWidth = 840, kSettingLeft = 4455, kSettingWidth = 1080, kSettingHeight = 345;
 constexpr int kDropDownHeight = 3600;   // the open list
@@ -28,9 +28,9 @@ struct CaptionSlot {
 };
 // lblInfo(0) to (3): the category's, the plug-in's, the left and the right of row 2.
 constexpr CaptionSlot kCaptions[] = {{kLeftCaption, kRow1, kCaptionWidth},
-                                     {kRightCaption, kRow1, kRightValue - kRightCaption - 30},
+                                     {kRightCaption, kRow1, kRightValue - kRightCaption - 15},
                                      {kLeftCaption, kRow2, kCaptionWidth},
-                                     {kRightCaption, kRow2, kRightValue - kRightCaption - 30}};
+                                     {kRightCaption, kRow2, kRightValue - kRightCaption - 15}};
 
 int LabelId(int index) { return IDC_SELFUNC_LABEL0 + index; }
 
