@@ -3,6 +3,7 @@
 #   win64   64-bit Windows build, runs under Wine and is tested
 #   win32   32-bit Windows release build
 #   native  Linux build of the portable code and its tests
+# PTR_TARGETS, when set, names the only targets to build (e.g. the program alone).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
@@ -18,5 +19,5 @@ for t in "${trees[@]}"; do
     *) echo "unknown build tree: $t" >&2; exit 2 ;;
   esac
   cmake "${args[@]}" >/dev/null
-  cmake --build "$root/build/$t"
+  cmake --build "$root/build/$t" ${PTR_TARGETS:+--target $PTR_TARGETS}
 done
