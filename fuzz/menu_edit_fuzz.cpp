@@ -32,13 +32,13 @@ bool CheckRules(const ptr::MenuEditModel &model) {
     return noEmptySubMenu;
 }
 
-// What the saved file keeps: sub-menus no function, the empty last entry no level.
+// What the saved file keeps: sub-menus no function, of the empty last entry nothing.
 ptr::MenuEditItem AsSaved(ptr::MenuEditItem item, bool last) {
+    if (last) return {};
     if (item.ItemType != ptr::kEditFunction) {
         item.FuncType = 0;
         item.FuncOption.clear();
     }
-    if (last) item.Level = 0;
     return item;
 }
 
