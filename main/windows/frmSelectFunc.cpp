@@ -4,6 +4,7 @@
 
 #include "app_state.h"
 #include "basCommonFunc.h"
+#include "frmMenuEdit.h"
 #include "frmSelectFunc_ids.h"
 #include "menus.h"
 #include "select_func_model.h"
@@ -351,7 +352,7 @@ void frmSelectFunc::cmdSetting_Click() {
         const vbMenu *menu = SelectedMenu();
         if (!menu) return;
         if (EqualsNoCase(menu->MenuFileName(), kDefaultMenuName)) RebuildDefaultMenu();
-        // Any other menu is edited in the menu editor, which opens here.
+        else EditMenu(menu->MenuFileName());
         break;
     }
     case kCategoryPluginItself:
@@ -372,6 +373,24 @@ void frmSelectFunc::RewriteSettingEntry() {
     SendMessageA(list, CB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
     SendMessageA(list, CB_SETITEMDATA, static_cast<WPARAM>(index), setno);
     SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void frmSelectFunc::EditMenu(const std::string &fileName) {
+    frmMenuEdit editor;
+    editor.FormBackColor = FormBackColor;
+    editor.EditMenuName = fileName;
+    editor.Show2(1, hWnd());
+    if (!editor.MenuSaveFlag) return;
+    // The entry takes the menu's new name, and the description its new state.
+    const vbMenu &menu = LoadMenuByName(fileName);
+    const HWND list = Value(0);
+    const int index = static_cast<int>(SendMessageA(list, CB_GETCURSEL, 0, 0));
+    const LRESULT data = SendMessageA(list, CB_GETITEMDATA, static_cast<WPARAM>(index), 0);
+    SendMessageA(list, CB_DELETESTRING, static_cast<WPARAM>(index), 0);
+    SendMessageA(list, CB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(menu.MenuName.c_str()));
+    SendMessageA(list, CB_SETITEMDATA, static_cast<WPARAM>(index), data);
+    SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    cmbFuncValue_Click(0);
 }
 
 void frmSelectFunc::RebuildDefaultMenu() {

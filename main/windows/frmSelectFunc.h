@@ -56,6 +56,8 @@ private:
     void ClearValueControls();
     void RewriteSettingEntry();
     void RebuildDefaultMenu();
+    // Opens the menu editor on a menu file; a saved menu is loaded again.
+    void EditMenu(const std::string &fileName);
 
     int CurrentCategory() const;
     FuncSelection CurrentSelection(int category) const;
