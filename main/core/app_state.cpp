@@ -1,5 +1,7 @@
 #include "app_state.h"
 
+#include "settings_window_api.h"
+
 namespace ptr {
 
 AppState &App() {
@@ -8,7 +10,11 @@ AppState &App() {
 }
 
 int ShowMessage(const std::string &text, UINT style) {
-    return MessageBoxA(nullptr, text.c_str(), kProductName, style | MB_SETFOREGROUND);
+    // Asked from the open settings window (quitting from its menu, its start-up button),
+    // the message belongs to it: it cannot hide behind the window, nor be asked twice.
+    const SettingsWindowApi *window = App().SettingsWindow;
+    const HWND owner = window && window->IsVisible() ? static_cast<HWND>(window->Handle()) : nullptr;
+    return MessageBoxA(owner, text.c_str(), kProductName, style | MB_SETFOREGROUND);
 }
 
 void ShowProgress(const std::string &text, bool asMessage, UINT style, int step) {

@@ -78,7 +78,6 @@ void ProgramFolder::Stop() {
     if (process_->Wait(10000) < 0) TerminateProcess(Process(), 99);
 }
 
-namespace {
 // Texts of another process's controls come over as UTF-16 (the ANSI forms of the list and
 // edit messages lose them); the tests compare code page 932 text.
 std::string FromWide(const wchar_t *text) {
@@ -87,7 +86,13 @@ std::string FromWide(const wchar_t *text) {
     if (size > 1) WideCharToMultiByte(932, 0, text, -1, out.data(), size, nullptr, nullptr);
     return out;
 }
-}  // namespace
+
+std::wstring ToWide(const std::string &text) {
+    const int size = MultiByteToWideChar(932, 0, text.c_str(), -1, nullptr, 0);
+    std::wstring out(size > 0 ? size - 1 : 0, L'\0');
+    if (size > 1) MultiByteToWideChar(932, 0, text.c_str(), -1, out.data(), size);
+    return out;
+}
 
 std::string TextOf(HWND window) {
     std::vector<wchar_t> text(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0) + 1);
@@ -126,6 +131,11 @@ bool SettingsWindow::Open(const ProgramFolder &program, int page) {
         window_ = WaitForWindow(GetProcessId(program.Process()), PTR_SETTINGS_CLASS, "", 1500);
     }
     ptrtest::PumpFor(200);
+    return window_ != nullptr;
+}
+
+bool SettingsWindow::WaitShown(const ProgramFolder &program, DWORD ms) {
+    window_ = WaitForWindow(GetProcessId(program.Process()), PTR_SETTINGS_CLASS, "", ms);
     return window_ != nullptr;
 }
 

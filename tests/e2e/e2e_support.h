@@ -53,6 +53,8 @@ class SettingsWindow {
 public:
     // Opens the window at a page (0..5) through a second start and waits until it shows.
     bool Open(const ProgramFolder &program, int page);
+    // The window once the user has opened it some other way (from the tray icon).
+    bool WaitShown(const ProgramFolder &program, DWORD ms = 5000);
     // Another page, through its mode button.
     void ShowPage(int page) const;
     HWND Handle() const { return window_; }
@@ -84,6 +86,9 @@ private:
 // The visible top-level window of the class and title in the process, waiting up to ms.
 HWND WaitForWindow(DWORD process, const char *cls, const std::string &title, DWORD ms = 5000);
 std::string TextOf(HWND window);
+// Code page 932 text, as the tests write it, from and to the UTF-16 of other processes' controls.
+std::string FromWide(const wchar_t *text);
+std::wstring ToWide(const std::string &text);
 
 // A visible window of the test in front of everything, as the program a user works in.
 class FrontWindow {

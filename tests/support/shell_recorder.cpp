@@ -21,11 +21,16 @@ std::wstring Widen(const std::string &text) {
 }  // namespace
 
 ShellRecorder::ShellRecorder() {
+    // Wine's process ids repeat in every prefix, and other build trees' tests may be
+    // recording at the same time: take a folder nobody has, and leave theirs alone.
     static int counter = 0;
-    const std::string name = "ptr-shell-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
-    unixDir_ = "/tmp/" + name;
-    windowsDir_ = "Z:\\tmp\\" + name + "\\";
-    if (!CreateDirectoryA(windowsDir_.c_str(), nullptr)) return;
+    for (int attempt = 0; attempt < 100 && windowsDir_.empty(); ++attempt) {
+        const std::string name = "ptr-shell-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
+        if (!CreateDirectoryA(("Z:\\tmp\\" + name).c_str(), nullptr)) continue;
+        unixDir_ = "/tmp/" + name;
+        windowsDir_ = "Z:\\tmp\\" + name + "\\";
+    }
+    if (windowsDir_.empty()) return;
     // Run through /bin/sh: a file written from Windows carries no execute permission.
     if (!ptrtest::WriteFileBytes(windowsDir_ + "record.sh",
                                  "#!/bin/sh\nprintf '%s %s\\n' \"$1\" \"$2\" >> \"$(dirname \"$0\")/opened.log\"\n"))
@@ -53,6 +58,7 @@ ShellRecorder::ShellRecorder() {
 }
 
 ShellRecorder::~ShellRecorder() {
+    if (windowsDir_.empty()) return;
     HKEY key;
     if (RegOpenKeyExW(HKEY_CURRENT_USER, kBrowserKey, 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
         for (const auto &[value, former] : saved_)
