@@ -100,13 +100,14 @@ std::string TextOf(HWND window) {
     return FromWide(text.data());
 }
 
-HWND WaitForWindow(DWORD process, const char *cls, const std::string &title, DWORD ms) {
+HWND WaitForWindow(DWORD process, const char *cls, const std::string &title, DWORD ms, HWND owner) {
     struct Search {
         DWORD process;
         const char *cls;
         const std::string &title;
+        HWND owner;
         HWND found;
-    } search{process, cls, title, nullptr};
+    } search{process, cls, title, owner, nullptr};
     ptrtest::PumpUntil([&] {
         EnumWindows([](HWND w, LPARAM p) -> BOOL {
             auto &s = *reinterpret_cast<Search *>(p);
@@ -116,6 +117,7 @@ HWND WaitForWindow(DWORD process, const char *cls, const std::string &title, DWO
             GetClassNameA(w, name, sizeof name);
             if (owner != s.process || lstrcmpiA(name, s.cls) != 0 || !IsWindowVisible(w)) return TRUE;
             if (!s.title.empty() && TextOf(w) != s.title) return TRUE;
+            if (s.owner && GetWindow(w, GW_OWNER) != s.owner) return TRUE;
             s.found = w;
             return FALSE;
         }, reinterpret_cast<LPARAM>(&search));

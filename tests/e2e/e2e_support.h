@@ -83,8 +83,9 @@ private:
     HWND window_ = nullptr;
 };
 
-// The visible top-level window of the class and title in the process, waiting up to ms.
-HWND WaitForWindow(DWORD process, const char *cls, const std::string &title, DWORD ms = 5000);
+// The visible top-level window of the class and title in the process, waiting up to ms;
+// owned by owner, when one is given.
+HWND WaitForWindow(DWORD process, const char *cls, const std::string &title, DWORD ms = 5000, HWND owner = nullptr);
 std::string TextOf(HWND window);
 // Code page 932 text, as the tests write it, from and to the UTF-16 of other processes' controls.
 std::string FromWide(const wchar_t *text);

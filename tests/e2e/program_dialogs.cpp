@@ -40,28 +40,7 @@ void Notify(HWND dialog, int id, WORD code) {
 }  // namespace
 
 HWND WaitForDialog(DWORD process, const std::string &title, HWND owner, DWORD ms) {
-    struct Search {
-        DWORD process;
-        const std::string &title;
-        HWND owner;
-        HWND found;
-    } search{process, title, owner, nullptr};
-    ptrtest::PumpUntil([&] {
-        EnumWindows([](HWND w, LPARAM p) -> BOOL {
-            auto &s = *reinterpret_cast<Search *>(p);
-            DWORD of = 0;
-            GetWindowThreadProcessId(w, &of);
-            char cls[16] = {};
-            GetClassNameA(w, cls, sizeof cls);
-            if (of != s.process || lstrcmpA(cls, "#32770") != 0 || !IsWindowVisible(w) || TextOf(w) != s.title ||
-                (s.owner && GetWindow(w, GW_OWNER) != s.owner))
-                return TRUE;
-            s.found = w;
-            return FALSE;
-        }, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
-    }, ms);
-    return search.found;
+    return WaitForWindow(process, "#32770", title, ms, owner);
 }
 
 bool WaitClosed(HWND window, DWORD ms) {
