@@ -4,6 +4,7 @@
 #include "folder_files.h"
 #include "frmInputBox.h"
 #include "frmMain.h"
+#include "frmMenuEdit.h"
 #include "information_text.h"
 #include "list_page.h"
 #include "menu_names.h"
@@ -80,8 +81,20 @@ private:
         }
     }
 
+    // A menu exists only once the editor has saved its file.
     void CreateMenu(const std::string &fileName) {
-        (void)fileName;   // the menu editor opens here once it exists
+        if (!EditMenuFile(fileName)) return;
+        const vbMenu &menu = LoadMenuByName(fileName);
+        SelectRow(List().Add(MenuRow(menu, App().Settings.TaskMenu).text, false));
+    }
+
+    // The menu editor over the window; true when it saved the file.
+    bool EditMenuFile(const std::string &fileName) const {
+        frmMenuEdit editor;
+        editor.FormBackColor = window_.FormBackColor();
+        editor.EditMenuName = fileName;
+        editor.Show2(1, Owner());
+        return editor.MenuSaveFlag;
     }
 
     void cmdEdit_Click() {
@@ -91,7 +104,12 @@ private:
             if (Ask("デフォルトメニューを再構築しますか？", MB_YESNO | MB_ICONQUESTION) != IDYES) return;
             LoadMenuByName(FileNameAt(row));
             Ask("再構築が終了しました。", MB_OK | MB_ICONINFORMATION);
+            return;
         }
+        if (!EditMenuFile(FileNameAt(row))) return;
+        const vbMenu &menu = LoadMenuByName(FileNameAt(row));
+        List().SetRow(row, MenuRow(menu, App().Settings.TaskMenu).text, List().Checked(row));
+        SetInformation(menu.Comment);
     }
 
     // The file goes at once. TaskMenu keeps naming it: only the marks change it.
