@@ -226,6 +226,36 @@ std::string MessageBoxText(HWND box) {
 
 void PressButton(HWND box, int id) { PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
 
+std::string Answer(const std::string &title, int button) {
+    const HWND box = WaitForMessageBox(title);
+    if (!box) return "";
+    const std::string text = MessageBoxText(box);
+    PressButton(box, button);
+    ptrtest::PumpUntil([&] { return !IsWindow(box); });
+    return text;
+}
+
+std::string Saved(const ProgramFolder &program, const char *section, const std::string &key) {
+    char value[1024] = {};
+    GetPrivateProfileStringA(section, key.c_str(), "(missing)", value, sizeof value,
+                             (program.Path() + "Setting.ini").c_str());
+    return value;
+}
+
+std::vector<std::string> SavedEntries(const ProgramFolder &program, const char *section,
+                                      std::initializer_list<const char *> names) {
+    std::vector<std::string> entries;
+    for (int n = 1; n < 100; ++n) {
+        char number[8];
+        snprintf(number, sizeof number, "%03d", n);
+        if (Saved(program, section, std::string(number) + "Function") == "-1") break;
+        std::string entry;
+        for (const char *name : names) entry += " " + Saved(program, section, number + std::string(name));
+        entries.push_back(entry.substr(1));
+    }
+    return entries;
+}
+
 MessageBoxAnswerer::MessageBoxAnswerer(const std::string &title, int button, DWORD ms)
     : thread_([this, title, button, ms] {
           if (HWND box = WaitForMessageBox(title, ms)) {

@@ -111,6 +111,15 @@ HWND WaitForMessageBox(const std::string &title, DWORD ms = 5000);
 std::string MessageBoxText(HWND box);
 // Presses the button with this id.
 void PressButton(HWND box, int id = IDOK);
+// Answers the program's next message box with this title; its text, "" when none came.
+std::string Answer(const std::string &title, int button);
+
+// A value of Setting.ini as the program saved it, "(missing)" when there is none.
+std::string Saved(const ProgramFolder &program, const char *section, const std::string &key);
+// The values of the keys "001" + name ... in order, up to the entry whose Function is -1,
+// each entry's values joined by blanks.
+std::vector<std::string> SavedEntries(const ProgramFolder &program, const char *section,
+                                      std::initializer_list<const char *> names);
 
 // Answers the next message box with this title from another thread, for code that
 // shows one on the test's own thread; Text() waits for it and gives its text.

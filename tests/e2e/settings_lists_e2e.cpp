@@ -9,7 +9,10 @@
 #include "screen_capture.h"
 #include "shell_recorder.h"
 
+using e2e::Answer;
 using e2e::ProgramFolder;
+using e2e::Saved;
+using e2e::SavedEntries;
 using e2e::SettingsWindow;
 
 namespace {
@@ -28,16 +31,6 @@ void Shoot(HWND window, const std::string &name) {
     wintest::ScreenShot(window, false).Save(name);
 }
 
-// Answers the program's next message box with this title; its text, "" when none came.
-std::string Answer(const std::string &title, int button) {
-    const HWND box = e2e::WaitForMessageBox(title);
-    if (!box) return "";
-    const std::string text = e2e::MessageBoxText(box);
-    e2e::PressButton(box, button);
-    ptrtest::PumpUntil([&] { return !IsWindow(box); });
-    return text;
-}
-
 std::vector<std::string> RowsOf(const SettingsWindow &window) {
     std::vector<std::string> rows;
     for (int i = 0; i < window.Rows(); ++i) rows.push_back(window.Row(i) + (window.Marked(i) ? " [x]" : ""));
@@ -45,29 +38,6 @@ std::vector<std::string> RowsOf(const SettingsWindow &window) {
 }
 
 using Rows = std::vector<std::string>;
-
-// A value as the program saved it.
-std::string Saved(const ProgramFolder &program, const char *section, const std::string &key) {
-    char value[1024] = {};
-    GetPrivateProfileStringA(section, key.c_str(), "(missing)", value, sizeof value,
-                             (program.Path() + "Setting.ini").c_str());
-    return value;
-}
-
-// The values of the keys "001" + name ... in order, up to the entry whose Function is -1.
-std::vector<std::string> SavedEntries(const ProgramFolder &program, const char *section,
-                                      std::initializer_list<const char *> names) {
-    std::vector<std::string> entries;
-    for (int n = 1; n < 100; ++n) {
-        char number[8];
-        snprintf(number, sizeof number, "%03d", n);
-        if (Saved(program, section, std::string(number) + "Function") == "-1") break;
-        std::string entry;
-        for (const char *name : names) entry += " " + Saved(program, section, number + std::string(name));
-        entries.push_back(entry.substr(1));
-    }
-    return entries;
-}
 
 // Opens .html files with Wine's browser for the life of the object, as a desktop does.
 class HtmlAssociation {
