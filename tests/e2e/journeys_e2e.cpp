@@ -11,6 +11,8 @@
 
 #include "e2e_support.h"
 #include "frmHotkey_ids.h"
+#include "frmInputBox_ids.h"
+#include "frmMenuEdit_ids.h"
 #include "frmSelectFunc_ids.h"
 #include "frmShortcut_ids.h"
 #include "frmWatch_ids.h"
@@ -153,8 +155,8 @@ TEST_F(Journey, ATextOnlyWatchActionMadeInTheEditorsStripsCopiesAfterARestart) {
     ASSERT_NE(editor, nullptr);
     EXPECT_TRUE(e2e::WaitForFocusIn(editor));
     EXPECT_TRUE(e2e::Checked(editor, IDC_WATCH_ALL_DATA)) << "a new action starts on every format";
-    ClickButton(editor, IDC_WATCH_ALL_DATA);
-    ASSERT_TRUE(ptrtest::PumpUntil([&] { return IsWindowEnabled(GetDlgItem(editor, IDC_WATCH_TYPES)); }));
+    e2e::ClickAndWait(editor, IDC_WATCH_ALL_DATA);
+    ASSERT_TRUE(IsWindowEnabled(GetDlgItem(editor, IDC_WATCH_TYPES))) << "unchecked, the formats can be chosen";
     ASSERT_TRUE(e2e::PickListItem(editor, IDC_WATCH_TYPES, "テキスト"));
     Shoot(editor, "journey_watch_1_editor");
     ClickButton(editor, IDC_WATCH_FUNC_SELECT);
@@ -199,8 +201,8 @@ TEST_F(Journey, AHotkeyMadeInTheEditorOpensACopiedAddress) {
     ASSERT_TRUE(PickComboItem(editor, IDC_HOTKEY_CATEGORY, "アルファベット"));
     ASSERT_TRUE(PickComboItem(editor, IDC_HOTKEY_KEY, "U"));
     for (int modifier : {0, 1}) {   // Alt, Ctrl
-        ClickButton(editor, IDC_HOTKEY_MOD0 + modifier);
-        EXPECT_TRUE(ptrtest::PumpUntil([&] { return e2e::Checked(editor, IDC_HOTKEY_MOD0 + modifier); })) << modifier;
+        e2e::ClickAndWait(editor, IDC_HOTKEY_MOD0 + modifier);
+        EXPECT_TRUE(e2e::Checked(editor, IDC_HOTKEY_MOD0 + modifier)) << modifier;
     }
     ClickButton(editor, IDC_HOTKEY_CHECK);
     Answer(editor, "この組み合わせは利用可能です。", IDOK);
@@ -259,4 +261,65 @@ TEST_F(Journey, AShortcutWrittenInTheDialogRunsItsFunctionWhenOpened) {
     const HINSTANCE opened = ShellExecuteA(front.Handle(), "open", link.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     ASSERT_GT(reinterpret_cast<INT_PTR>(opened), 32) << "the shell opens the shortcut";
     ExpectReducedToText("リンクから");
+}
+
+TEST_F(Journey, AMenuBuiltInTheEditorIsTheTaskMenuOfTheTrayIcon) {
+    ptrtest::ShellRecorder recorder;
+    ASSERT_TRUE(recorder.Ready());
+    Start();
+    OpenSettings(3);
+    ASSERT_EQ(window.Rows(), 1);
+    EXPECT_TRUE(window.Marked(0)) << "the default menu is the task menu at first";
+    window.Press(0);   // "新規"
+    const HWND ask = Dialog("メニュー作成", window.Handle());
+    ASSERT_NE(ask, nullptr);
+    e2e::TypeInto(ask, IDC_INPUTBOX_TEXT, "旅");
+    ClickButton(ask, IDOK);
+    const HWND editor = Dialog("ポルテリカ - メニュー編集", window.Handle());
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(e2e::WaitForFocusIn(editor));
+    e2e::TypeInto(editor, IDC_MENUEDIT_NAME, "旅のメニュー");
+    e2e::TypeInto(editor, IDC_MENUEDIT_COMMENT, "よく使う物");
+    // "テキストだけ", then "インターネット" with "メール送信" indented under it.
+    const auto item = [&](const std::string &caption, const PluginFunction *function) {
+        e2e::TypeInto(editor, IDC_MENUEDIT_CAPTION, caption);
+        if (!function) return;
+        ClickButton(editor, IDC_MENUEDIT_SELECTFUNC);
+        Select(editor, "ポルテリカ - メニュー機能選択", *function, "journey_menu_2_select");
+    };
+    const PluginFunction textOnly{"テキスト", "テキストのみ"}, mail{"インターネット利用", "メール送信"};
+    item("テキストだけ", &textOnly);
+    e2e::ClickAndWait(editor, IDC_MENUEDIT_NEXT);
+    item("インターネット", nullptr);
+    e2e::ClickAndWait(editor, IDC_MENUEDIT_NEXT);
+    item("メール送信", &mail);
+    e2e::ClickAndWait(editor, IDC_MENUEDIT_ARROW0 + 1);   // "→"
+    const std::vector<std::string> entries{"テキストだけ", "インターネット<サブメニュー>", "････メール送信", ""};
+    EXPECT_TRUE(ptrtest::PumpUntil([&] { return e2e::ListItems(editor, IDC_MENUEDIT_LIST) == entries; }))
+        << ::testing::PrintToString(e2e::ListItems(editor, IDC_MENUEDIT_LIST));
+    Shoot(editor, "journey_menu_1_editor");
+    ClickButton(editor, IDOK);
+    ASSERT_TRUE(e2e::WaitClosed(editor));
+    EXPECT_TRUE(e2e::WaitForFocusIn(window.Handle())) << "the focus comes back to the settings window";
+
+    ASSERT_TRUE(ptrtest::PumpUntil([&] { return window.Rows() == 2; }));
+    EXPECT_EQ(window.Row(1), "旅のメニュー");
+    EXPECT_EQ(window.Selected(), 1);
+    EXPECT_EQ(window.Information(), "よく使う物\r\nファイル名:旅.mnu");
+    window.ToggleMark(1);
+    EXPECT_TRUE(window.Marked(1));
+    EXPECT_FALSE(window.Marked(0)) << "one task menu";
+    Shoot(window.Handle(), "journey_menu_3_page");
+    window.Save();
+    EXPECT_EQ(Saved("Main", "TaskMenu"), "旅.mnu");
+    CloseSettings();
+
+    ASSERT_TRUE(ptrtest::SetClipboardText("tabi＠porterica-soft.jp"));
+    e2e::MouseClick(e2e::TrayIcon(), false);   // the task menu comes after the double-click time
+    ASSERT_TRUE(e2e::WaitForPopupMenu()) << "a left click shows the task menu";
+    Shoot(e2e::VisiblePopupMenu(), "journey_menu_4_task_menu");
+    e2e::TypeIntoPopup({VK_DOWN, VK_DOWN, VK_RIGHT});
+    Shoot(e2e::VisiblePopupMenu(), "journey_menu_5_sub_menu");
+    e2e::TypeIntoPopup({VK_RETURN});
+    EXPECT_EQ(recorder.WaitForOpened(1), std::vector<std::string>{"mailer mailto:tabi@porterica-soft.jp"});
 }

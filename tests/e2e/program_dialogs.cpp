@@ -49,6 +49,8 @@ bool WaitClosed(HWND window, DWORD ms) {
 
 void ClickButton(HWND dialog, int id) { PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
+void ClickAndWait(HWND dialog, int id) { Send(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
 bool Checked(HWND dialog, int id) { return Send(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 bool WaitForFocusIn(HWND window, DWORD ms) {

@@ -18,6 +18,9 @@ bool WaitClosed(HWND window, DWORD ms = 5000);
 // A click on the dialog's button; posted, so it returns before the handler ends (the
 // handler may open a dialog of its own).
 void ClickButton(HWND dialog, int id);
+// A click on a button that opens nothing: returns once the dialog has handled it, so
+// what comes next reaches the dialog after it.
+void ClickAndWait(HWND dialog, int id);
 bool Checked(HWND dialog, int id);
 // Whether the keyboard focus of the window's thread lies in the window, waiting up to ms.
 bool WaitForFocusIn(HWND window, DWORD ms = 3000);
