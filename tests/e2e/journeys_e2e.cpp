@@ -70,12 +70,7 @@ struct Journey : testing::Test {
 
     DWORD Pid() const { return GetProcessId(program.Process()); }
 
-    // A value as the program saved it.
-    std::string Saved(const char *section, const char *key) const {
-        char value[512] = {};
-        GetPrivateProfileStringA(section, key, "(missing)", value, sizeof value, (program.Path() + "Setting.ini").c_str());
-        return value;
-    }
+    std::string Saved(const char *section, const char *key) const { return e2e::Saved(program, section, key); }
 
     void Start() {
         ASSERT_TRUE(program.Start());
