@@ -1,6 +1,7 @@
 // ptrbench: measures the resident program from outside, as the programs around it see
-// it. Usage: ptrbench [--quick] [latency] [execute] [startup] [idle]
-// (no phase names: all of them). Child modes: see children.h.
+// it. Usage: ptrbench [--quick] [--before DIST] [latency] [execute] [startup] [idle]
+// (no phase names: all of them; DIST: the release folder of an older build, measured
+// beside this one in the start-up and /Execute phases). Child modes: see children.h.
 #include <windows.h>
 
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include "benches.h"
 #include "children.h"
 #include "machine_info.h"
+#include "program_folder.h"
 #include "stamp_board.h"
 
 namespace ptrbench {
@@ -40,9 +42,15 @@ int main(int argc, char **argv) {
 
     ptrbench::Options options;
     bool latency = false, execute = false, startup = false, idle = false;
+    std::string before;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--quick") {
+        if (arg == "--before" && i + 1 < argc) {
+            before = argv[++i];
+            for (char &c : before)
+                if (c == '/') c = '\\';
+            if (before.back() != '\\') before += '\\';
+        } else if (arg == "--quick") {
             options.changes = 200;
             options.executeRuns = 10;
             options.startupRuns = 2;
@@ -52,11 +60,15 @@ int main(int argc, char **argv) {
         else if (arg == "startup") startup = true;
         else if (arg == "idle") idle = true;
         else {
-            std::fprintf(stderr, "usage: ptrbench [--quick] [latency] [execute] [startup] [idle]\n");
+            std::fprintf(stderr, "usage: ptrbench [--quick] [--before DIST] [latency] [execute] [startup] [idle]\n");
             return 2;
         }
     }
     if (!latency && !execute && !startup && !idle) latency = execute = startup = idle = true;
+    if (before.empty())
+        options.programs = {{"", ptrbench::BuiltDistDir()}};
+    else
+        options.programs = {{"before: ", before}, {"after: ", ptrbench::BuiltDistDir()}};
 
     // Every process started from here (ptrmain, the children) finds the same board.
     const std::string board = "Porterica_Bench_" + std::to_string(GetCurrentProcessId());

@@ -1,10 +1,17 @@
 // The benchmarks of the resident program, each printing its own figures.
 #pragma once
 #include <string>
+#include <vector>
 
 #include "stats.h"
 
 namespace ptrbench {
+
+// A build of the program to measure: its release folder and how its rows are labelled.
+struct Program {
+    std::string label;     // "" when only one is measured
+    std::string distDir;   // ends in a backslash
+};
 
 struct Options {
     int changes = 1000;      // clipboard changes per latency series
@@ -12,6 +19,9 @@ struct Options {
     int executeRuns = 40;    // second starts per series
     int startupRuns = 5;     // starts per start-up configuration
     int idleSeconds = 60;
+    // The start-up and /Execute phases measure each in turn, in the same run: an older
+    // build first when one is given (--before), then the one built with this program.
+    std::vector<Program> programs;
 };
 
 void RunWatchLatency(const Options &options);

@@ -55,24 +55,27 @@ HANDLE StartStampChild() {
 void RunExecuteRoundTrip(const Options &options) {
     Heading("/Execute start: from launching the second process to the function having run in the resident one");
     BoardView board;
-    ProgramFolder folder(BuiltDistDir());
-    folder.AddPlugin(ProbePluginPath(), kProbeFile);
-    folder.AddReleasePlugin("tlxText.tlx");
-    folder.AddReleasePlugin("tlxInternet.tlx");
-    folder.WriteSettings(SettingsIni({}));
-    if (!folder.Start() || !folder.WaitUntilAnswering(60000)) {
-        Failure("ptrmain did not start");
-        return;
-    }
     const int runs = options.executeRuns;
-    Row("baseline: a process that stamps as it starts", Series(board, runs, 2, StartStampChild));
-    Row("baseline: KXDLL CallFunction from a running process", Series(board, runs * 5, 5, [&] {
-            folder.CallFunction(1, kProbeStamp);
-            return HANDLE(nullptr);
-        }));
-    Row("ptrmain /Execute:1:" + std::string(kProbeStamp), Series(board, runs, 2, [&] {
-            return folder.Run("/Execute:1:" + std::string(kProbeStamp));
-        }));
+    for (const Program &program : options.programs) {
+        ProgramFolder folder(program.distDir);
+        folder.AddPlugin(ProbePluginPath(), kProbeFile);
+        folder.AddReleasePlugin("tlxText.tlx");
+        folder.AddReleasePlugin("tlxInternet.tlx");
+        folder.WriteSettings(SettingsIni({}));
+        if (!folder.Start() || !folder.WaitUntilAnswering(60000)) {
+            Failure(program.label + "ptrmain did not start");
+            continue;
+        }
+        // The baselines again beside each program: the machine's load changes during a run.
+        Row(program.label + "baseline: a process that stamps as it starts", Series(board, runs, 2, StartStampChild));
+        Row(program.label + "baseline: KXDLL CallFunction from a running process", Series(board, runs * 5, 5, [&] {
+                folder.CallFunction(1, kProbeStamp);
+                return HANDLE(nullptr);
+            }));
+        Row(program.label + "ptrmain /Execute:1:" + std::string(kProbeStamp), Series(board, runs, 2, [&] {
+                return folder.Run("/Execute:1:" + std::string(kProbeStamp));
+            }));
+    }
     Note("each run waits for the second process to end before the next");
 }
 

@@ -3,15 +3,35 @@
 # release is), then runs ptrbench under Wine in a prefix and on a virtual display of its
 # own, printing every figure with the machine it ran on; the output is also kept in
 # build/bench/results.txt. A full run takes about five minutes.
-#   bench/run.sh [--quick] [latency] [execute] [startup] [idle]
+#   bench/run.sh [--quick] [--before REV] [latency] [execute] [startup] [idle]
 # --quick measures fewer changes and starts (about a minute); phase names pick phases.
+# --before REV also builds the program as it was at git revision REV (build/bench/before)
+# and measures it in the same run, before this one, in the start-up and /Execute phases.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
 build=${PTR_BENCH_BUILD:-$root/build/bench}
-cmake -G Ninja -S "$root" -B "$build/win64" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPTR_BUILD_TESTS=OFF \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-x86_64.cmake" >/dev/null
-cmake --build "$build/win64" --target ptrbench >/dev/null
+# The program's release folder only, as a user runs it: no tests.
+build_tree() {  # source folder, build folder, targets...
+  local src=$1 out=$2; shift 2
+  cmake -G Ninja -S "$src" -B "$out" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPTR_BUILD_TESTS=OFF \
+    -DCMAKE_TOOLCHAIN_FILE="$src/cmake/toolchain-mingw-x86_64.cmake" >/dev/null
+  cmake --build "$out" --target "$@" >/dev/null
+}
+args=()
+while (($#)); do
+  case "$1" in
+    --before)
+      rev=$2; shift 2
+      src="$build/before-src"
+      rm -rf "$src" && mkdir -p "$src"
+      git -C "$root" archive "$rev" | tar -x -C "$src"
+      build_tree "$src" "$build/before" ptrmain KXDLL tlxText tlxInternet
+      args+=(--before "Z:$build/before/dist") ;;
+    *) args+=("$1"); shift ;;
+  esac
+done
+build_tree "$root" "$build/win64" ptrbench
 
 . "$root/scripts/wine-env.sh"
 # A display of our own: nothing else on it takes the clipboard or the keyboard.
@@ -19,4 +39,4 @@ unset DISPLAY
 ptr_display
 ptr_wine_prefix "$build/prefix"
 trap ptr_wine_stop EXIT
-"$PTR_WINE" "$build/win64/bench-bin/ptrbench.exe" "$@" | tr -d '\r' | tee "$build/results.txt"
+"$PTR_WINE" "$build/win64/bench-bin/ptrbench.exe" "${args[@]}" | tr -d '\r' | tee "$build/results.txt"

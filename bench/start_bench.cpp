@@ -112,37 +112,41 @@ void RunStartUp(const Options &options) {
         {"  1000 menu items only", 0, 1000, kMenu},
     };
     BoardView board;
-    std::vector<double> medians;
-    for (const Config &config : configs) {
-        ProgramFolder folder(BuiltDistDir());
-        Prepare(folder, config);
-        std::vector<double> resident, window, idle;
-        size_t lost = 0;
-        for (int run = -1; run < options.startupRuns; ++run) {
-            StartTimes times;
-            const bool ok = StartOnce(folder, board, times);
-            if (!folder.Stop()) Failure(std::string(config.label) + ": ptrmain did not end when asked");
-            if (run < 0) continue;   // the first start warms the file cache
-            if (!ok) {
-                ++lost;
-                continue;
+    for (const Program &program : options.programs) {
+        std::vector<double> medians;
+        for (const Config &config : configs) {
+            ProgramFolder folder(program.distDir);
+            Prepare(folder, config);
+            std::vector<double> resident, window, idle;
+            size_t lost = 0;
+            for (int run = -1; run < options.startupRuns; ++run) {
+                StartTimes times;
+                const bool ok = StartOnce(folder, board, times);
+                if (!folder.Stop()) Failure(program.label + config.label + ": ptrmain did not end when asked");
+                if (run < 0) continue;   // the first start warms the file cache
+                if (!ok) {
+                    ++lost;
+                    continue;
+                }
+                resident.push_back(times.resident);
+                window.push_back(times.window);
+                idle.push_back(times.idle);
             }
-            resident.push_back(times.resident);
-            window.push_back(times.window);
-            idle.push_back(times.idle);
+            const Summary summary = Summarize(resident, lost);
+            Row(program.label + config.label, summary);
+            Note("medians to KXDLL's window " + Fixed(Summarize(window).median) + " ms, to input idle " +
+                 Fixed(Summarize(idle).median) + " ms");
+            medians.push_back(summary.median);
         }
-        const Summary summary = Summarize(resident, lost);
-        Row(config.label, summary);
-        Note("medians to KXDLL's window " + Fixed(Summarize(window).median) + " ms, to input idle " +
-             Fixed(Summarize(idle).median) + " ms");
-        medians.push_back(summary.median);
+        Heading(program.label + "Start-up growth (differences of the medians above)");
+        Note("per plug-in (10 -> 100): " + Fixed((medians[2] - medians[1]) / 90, 3) + " ms");
+        Note("per watch action + hotkey + menu item (10 -> 1000): " + Fixed((medians[5] - medians[3]) / 990, 3) + " ms");
+        Note("1000 of each against 10 of each: " + Fixed(medians[5] / medians[3], 2) + " times");
+        const char *kinds[] = {"watch action", "hotkey", "menu item"};
+        for (int i = 0; i < 3; ++i)
+            Note(std::string("per ") + kinds[i] + " (0 -> 1000): " + Fixed((medians[6 + i] - medians[0]) / 1000, 3) +
+                 " ms");
     }
-    Heading("Start-up growth (differences of the medians above)");
-    Note("per plug-in (10 -> 100): " + Fixed((medians[2] - medians[1]) / 90, 3) + " ms");
-    Note("per watch action + hotkey + menu item (10 -> 1000): " + Fixed((medians[5] - medians[3]) / 990, 3) + " ms");
-    const char *kinds[] = {"watch action", "hotkey", "menu item"};
-    for (int i = 0; i < 3; ++i)
-        Note(std::string("per ") + kinds[i] + " (0 -> 1000): " + Fixed((medians[6 + i] - medians[0]) / 1000, 3) + " ms");
 }
 
 }  // namespace ptrbench

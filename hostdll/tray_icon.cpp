@@ -78,7 +78,9 @@ void TrayAttach(HINSTANCE module) {
 }
 
 void TrayDetach() {
-    SendIcon(NIM_DELETE);
+    // Only an icon that has a window can be in the tray; a process that never showed one
+    // (a second start) need not load the shell to say so while it unloads.
+    if (g_tray.window) SendIcon(NIM_DELETE);
     if (g_tray.id) GlobalDeleteAtom(static_cast<ATOM>(g_tray.id));
     if (g_tray.iconOwned) DestroyIcon(g_tray.icon);
     g_tray = TrayState{};

@@ -6,6 +6,7 @@
 #include "basMain.h"
 #include "clipboard_watch.h"
 #include "command_line.h"
+#include "common_controls.h"
 #include "folder_files.h"
 #include "frmMain.h"
 #include "frmSplash.h"
@@ -87,6 +88,7 @@ bool StartUp(const std::string &arguments) {
         OfferRunningInstance(folder);
         return false;
     }
+    LoadCommonControls();
 
     AppState &app = App();
     app.HelpMode = cl.kind == CommandLine::Kind::HelpMode;

@@ -1,4 +1,7 @@
 // GoogleTest main for the Wine tests. "--child=NAME" runs a registered child mode instead.
+#include <windows.h>
+
+#include <commctrl.h>
 #include <gtest/gtest.h>
 #include <map>
 #include <string>
@@ -13,6 +16,9 @@ ChildRegistration::ChildRegistration(const char *name, ChildMain fn) { Children(
 }  // namespace ptrtest
 
 int main(int argc, char **argv) {
+    // The program registers the common controls before its first window; so does every
+    // test program, whose windows may be the program's.
+    InitCommonControls();
     const std::string prefix = "--child=";
     if (argc > 1 && std::string(argv[1]).rfind(prefix, 0) == 0) {
         const std::string name = std::string(argv[1]).substr(prefix.size());
