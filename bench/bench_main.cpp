@@ -1,7 +1,8 @@
 // ptrbench: measures the resident program from outside, as the programs around it see
-// it. Usage: ptrbench [--quick] [--before DIST] [latency] [execute] [startup] [idle]
-// (no phase names: all of them; DIST: the release folder of an older build, measured
-// beside this one in the start-up and /Execute phases). Child modes: see children.h.
+// it. Usage: ptrbench [--quick] [--release DIST] [--before DIST] [latency] [execute] [startup] [idle]
+// (no phase names: all of them). --release: the release folder to measure (default: the
+// build's own, with its debug information); --before: that of an older build, measured
+// beside it in the start-up and /Execute phases. Child modes: see children.h.
 #include <windows.h>
 
 #include <cstdio>
@@ -46,10 +47,9 @@ int main(int argc, char **argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--before" && i + 1 < argc) {
-            before = argv[++i];
-            for (char &c : before)
-                if (c == '/') c = '\\';
-            if (before.back() != '\\') before += '\\';
+            before = ptrbench::AsFolder(argv[++i]);
+        } else if (arg == "--release" && i + 1 < argc) {
+            ptrbench::UseReleaseFolder(argv[++i]);
         } else if (arg == "--quick") {
             options.changes = 200;
             options.executeRuns = 10;
@@ -60,7 +60,7 @@ int main(int argc, char **argv) {
         else if (arg == "startup") startup = true;
         else if (arg == "idle") idle = true;
         else {
-            std::fprintf(stderr, "usage: ptrbench [--quick] [--before DIST] [latency] [execute] [startup] [idle]\n");
+            std::fprintf(stderr, "usage: ptrbench [--quick] [--release DIST] [--before DIST] [latency] [execute] [startup] [idle]\n");
             return 2;
         }
     }

@@ -110,6 +110,19 @@ int StampChild(const std::vector<std::string> &) {
     return 0;
 }
 
+// A process that hands a request over as a second start of ptrmain does, and no more.
+// args: KXDLL's path, function type, option
+int HandOverChild(const std::vector<std::string> &args) {
+    if (args.size() < 3) return 2;
+    HMODULE kxdll = LoadLibraryA(args[0].c_str());
+    using CallFunctionProc = int32_t(WINAPI *)(int32_t, const char *);
+    auto call = kxdll ? reinterpret_cast<CallFunctionProc>(reinterpret_cast<void *>(GetProcAddress(kxdll, "CallFunction")))
+                      : nullptr;
+    if (!call) return 3;
+    call(std::atoi(args[1].c_str()), args[2].c_str());
+    return 0;
+}
+
 std::string UniqueName(const char *what) {
     static unsigned counter = 0;
     return std::string("PortericaBench_") + what + "_" + std::to_string(GetCurrentProcessId()) + "_" +
@@ -132,6 +145,7 @@ int RunChildMode(int argc, char **argv) {
     if (name == "viewer") return ViewerChild(args);
     if (name == "idle") return IdleChild(args);
     if (name == "stamp") return StampChild(args);
+    if (name == "handover") return HandOverChild(args);
     return 99;
 }
 

@@ -39,8 +39,9 @@ Summary Series(BoardView &board, int runs, int warmup, Start start) {
     return Summarize(std::move(samples), lost);
 }
 
-HANDLE StartStampChild() {
-    const std::string cmd = "\"" + SelfPath() + "\" --child=stamp";
+// This program started again in a child mode: "--child=NAME ARGS".
+HANDLE StartChild(const std::string &nameAndArgs) {
+    const std::string cmd = "\"" + SelfPath() + "\" --child=" + nameAndArgs;
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
@@ -67,7 +68,14 @@ void RunExecuteRoundTrip(const Options &options) {
             continue;
         }
         // The baselines again beside each program: the machine's load changes during a run.
-        Row(program.label + "baseline: a process that stamps as it starts", Series(board, runs, 2, StartStampChild));
+        Row(program.label + "baseline: a process that stamps as it starts", Series(board, runs, 2, [] {
+                return StartChild("stamp");
+            }));
+        // What any second process must do to hand a request over: start, load the host
+        // DLL and broadcast (which under Wine also brings in the display driver).
+        Row(program.label + "baseline: a process that hands the request over through KXDLL", Series(board, runs, 2, [&] {
+                return StartChild("handover \"" + folder.Path() + "KXDLL.dll\" 1 " + std::string(kProbeStamp));
+            }));
         Row(program.label + "baseline: KXDLL CallFunction from a running process", Series(board, runs * 5, 5, [&] {
                 folder.CallFunction(1, kProbeStamp);
                 return HANDLE(nullptr);

@@ -46,12 +46,26 @@ bool WriteFileBytes(const std::string &path, const std::string &bytes) {
     return ok && put == bytes.size();
 }
 
-std::string BuiltDistDir() {
-    std::string dir = "Z:" PTR_DIST_DIR;
+namespace {
+
+std::string &ReleaseFolder() {
+    static std::string dir;
+    return dir;
+}
+
+}  // namespace
+
+std::string AsFolder(std::string dir) {
     for (char &c : dir)
         if (c == '/') c = '\\';
-    if (dir.back() != '\\') dir += '\\';
+    if (dir.empty() || dir.back() != '\\') dir += '\\';
     return dir;
+}
+
+void UseReleaseFolder(const std::string &dir) { ReleaseFolder() = AsFolder(dir); }
+
+std::string BuiltDistDir() {
+    return ReleaseFolder().empty() ? AsFolder("Z:" PTR_DIST_DIR) : ReleaseFolder();
 }
 
 std::string NewTempFolder(const std::string &prefix) {

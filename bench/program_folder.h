@@ -59,8 +59,12 @@ private:
     HMODULE kxdll_ = nullptr;
 };
 
-// The release folder that this program was built with, ending in a backslash.
+// The release folder measured, ending in a backslash: the one given to
+// UseReleaseFolder, else the one this program was built with.
 std::string BuiltDistDir();
+void UseReleaseFolder(const std::string &dir);
+// A folder path with backslashes, ending in one.
+std::string AsFolder(std::string dir);
 // A new empty folder under the temporary folder, ending in a backslash.
 std::string NewTempFolder(const std::string &prefix);
 // Writes the bytes as the whole file; true when all of them were written.

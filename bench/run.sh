@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The benchmark command. Builds the 64-bit tree (build/bench/win64, optimised as the
-# release is), then runs ptrbench under Wine in a prefix and on a virtual display of its
+# release is) and its release folder as the zip packs it, then runs ptrbench under Wine in a prefix and on a virtual display of its
 # own, printing every figure with the machine it ran on; the output is also kept in
 # build/bench/results.txt. A full run takes about five minutes.
 #   bench/run.sh [--quick] [--before REV] [latency] [execute] [startup] [idle]
@@ -26,12 +26,16 @@ while (($#)); do
       src="$build/before-src"
       rm -rf "$src" && mkdir -p "$src"
       git -C "$root" archive "$rev" | tar -x -C "$src"
-      build_tree "$src" "$build/before" ptrmain KXDLL tlxText tlxInternet
-      args+=(--before "Z:$build/before/dist") ;;
+      build_tree "$src" "$build/before" package_zip
+      args+=(--before "Z:$build/before/package/Porterica") ;;
     *) args+=("$1"); shift ;;
   esac
 done
-build_tree "$root" "$build/win64" ptrbench
+build_tree "$root" "$build/win64" ptrbench package_zip
+# The program as users unpack it: the release zip's folder, without debug information;
+# the benchmark's own processes (the baselines) go without it too, to be compared fairly.
+args=(--release "Z:$build/win64/package/Porterica" "${args[@]}")
+x86_64-w64-mingw32-strip --strip-debug "$build/win64/bench-bin/ptrbench.exe" "$build/win64/bench-bin/benchprobe.tlx"
 
 . "$root/scripts/wine-env.sh"
 # A display of our own: nothing else on it takes the clipboard or the keyboard.
