@@ -148,18 +148,18 @@ void frmMenuEdit::cmdArrow_Click(int index) {
 void frmMenuEdit::cmdInsert_Click() {
     size_t index;
     if (!Selected(index)) return;
-    index = model_.Insert(index);
-    SyncList();
-    SelectItem(index);
-    ResizeList();
+    ShowEntries(model_.Insert(index));
 }
 
 void frmMenuEdit::cmdDelete_Click() {
     size_t index;
     if (!Selected(index) || model_.Count() <= 1) return;
-    index = model_.Delete(index);
+    ShowEntries(model_.Delete(index));
+}
+
+void frmMenuEdit::ShowEntries(size_t select) {
     SyncList();
-    SelectItem(index);
+    SelectItem(select);
     ResizeList();
 }
 

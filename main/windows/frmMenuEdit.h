@@ -51,6 +51,8 @@ private:
     void ShowItem(size_t index);
     // Brings the list's texts up to the entries, keeping the selection.
     void SyncList();
+    // After entries were added or removed: the list, the selection and the list's height.
+    void ShowEntries(size_t select);
     void ResizeList();
     bool CheckMenuData();
     bool WriteMenuFile();
