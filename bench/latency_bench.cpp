@@ -57,6 +57,14 @@ Trial StampTrial(ClipboardWriter &writer, BoardView &board) {
     };
 }
 
+// Text only as the last of `actions` watch actions; the ones ahead wait for a format
+// that nothing puts on the clipboard, as rules for other kinds of copies do.
+std::vector<WatchLine> TextOnlyLast(size_t actions) {
+    std::vector<WatchLine> lines(actions - 1, PluginAction("Porterica Bench Never Copied", "tlxText.tlx/1/1"));
+    lines.push_back(PluginAction("1", "tlxText.tlx/1/1"));
+    return lines;
+}
+
 bool StartProgram(ProgramFolder &folder) {
     if (folder.Start() && folder.WaitUntilAnswering(60000)) return true;
     Failure("ptrmain did not start");
@@ -87,11 +95,23 @@ void RunWatchLatency(const Options &options) {
             if (viewer.Ok()) Row("baseline, " + how + ": bare viewer does text only", Series(options.changes, options.warmup, TextOnlyTrial(writer)));
             else Failure("baseline viewer did not start");
         }
-        ProgramFolder folder(BuiltDistDir());
-        folder.AddReleasePlugin("tlxText.tlx");
-        folder.WriteSettings(SettingsIni({PluginAction("1", "tlxText.tlx/1/1")}));
-        if (StartProgram(folder)) Row("ptrmain, " + how + ": text only (tlxText 1)", Series(options.changes, options.warmup, TextOnlyTrial(writer)));
-        if (!writer.HasText() || writer.HasExtra()) Failure("the last change was not reduced to its text");
+        const struct {
+            const char *label;
+            size_t actions;
+            const char *mainLines;
+        } programs[] = {
+            {"text only (tlxText 1)", 1, ""},
+            {"text only, private copies not told apart", 1, "IgnorePrivate= 0\r\n"},
+            {"1,000 actions, the last text only", 1000, ""},
+        };
+        for (const auto &program : programs) {
+            ProgramFolder folder(BuiltDistDir());
+            folder.AddReleasePlugin("tlxText.tlx");
+            folder.WriteSettings(SettingsIni(TextOnlyLast(program.actions), {}, program.mainLines));
+            if (StartProgram(folder))
+                Row("ptrmain, " + how + ": " + program.label, Series(options.changes, options.warmup, TextOnlyTrial(writer)));
+            if (!writer.HasText() || writer.HasExtra()) Failure("the last change was not reduced to its text");
+        }
     });
     Note("end seen by the copying process: its next clipboard update without the second format");
 

@@ -24,10 +24,11 @@ WatchLine PluginAction(const std::string &type, const std::string &option, const
     return line;
 }
 
-std::string SettingsIni(const std::vector<WatchLine> &watch, const std::vector<HotkeyLine> &hotkeys) {
+std::string SettingsIni(const std::vector<WatchLine> &watch, const std::vector<HotkeyLine> &hotkeys,
+                        const std::string &mainLines) {
     std::string ini =
         "[Main]\r\nMode= 0\r\nTaskMenu=/default\r\nSplashShow= 0\r\nEndingCheck= 0\r\nClipboardWatch= 1\r\n"
-        "DefaultMenu= 1\r\n[Watch]\r\n";
+        "DefaultMenu= 1\r\n" + mainLines + "[Watch]\r\n";
     size_t n = 1;
     for (const WatchLine &w : watch) {
         ini += Key(n, "Enable") + Number(w.enable) + "\r\n";

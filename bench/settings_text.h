@@ -26,8 +26,10 @@ struct HotkeyLine {
     std::string option;
 };
 
-// No splash, no question at the end, clipboard watching on; the lists as given.
-std::string SettingsIni(const std::vector<WatchLine> &watch, const std::vector<HotkeyLine> &hotkeys = {});
+// No splash, no question at the end, clipboard watching on; the lists as given, and
+// `mainLines` (each ending in CR LF) added to section "Main".
+std::string SettingsIni(const std::vector<WatchLine> &watch, const std::vector<HotkeyLine> &hotkeys = {},
+                        const std::string &mainLines = "");
 
 struct MenuLine {
     std::string caption;

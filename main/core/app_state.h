@@ -11,7 +11,7 @@
 #include "vbHotKey.h"
 #include "vbKXPlugin.h"
 #include "vbMenu.h"
-#include "watch_actions.h"
+#include "shared_watch_list.h"
 
 namespace ptr {
 
@@ -30,7 +30,7 @@ struct AppState {
     MainSettings Settings;
     PluginList Plugins;
     ClipboardTypeList ClipboardTypes;                    // CF_Type.ini
-    WatchActionList WatchActions = EmptyWatchList();     // never empty: see watch_actions.h
+    SharedWatchList WatchActions;                        // never empty: see watch_actions.h
     std::vector<std::unique_ptr<vbHotKey>> HotKeys;
     MenuList Menus;
     SettingsWindowApi *SettingsWindow = nullptr;   // set once the settings window is loaded

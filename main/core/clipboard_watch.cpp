@@ -1,7 +1,13 @@
 #include "clipboard_watch.h"
 
+#include <optional>
+#include <vector>
+
 #include "app_state.h"
+#include "change_formats.h"
+#include "clipboard_marks.h"
 #include "execute_function.h"
+#include "plugin_clipboard.h"
 #include "text_util.h"
 #include "vbIniFile.h"
 #include "watch_actions.h"
@@ -22,6 +28,37 @@ public:
     }
     bool IsAvailable(int32_t id) const override { return IsClipboardFormatAvailable(static_cast<UINT>(id)) != 0; }
 };
+
+using UpdatedFormatsProc = BOOL(WINAPI *)(PUINT, UINT, PUINT);
+
+// Every format on the clipboard in one call to the system; nothing where the system
+// has no such call or it fails. The buffer is kept from change to change.
+std::optional<std::vector<uint32_t>> ListClipboardFormats() {
+    static const auto list = reinterpret_cast<UpdatedFormatsProc>(
+        reinterpret_cast<void *>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetUpdatedClipboardFormats")));
+    static std::vector<UINT> buffer(64);
+    if (!list) return std::nullopt;
+    for (;;) {
+        UINT count = 0;
+        if (list(buffer.data(), static_cast<UINT>(buffer.size()), &count))
+            return std::vector<uint32_t>(buffer.begin(), buffer.begin() + count);
+        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || count <= buffer.size()) return std::nullopt;
+        buffer.resize(count);
+    }
+}
+
+// Presence of the marks from the change's formats; the clipboard is opened only to read
+// the value of a DWORD mark that is there.
+bool IsPrivateChange(const ClipboardFormats &formats) {
+    std::optional<tlx::ClipboardSession> clipboard;
+    const tlx::PrivacyMarks marks = tlx::ReadPrivacyMarks(
+        [&](UINT format) { return formats.IsAvailable(static_cast<int32_t>(format)); },
+        [&](UINT format) -> std::optional<std::string> {
+            if (!clipboard) clipboard.emplace();
+            return clipboard->IsOpen() ? tlx::ReadClipboardBlock(format) : std::nullopt;
+        });
+    return tlx::IsPrivateCopy(marks);
+}
 
 }  // namespace
 
@@ -46,10 +83,13 @@ void SaveWatchActions(IniStore &ini) { SaveWatchActions(App().WatchActions, ini)
 
 void RunWatchActions() {
     AppState &app = App();
-    if (!app.Settings.ClipboardWatch) return;
-    // A copy: a function that runs may open the settings window, where the list can change.
-    const WatchActionList actions = app.WatchActions;
-    EvaluateWatchActions(actions, SystemClipboardFormats(), app.Plugins, app.ActivateWnd, [](const WatchAction &action) {
+    if (!app.Settings.ClipboardWatch || IsEmptyWatchList(app.WatchActions)) return;
+    const ChangeFormats formats(SystemClipboardFormats(), ListClipboardFormats());
+    // A copy marked private (a password) is left as it is, as if nothing was copied.
+    if (app.Settings.IgnorePrivate && IsPrivateChange(formats)) return;
+    // Held: a function that runs may open the settings window, where the list can change.
+    const std::shared_ptr<const WatchActionList> actions = app.WatchActions.Hold();
+    EvaluateWatchActions(*actions, formats, app.Plugins, app.ActivateWnd, [](const WatchAction &action) {
         ExecuteFunction(action.Function, action.Option, TLX_CALL_WATCH);
     });
 }

@@ -14,6 +14,7 @@ MainSettings LoadSettings(const IniStore &ini) {
     s.EndingCheck = ini.GetBool(kMain, "EndingCheck", true);
     s.ClipboardWatch = ini.GetBool(kMain, "ClipboardWatch", false);
     s.DefaultMenu = ini.GetBool(kMain, "DefaultMenu", true);
+    s.IgnorePrivate = ini.GetBool(kMain, "IgnorePrivate", true);
     return s;
 }
 
@@ -24,6 +25,7 @@ void SaveSettings(const MainSettings &s, IniStore &ini) {
     ini.SetBool(kMain, "EndingCheck", s.EndingCheck);
     ini.SetBool(kMain, "ClipboardWatch", s.ClipboardWatch);
     ini.SetBool(kMain, "DefaultMenu", s.DefaultMenu);
+    ini.SetBool(kMain, "IgnorePrivate", s.IgnorePrivate);
 }
 
 }  // namespace ptr

@@ -18,6 +18,7 @@ struct MainSettings {
     bool EndingCheck = true;
     bool ClipboardWatch = false;
     bool DefaultMenu = true;
+    bool IgnorePrivate = true;            // watching leaves copies marked private alone
 };
 
 MainSettings LoadSettings(const IniStore &ini);

@@ -73,6 +73,10 @@ const ControlSpec kControls[] = {
 // lstView: created after the list title, before the list buttons.
 constexpr int kListAfter = IDC_LIST_TITLE;
 constexpr RECT kListTwips{1860, 900, 4755, 1320};
+constexpr int kListTitleTop = 660;
+// The watch page's second check box stands where the list title is on the other
+// pages: the title and the top of the list move down below it.
+constexpr int kWatchListShift = 270;
 
 // The frames of the form (left, top, width, height in twips).
 constexpr RECT kShapeModesShadow{45, 45, 1590, 4410};    // Shape1(1)
@@ -290,6 +294,7 @@ void frmMain::ActivatMode(int ModeNo) {
     ApplyModeTexts(mode);
     SetWindowTextA(Control(IDC_MODE_TITLE), ModeTitle(mode).c_str());
     PlaceListButtons(mode);
+    PlaceList(mode);
     BuildPage(mode);
     // The frame, the panel and the labels take the page's colours.
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
@@ -347,6 +352,18 @@ void frmMain::PlaceListButtons(int mode) {
     }
 }
 
+void frmMain::PlaceList(int mode) {
+    const int shift = mode == kModeWatch ? kWatchListShift : 0;
+    const auto place = [&](HWND control, int top, int height) {
+        RECT r;
+        GetWindowRect(control, &r);
+        MapWindowPoints(HWND_DESKTOP, hwnd_, reinterpret_cast<POINT *>(&r), 2);
+        SetWindowPos(control, nullptr, r.left, Sx(top), r.right - r.left, Sx(height), SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    place(Control(IDC_LIST_TITLE), kListTitleTop + shift, 255);
+    place(list_.Handle(), kListTwips.top + shift, kListTwips.bottom - shift);
+}
+
 void frmMain::SetCheckBox(int index, bool on) {
     SendMessageA(Control(IDC_CHECK0 + index), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
     ShowControl(IDC_CHECK0 + index, true);
@@ -386,6 +403,7 @@ void frmMain::BuildPage(int mode) {
         break;
     case kModeWatch:
         SetCheckBox(0, app.Settings.ClipboardWatch);
+        SetCheckBox(1, app.Settings.IgnorePrivate);
         FillList();
         buttons = 5;
         break;
@@ -438,7 +456,7 @@ HBRUSH frmMain::Form_CtlColor(HDC dc, HWND control) {
     const int id = GetDlgCtrlID(control);
     const int mode = CurrentMode();
     const bool light = id == IDC_MODE_TITLE || id == IDC_LIST_TITLE || id == IDC_CHECK0 ||
-                       (id == IDC_CHECK0 + 1 && mode == kModeBasic);
+                       (id == IDC_CHECK0 + 1 && (mode == kModeBasic || mode == kModeWatch));
     if (light) {
         SetBkColor(dc, ModeColour(mode).light);
         return lightBrushes_[mode];
@@ -485,6 +503,7 @@ void frmMain::chkSwitch_Click(int index) {
     case kModeBasic * 2: app.Settings.SplashShow = on; break;
     case kModeBasic * 2 + 1: app.Settings.EndingCheck = on; break;
     case kModeWatch * 2: SetClipboardWatch(on); break;
+    case kModeWatch * 2 + 1: app.Settings.IgnorePrivate = on; break;
     case kModeMenu * 2: app.Settings.DefaultMenu = on; break;
     default: break;
     }

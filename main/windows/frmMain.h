@@ -92,6 +92,7 @@ private:
     void ResetPanel();
     void ApplyModeTexts(int mode);
     void PlaceListButtons(int mode);
+    void PlaceList(int mode);
     void BuildPage(int mode);
     void SetStartupButtons();
     void FillList();

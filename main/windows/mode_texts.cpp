@@ -34,6 +34,9 @@ void ModeTextTable::Fill() {
     Put(kCheckTip1, kModeBasic, "本ソフト終了時に、確認メッセージを表示します。");
     Put(kCheckCaption0, kModeWatch, "クリップボードの監視を行う");
     Put(kCheckTip0, kModeWatch, "クリップボードの監視を行います。");
+    Put(kCheckCaption1, kModeWatch, "パスワードなど非公開のコピーは処理しない");
+    Put(kCheckTip1, kModeWatch,
+        "パスワード管理ソフトなどが非公開と印を付けたコピーには、監視による動作を行いません。");
     Put(kCheckCaption0, kModeMenu, "デフォルトメニューを生成する");
     Put(kCheckTip0, kModeMenu, "起動時に、デフォルトメニュー(全プラグイン機能選択)を生成します。");
 

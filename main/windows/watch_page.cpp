@@ -41,7 +41,7 @@ public:
     }
 
     void lstView_ItemCheck(int item) override {
-        WatchActionList &actions = App().WatchActions;
+        WatchActionList &actions = App().WatchActions.Edit();
         if (item < WatchRowCount(actions)) actions[item].Enable = List().Checked(item);
     }
 
@@ -92,7 +92,7 @@ private:
 
     void InsertWatchAction(int position, const WatchActionFields &fields) {
         AppState &app = App();
-        const int row = InsertWatchEntry(app.WatchActions, position,
+        const int row = InsertWatchEntry(app.WatchActions.Edit(), position,
                                          BuildWatchAction(fields, app.ClipboardTypes, SystemClipboardFormats()));
         const ListRow text = WatchRow(app.WatchActions[row], app.Plugins, app.Menus);
         List().Insert(row, text.text, text.checked);
@@ -107,13 +107,13 @@ private:
     }
 
     bool DeleteWatchAction(int position) {
-        if (!DeleteWatchEntry(App().WatchActions, position)) return false;
+        if (!DeleteWatchEntry(App().WatchActions.Edit(), position)) return false;
         List().Remove(position);
         return true;
     }
 
     void SwapWatchActions(int a, int b) {
-        if (!SwapWatchEntries(App().WatchActions, a, b)) return;
+        if (!SwapWatchEntries(App().WatchActions.Edit(), a, b)) return;
         window_.SetListReady(false);   // the rewrite is not the user's change of marks
         SetRow(a);
         SetRow(b);

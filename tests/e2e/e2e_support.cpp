@@ -27,6 +27,10 @@ ProgramFolder::ProgramFolder() {
 
 ProgramFolder::~ProgramFolder() { Stop(); }
 
+void ProgramFolder::AddPlugin(const std::string &file) {
+    ptrtest::CopyFileTo(ptrtest::DistDir() + "Plugins\\" + file, dir_.path + "Plugins\\" + file);
+}
+
 void ProgramFolder::AddProbe(const std::string &name, const std::string &displayName) {
     const std::string base = ProbeBase(dir_.path, name);
     ptrtest::CopyFileTo(ptrtest::TestBinDir() + kProbeFile, base + ".tlx");

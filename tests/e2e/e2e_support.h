@@ -21,6 +21,8 @@ public:
     ~ProgramFolder();
     const std::string &Path() const { return dir_.path; }
 
+    // A plug-in of the release folder, as Plugins\<file>.
+    void AddPlugin(const std::string &file);
     // The test plug-in as Plugins\<name>.tlx, shown as displayName.
     void AddProbe(const std::string &name, const std::string &displayName);
     void SetVerdict(const std::string &probe, int funcno, int verdict);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "fakes.h"
+#include "change_formats.h"
+#include "shared_watch_list.h"
 #include "watch_actions.h"
 
 using namespace ptr;
@@ -229,4 +231,55 @@ TEST_F(Watch, LoadSaveRoundTripAndEndMarker) {
     EXPECT_EQ(emptySaved.GetText(kWatchSection, "001Function", "?"), "-1");
     EXPECT_EQ(emptySaved.GetText(kWatchSection, "002Function", "?"), "-1");
     EXPECT_TRUE(IsEmptyWatchList(LoadWatchActions(emptySaved, types, formats)));
+}
+
+// The formats of one change, asked once: from the system's list, or each distinct format
+// once where the system cannot list them.
+TEST_F(Watch, ActionsMatchAgainstTheFormatsOfTheChange) {
+    const int32_t html = formats.Register("HTML Format");
+    const int32_t neverPut = formats.Register("Nothing Puts This");
+    const struct {
+        const char *what;
+        const char *types;
+        bool allType;
+        bool matches;
+    } cases[] = {
+        {"present", "13", false, true},
+        {"present after an absent one", "2,HTML Format", false, true},
+        {"absent", "2,8", false, false},
+        {"every format", "", true, true},
+        {"a name nothing has put on the clipboard", "Nothing Puts This", false, false},
+        {"no format and not every format", "", false, false},
+    };
+    for (const bool listed : {true, false}) {
+        formats.present = {1, 13, html};
+        formats.asked.clear();
+        const ChangeFormats change(formats, listed ? std::optional<std::vector<uint32_t>>({13, 1, uint32_t(html)})
+                                                   : std::nullopt);
+        for (const auto &c : cases)
+            EXPECT_EQ(c.matches, CheckClipboardType(c.allType, types.ParseTypeList(c.types, formats), change))
+                << c.what << (listed ? " (listed)" : " (asked)");
+        formats.present.clear();   // what the system says now no longer counts
+        EXPECT_TRUE(change.IsAvailable(13)) << (listed ? "listed" : "asked");
+        const std::vector<int32_t> asked = listed ? std::vector<int32_t>{} : std::vector<int32_t>{13, 2, html, 8, neverPut};
+        EXPECT_EQ(formats.asked, asked) << "each distinct format asked at most once";
+    }
+}
+
+TEST_F(Watch, AnEditWhileTheListIsHeldChangesACopy) {
+    SharedWatchList shared;
+    shared = WatchActionList{Action("a", true), Action("b", true)};
+    const WatchAction *before = &static_cast<const WatchActionList &>(shared)[0];
+    shared[0].Option = "a2";
+    EXPECT_EQ(before, &static_cast<const WatchActionList &>(shared)[0]) << "an unheld list is edited in place";
+
+    const std::shared_ptr<const WatchActionList> held = shared.Hold();
+    shared.Edit().erase(shared.Edit().begin());
+    shared[0].Option = "b2";
+    ASSERT_EQ(held->size(), 2u) << "the walk keeps the list it started with";
+    EXPECT_EQ((*held)[0].Option, "a2");
+    EXPECT_EQ((*held)[1].Option, "b");
+    const WatchActionList &now = shared;
+    ASSERT_EQ(now.size(), 1u);
+    EXPECT_EQ(now[0].Option, "b2");
 }

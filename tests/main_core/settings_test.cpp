@@ -27,6 +27,7 @@ TEST(MainSettings, DefaultsWithoutSectionMain) {
     EXPECT_TRUE(s.EndingCheck);
     EXPECT_FALSE(s.ClipboardWatch);
     EXPECT_TRUE(s.DefaultMenu);
+    EXPECT_TRUE(s.IgnorePrivate) << "private copies are left alone unless the user says otherwise";
 }
 
 TEST(MainSettings, BooleansReadAsNumbers) {
@@ -47,15 +48,18 @@ TEST(MainSettings, RoundTripInTheValueForms) {
     s.TaskMenu = "作業.mnu";
     s.SplashShow = false;
     s.ClipboardWatch = true;
+    s.IgnorePrivate = false;
     SaveSettings(s, ini);
     EXPECT_EQ(" 3", ini.GetText("Main", "Mode", ""));
     EXPECT_EQ(" 0", ini.GetText("Main", "SplashShow", ""));
     EXPECT_EQ(" 1", ini.GetText("Main", "ClipboardWatch", ""));
+    EXPECT_EQ(" 0", ini.GetText("Main", "IgnorePrivate", ""));
     const MainSettings back = LoadSettings(ini);
     EXPECT_EQ(3, back.Mode);
     EXPECT_EQ("作業.mnu", back.TaskMenu);
     EXPECT_FALSE(back.SplashShow);
     EXPECT_TRUE(back.EndingCheck);
     EXPECT_TRUE(back.ClipboardWatch);
-    EXPECT_EQ(6u, ini.KeyCount("Main"));
+    EXPECT_FALSE(back.IgnorePrivate);
+    EXPECT_EQ(7u, ini.KeyCount("Main"));
 }

@@ -147,19 +147,37 @@ static bool OpenClipboardRetrying() {
     return PumpUntil([] { return OpenClipboard(nullptr) != FALSE; }, 5000);
 }
 
-bool SetClipboardText(const std::string &text) {
+bool SetClipboardBlocks(const std::vector<std::pair<UINT, std::string>> &blocks) {
     if (!OpenClipboardRetrying()) return false;
     EmptyClipboard();
-    HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    bool ok = false;
-    if (mem) {
-        std::memcpy(GlobalLock(mem), text.c_str(), text.size() + 1);
-        GlobalUnlock(mem);
-        ok = SetClipboardData(CF_TEXT, mem) != nullptr;
-        if (!ok) GlobalFree(mem);
+    bool ok = true;
+    for (const auto &[format, bytes] : blocks) {
+        HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, bytes.empty() ? 1 : bytes.size());
+        bool set = false;
+        if (mem) {
+            if (!bytes.empty()) std::memcpy(GlobalLock(mem), bytes.data(), bytes.size());
+            GlobalUnlock(mem);
+            set = SetClipboardData(format, mem) != nullptr;
+            if (!set) GlobalFree(mem);
+        }
+        ok = ok && set;
     }
     CloseClipboard();
     return ok;
+}
+
+bool SetClipboardText(const std::string &text) { return SetClipboardBlocks({{CF_TEXT, text + '\0'}}); }
+
+std::optional<std::string> GetClipboardBlock(UINT format) {
+    if (!OpenClipboardRetrying()) return std::nullopt;
+    std::optional<std::string> out;
+    if (HANDLE h = GetClipboardData(format)) {
+        const char *p = static_cast<const char *>(GlobalLock(h));
+        if (p) out.emplace(p, GlobalSize(h));
+        GlobalUnlock(h);
+    }
+    CloseClipboard();
+    return out;
 }
 
 std::string GetClipboardText() {

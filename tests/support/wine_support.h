@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,10 @@ bool WriteFileBytes(const std::string &path, const std::string &bytes);
 
 // Clipboard helpers (code page 932 text).
 bool SetClipboardText(const std::string &text);
+// Empties the clipboard and puts these blocks on it, each as given.
+bool SetClipboardBlocks(const std::vector<std::pair<UINT, std::string>> &blocks);
+// A block as stored (its whole GlobalSize); nothing when the format is absent.
+std::optional<std::string> GetClipboardBlock(UINT format);
 std::string GetClipboardText();
 
 // Whether the shell holds an icon of that window and identifier (it accepts a change

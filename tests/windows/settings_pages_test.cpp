@@ -37,9 +37,10 @@ const PageExpectation kPages[] = {
     {kModeBasic, {IDC_CHECK0, IDC_CHECK0 + 1, IDC_LIST_BUTTON0, IDC_LIST_BUTTON0 + 1}, "基本設定",
      {"ｽﾀｰﾄｱｯﾌﾟ\r\n登録", "ｼｮｰﾄｶｯﾄ\r\n作成"}, "ソフト起動時、スプラッシュ画面を表示する", "『終了』選択時、確認する", ""},
     {kModeWatch,
-     {IDC_CHECK0, IDC_LIST, IDC_INFORMATION, IDC_LIST_BUTTON0, IDC_LIST_BUTTON0 + 1, IDC_LIST_BUTTON0 + 2,
-      IDC_LIST_BUTTON0 + 3, IDC_LIST_BUTTON0 + 4},
-     "クリップボード監視", {"追加", "変更", "削除", "上へ", "下へ"}, "クリップボードの監視を行う", "",
+     {IDC_CHECK0, IDC_CHECK0 + 1, IDC_LIST, IDC_INFORMATION, IDC_LIST_BUTTON0, IDC_LIST_BUTTON0 + 1,
+      IDC_LIST_BUTTON0 + 2, IDC_LIST_BUTTON0 + 3, IDC_LIST_BUTTON0 + 4},
+     "クリップボード監視", {"追加", "変更", "削除", "上へ", "下へ"}, "クリップボードの監視を行う",
+     "パスワードなど非公開のコピーは処理しない",
      "クリップボード内容が変更された時の動作一覧"},
     {kModeHotkey,
      {IDC_LIST, IDC_INFORMATION, IDC_LIST_BUTTON0, IDC_LIST_BUTTON0 + 1, IDC_LIST_BUTTON0 + 2},
@@ -263,6 +264,11 @@ TEST_F(SettingsPages, CheckBoxesChangeTheSettingsOfTheirPage) {
     EXPECT_FALSE(app.Settings.ClipboardWatch);
     click(0);
     EXPECT_TRUE(app.Settings.ClipboardWatch);
+    EXPECT_EQ(BST_CHECKED, SendMessageA(C(IDC_CHECK0 + 1), BM_GETCHECK, 0, 0)) << "private copies left alone";
+    click(1);
+    EXPECT_FALSE(app.Settings.IgnorePrivate);
+    click(1);
+    EXPECT_TRUE(app.Settings.IgnorePrivate);
 
     ClickMode(kModeMenu);
     click(0);

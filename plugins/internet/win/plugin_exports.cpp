@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "clipboard_marks.h"
 #include "plugin_actions.h"
 #include "plugin_folder.h"
 #include "plugin_records.h"
@@ -64,8 +65,12 @@ int32_t WINAPI PIN_ShowSetting(int32_t funcno, int32_t SettingNo, HWND owner) {
     return 0;
 }
 
-int32_t WINAPI PIN_Func(int32_t funcno, int32_t setno, HWND, int32_t, int32_t) {
+int32_t WINAPI PIN_Func(int32_t funcno, int32_t setno, HWND, int32_t CallType, int32_t) {
     if (!IsSearchSettingNumber(setno)) return 0;
+    // A private copy (a password) never goes to the browser, the mail program or a
+    // search by itself: watching sees no address in it; only an explicit request acts.
+    const bool unattended = CallType == TLX_CALL_CHECK || CallType == TLX_CALL_WATCH;
+    if (unattended && tlx::ClipboardIsPrivate()) return 0;
     switch (funcno) {
         case kFuncOpenUrl: OpenCopiedUrl(); return 0;
         case kFuncSendMail: MailToCopiedAddress(); return 0;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "clipboard.h"
+#include "clipboard_marks.h"
 #include "unicode_log.h"
 
 namespace tlxtext {
@@ -47,9 +48,12 @@ bool WriteWholeFile(const std::string &path, const std::string &bytes) {
            written == bytes.size();
 }
 
+// A private copy is never written to disk: the saved text of an earlier run
+// stays as it was, as it does when the clipboard holds no text.
 std::optional<TextForms> CurrentClipboardText() {
     ClipboardSession clipboard;
-    if (!clipboard.IsOpen() || !IsClipboardFormatAvailable(CF_TEXT)) return std::nullopt;
+    if (!clipboard.IsOpen() || !IsClipboardFormatAvailable(CF_TEXT) || tlx::OpenClipboardIsPrivate())
+        return std::nullopt;
     return tlx::ReadClipboardTextForms();
 }
 
@@ -73,11 +77,11 @@ void RestoreSavedText(const PluginFiles &files) {
     if (!saved) return;
     const std::optional<std::string> unicodeLog = ReadWholeFile(UnicodeLogPath(files));
     const std::optional<std::u16string> unicode = UnicodeTextToRestore(*saved, unicodeLog);
-    TextFormsBlocks blocks(TextForms{*saved, unicode.value_or(u""), unicode.has_value()});
     ClipboardSession clipboard;
-    if (!blocks || !clipboard.IsOpen()) return;
-    EmptyClipboard();
-    blocks.SetAll();
+    if (!clipboard.IsOpen()) return;
+    ClipboardWriter writer(MarksOnWrite::Drop);
+    AddTextForms(writer, TextForms{*saved, unicode.value_or(u""), unicode.has_value()});
+    writer.Replace();
 }
 
 void SaveClipboardText(const PluginFiles &files) {

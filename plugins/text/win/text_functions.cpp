@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "clipboard.h"
+#include "clipboard_marks.h"
 #include "drop_files.h"
 #include "html_decode.h"
 #include "separator.h"
@@ -37,8 +38,9 @@ GlobalBlock CopyOfBlock(const std::string &block, size_t unit) {
 // Sets both text formats, so that programs reading either see the same text,
 // without emptying the clipboard.
 void SetBothTexts(const std::string &ansi, const std::u16string &wide) {
-    TextFormsBlocks blocks(TextForms{ansi, wide, true});
-    if (blocks) blocks.SetAll();
+    ClipboardWriter writer;
+    AddTextForms(writer, TextForms{ansi, wide, true});
+    writer.AddToCurrent();
 }
 
 template <typename Char, typename Query>
@@ -68,17 +70,15 @@ void KeepTextOnly() {
         UINT format;
         size_t terminatorBytes;
     } kKept[] = {{CF_LOCALE, 0}, {CF_TEXT, 1}, {CF_UNICODETEXT, 2}};
-    std::vector<std::pair<UINT, GlobalBlock>> copies;
+    ClipboardWriter writer;
     for (const auto &kept : kKept) {
         if (kept.format != CF_TEXT && !forms->unicodeOwn) continue;
         const std::optional<std::string> block = ReadClipboardBlock(kept.format);
         if (kept.format == CF_LOCALE && (!block || block->size() < sizeof(LCID))) continue;
         if (!block) return;
-        copies.emplace_back(kept.format, CopyOfBlock(*block, kept.terminatorBytes));
-        if (!copies.back().second) return;
+        writer.Add(kept.format, CopyOfBlock(*block, kept.terminatorBytes));
     }
-    EmptyClipboard();
-    for (auto &[format, block] : copies) block.SetAs(format);
+    writer.Replace();
 }
 
 void AddFileNamesAsText(const std::string &storedSeparator) {
@@ -119,12 +119,14 @@ void JoinWithKeptText(TextJoiner &joiner, const TextSettings &settings) {
     if (!clipboard.IsOpen()) return;
     const std::optional<TextForms> current = ReadClipboardTextForms();
     if (!current) return;
+    // A private copy is joined when the user asks for it, but neither it nor the
+    // joined text becomes what the next copy is joined to.
+    const bool isPrivate = tlx::OpenClipboardIsPrivate();
     TextForms joined = joiner.Compose(*current, TextForms{separator, WidenAnsi(separator), false},
                                       settings.textAddType);
-    TextFormsBlocks blocks(joined);
-    if (!blocks) return;
-    EmptyClipboard();
-    if (blocks.SetAll()) joiner.Keep(std::move(joined));
+    ClipboardWriter writer;
+    AddTextForms(writer, joined);
+    if (writer.Replace() && !isPrivate) joiner.Keep(std::move(joined));
 }
 
 }  // namespace tlxtext

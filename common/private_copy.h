@@ -1,0 +1,28 @@
+// The one rule that decides whether a copy is private: password managers and
+// private browser windows mark their copies with registered clipboard formats
+// so that clipboard tools neither act on them, keep them nor spread them.
+#pragma once
+#include <optional>
+#include <string>
+
+namespace tlx {
+
+// Names of the marks as the programs that set them register them.
+inline constexpr const char *kExcludeFromMonitorFormat = "ExcludeClipboardContentFromMonitorProcessing";
+inline constexpr const char *kCanIncludeInHistoryFormat = "CanIncludeInClipboardHistory";
+inline constexpr const char *kCanUploadToCloudFormat = "CanUploadToCloudClipboard";
+inline constexpr const char *kViewerIgnoreFormat = "Clipboard Viewer Ignore";
+
+struct PrivacyMarks {
+    bool excludeFromMonitor = false;  // present at all: private, whatever its data
+    bool viewerIgnore = false;        // the older convention: present means private
+    // The data of the two DWORD marks when present; 0 forbids, anything else allows.
+    std::optional<std::string> canIncludeInHistory;
+    std::optional<std::string> canUploadToCloud;
+};
+
+// Private when a presence mark is set or a DWORD mark holds 0. A DWORD mark whose
+// data is too short to hold one says nothing: it must not hide an ordinary copy.
+bool IsPrivateCopy(const PrivacyMarks &marks);
+
+}  // namespace tlx

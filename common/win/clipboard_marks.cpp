@@ -1,0 +1,39 @@
+#include "clipboard_marks.h"
+
+#include "plugin_clipboard.h"
+
+namespace tlx {
+
+const PrivacyFormatIds &PrivacyFormats() {
+    static const PrivacyFormatIds ids{
+        RegisterClipboardFormatA(kExcludeFromMonitorFormat),
+        RegisterClipboardFormatA(kViewerIgnoreFormat),
+        RegisterClipboardFormatA(kCanIncludeInHistoryFormat),
+        RegisterClipboardFormatA(kCanUploadToCloudFormat),
+    };
+    return ids;
+}
+
+PrivacyMarks ReadPrivacyMarks(const std::function<bool(UINT)> &present,
+                              const std::function<std::optional<std::string>(UINT)> &readValue) {
+    const PrivacyFormatIds &ids = PrivacyFormats();
+    const auto value = [&](UINT format) { return present(format) ? readValue(format) : std::nullopt; };
+    PrivacyMarks marks;
+    marks.excludeFromMonitor = present(ids.excludeFromMonitor);
+    marks.viewerIgnore = present(ids.viewerIgnore);
+    marks.canIncludeInHistory = value(ids.canIncludeInHistory);
+    marks.canUploadToCloud = value(ids.canUploadToCloud);
+    return marks;
+}
+
+bool OpenClipboardIsPrivate() {
+    return IsPrivateCopy(ReadPrivacyMarks([](UINT format) { return IsClipboardFormatAvailable(format) != FALSE; },
+                                          ReadClipboardBlock));
+}
+
+bool ClipboardIsPrivate() {
+    ClipboardSession clipboard;
+    return clipboard.IsOpen() && OpenClipboardIsPrivate();
+}
+
+}  // namespace tlx

@@ -1,0 +1,34 @@
+// The privacy marks of the copy on the clipboard, read as the shared rule
+// (private_copy.h) needs them: presence from the list of formats, data only of
+// the two DWORD marks, never the private data itself.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "private_copy.h"
+
+namespace tlx {
+
+// The registered numbers of the four marks, registered once per process.
+struct PrivacyFormatIds {
+    UINT excludeFromMonitor;
+    UINT viewerIgnore;
+    UINT canIncludeInHistory;
+    UINT canUploadToCloud;
+};
+const PrivacyFormatIds &PrivacyFormats();
+
+// The marks as `present` reports the formats; `readValue` is asked only for a
+// DWORD mark that is present.
+PrivacyMarks ReadPrivacyMarks(const std::function<bool(UINT)> &present,
+                              const std::function<std::optional<std::string>(UINT)> &readValue);
+
+// With the clipboard open: whether the copy on it is private.
+bool OpenClipboardIsPrivate();
+// The same, opening the clipboard for the question.
+bool ClipboardIsPrivate();
+
+}  // namespace tlx

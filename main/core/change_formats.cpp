@@ -1,0 +1,20 @@
+#include "change_formats.h"
+
+#include <algorithm>
+
+namespace ptr {
+
+ChangeFormats::ChangeFormats(ClipboardFormats &system, std::optional<std::vector<uint32_t>> listed)
+    : system_(system), listed_(std::move(listed)) {
+    if (listed_) std::sort(listed_->begin(), listed_->end());
+}
+
+bool ChangeFormats::IsAvailable(int32_t id) const {
+    if (id == 0) return false;   // no format, and a name nothing could register
+    if (listed_) return std::binary_search(listed_->begin(), listed_->end(), static_cast<uint32_t>(id));
+    const auto [known, added] = asked_.try_emplace(id, false);
+    if (added) known->second = system_.IsAvailable(id);
+    return known->second;
+}
+
+}  // namespace ptr
