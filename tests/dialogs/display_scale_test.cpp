@@ -3,7 +3,7 @@
 // The prefix's resolution (LogPixels, read by a process as it starts) is set for one
 // child process per scale, which opens all the windows in turn; at 150 and 200 % their
 // pictures are kept as test artifacts. A move to a monitor of another scale is checked
-// at 100 %, where the windows are told of 200 %.
+// at 100 %, where the windows are told of a monitor of 150 %.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -30,6 +30,7 @@ using dlgtest::Driver;
 namespace {
 
 const int kScales[] = {96, 120, 144, 192};
+const int kMovedTo = 144;
 
 // HKCU\Control Panel\Desktop LogPixels while the object lives (the value Wine reads
 // first); as it was before afterwards, also when a check fails.
@@ -171,7 +172,15 @@ public:
             return;
         }
         for (const std::string &f : LayoutFaults(window, name, dpi ? dpi : dpi_)) faults_.push_back(f);
-        if (dpi_ >= 144 && !dpi) wintest::ScreenShot(window).Save("scale" + std::to_string(dpi_) + "_" + name);
+    }
+    // Pictures are kept at 150 and 200 %, where a fault shows best.
+    bool Pictures() const { return dpi_ >= 144; }
+    std::string PictureName(const std::string &name) const { return "scale" + std::to_string(dpi_) + "_" + name; }
+    // A window of this thread, painted and pictured with its frame.
+    void Picture(HWND window, const std::string &name) const {
+        if (!Pictures()) return;
+        ptrtest::PumpFor(200);
+        wintest::ScreenShot(window, false).Save(PictureName(name));
     }
     void Add(const std::string &fault) { faults_.push_back(fault); }
     std::string Text() const {
@@ -191,21 +200,28 @@ void CheckModal(Report &report, const std::string &name, HWND owner, const std::
         const HWND w = d.WaitForDialog("", owner);
         d.Sync();
         report.Check(w, name);
+        if (w && report.Pictures()) d.Screenshot(w, report.PictureName(name));
         if (w) PostMessageA(w, WM_COMMAND, IDCANCEL, 0);
         d.WaitClosed(w);
     });
 }
 
 void CheckEditors(Report &report, HWND owner) {
-    const auto editor = [&](const std::string &name, auto &&dialog) {
+    const auto editor = [&](const std::string &name, auto &dialog) {
         dialog.FormBackColor = RGB(0xE0, 0xF0, 0xFF);
         CheckModal(report, name, owner, [&] { dialog.Show2(1, owner); });
     };
-    editor("select_function", ptr::frmSelectFunc());
-    editor("watch_action", ptr::frmWatch());
-    editor("hotkey", ptr::frmHotkey());
-    editor("shortcut", ptr::frmShortcut());
-    editor("menu_editor", ptr::frmMenuEdit());
+    ptr::frmSelectFunc selectFunction;
+    editor("select_function", selectFunction);
+    ptr::frmWatch watch;
+    editor("watch_action", watch);
+    ptr::frmHotkey hotkey;
+    editor("hotkey", hotkey);
+    ptr::frmShortcut shortcut;
+    editor("shortcut", shortcut);
+    ptr::frmMenuEdit menu;
+    menu.EditMenuName = "new.mnu";   // a new menu
+    editor("menu_editor", menu);
     std::string text = "新しいメニュー";
     CheckModal(report, "input_box", owner, [&] {
         ptr::InputBox(owner, "新しいメニューのファイル名を指定して下さい。", "メニュー作成", text);
@@ -238,6 +254,7 @@ void CheckSplash(Report &report) {
     splash.SetInformation("ホットキーを登録しています...\r\nACS + F11", false, MB_OK, 60);
     ptrtest::PumpFor(200);
     report.Check(splash.Window(), "splash");
+    report.Picture(splash.Window(), "splash");
 }
 
 // The settings window on each page; last, since closing it ends the thread's loops.
@@ -248,6 +265,7 @@ void CheckSettingsWindow(Report &report) {
         window.ShowPage(mode);
         ptrtest::PumpFor(150);
         report.Check(window.Window(), "settings_page" + std::to_string(mode));
+        report.Picture(window.Window(), "settings_page" + std::to_string(mode));
     }
 }
 
@@ -287,8 +305,9 @@ TEST(DisplayScales, EveryWindowFitsItsCaptionsAndControlsAtEachScale) {
     }
 }
 
-// Told of a monitor of 200 %, each kind of window takes the suggested place and lays
-// itself out again: controls twice their size, fonts at the new scale, all fitting.
+// Told of a monitor of 150 %, each kind of window takes the suggested place and lays
+// itself out again: controls 1.5 times their size, fonts at the new scale, all fitting.
+// (Wine still draws the system's parts, check boxes and arrows, at the prefix's scale.)
 TEST(DisplayScales, WindowsMovedToAMonitorOfAnotherScaleLayThemselvesOutAgain) {
     dlgtest::DialogProgram program(ProgramWithPlugins());
     ASSERT_TRUE(program.Ready());
@@ -298,21 +317,23 @@ TEST(DisplayScales, WindowsMovedToAMonitorOfAnotherScaleLayThemselvesOutAgain) {
         RECT before, control;
         GetWindowRect(window, &before);
         const RECT probeBefore = RectIn(GetDlgItem(window, probeId), window);
-        RECT suggested{before.left, before.top, before.left + 2 * (before.right - before.left),
-                       before.top + 2 * (before.bottom - before.top)};
-        SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+        // At the screen's top left, so that the picture shows it whole.
+        RECT suggested{0, 0, ptr::Rescale(before.right - before.left, kMovedTo, ptr::kDesignDpi),
+                       ptr::Rescale(before.bottom - before.top, kMovedTo, ptr::kDesignDpi)};
+        SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(kMovedTo, kMovedTo), reinterpret_cast<LPARAM>(&suggested));
         RECT after;
         GetWindowRect(window, &after);
         EXPECT_EQ(suggested.right - suggested.left, after.right - after.left) << name;
         EXPECT_EQ(suggested.bottom - suggested.top, after.bottom - after.top) << name;
         control = RectIn(GetDlgItem(window, probeId), window);
-        EXPECT_NEAR(2 * (probeBefore.right - probeBefore.left), control.right - control.left, 2) << name;
+        EXPECT_NEAR(1.5 * (probeBefore.right - probeBefore.left), control.right - control.left, 2) << name;
         LOGFONTA lf{};
         GetObjectA(reinterpret_cast<HFONT>(SendMessageA(GetDlgItem(window, probeId), WM_GETFONT, 0, 0)), sizeof lf,
                    &lf);
-        EXPECT_EQ(ptr::FontHeight(9, 192), lf.lfHeight) << name;
-        report.Check(window, name, 192);
-        wintest::ScreenShot(window).Save("moved192_" + name);
+        EXPECT_EQ(ptr::FontHeight(9, kMovedTo), lf.lfHeight) << name;
+        report.Check(window, name, kMovedTo);
+        ptrtest::PumpFor(200);
+        wintest::ScreenShot(window, false).Save("moved144_" + name);
     };
     {
         ptr::frmSplash splash;
