@@ -74,6 +74,13 @@ RECT RectIn(HWND control, HWND parent) {
     return r;
 }
 
+// A static control that shows a text (not a picture or a frame).
+bool IsTextLabel(HWND control) {
+    const LONG type = GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK;
+    return ClassOf(control) == "Static" && (type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT ||
+                                            type == SS_LEFTNOWORDWRAP || type == SS_SIMPLE);
+}
+
 // The size the caption takes in the control's font, wrapped at wrapWidth (0: one line).
 SIZE TextSize(HWND control, const std::string &text, UINT flags, int wrapWidth) {
     const HDC dc = GetDC(control);
@@ -111,10 +118,9 @@ std::string CaptionFault(HWND control, int dpi) {
             height -= 2 * ptr::Rescale(2, dpi, ptr::kDesignDpi);
             wraps = (style & BS_MULTILINE) != 0;
         }
-    } else if (cls == "Static") {
+    } else if (IsTextLabel(control)) {
         const LONG type = style & SS_TYPEMASK;
-        if (type != SS_LEFT && type != SS_CENTER && type != SS_RIGHT && type != SS_LEFTNOWORDWRAP) return "";
-        wraps = type != SS_LEFTNOWORDWRAP && !(style & SS_CENTERIMAGE);
+        wraps = type != SS_LEFTNOWORDWRAP && type != SS_SIMPLE && !(style & SS_CENTERIMAGE);
         if (style & SS_NOPREFIX) flags |= DT_NOPREFIX;
     } else {
         return "";   // a text box, a list: their content scrolls
@@ -145,6 +151,25 @@ std::vector<std::string> LayoutFaults(HWND window, const std::string &name, int 
         },
         reinterpret_cast<LPARAM>(&walk));
     if (walk.controls.empty()) faults.push_back(name + ": no controls");
+    // An empty label still paints its background over a control it overlaps: one under
+    // it (later in the z-order), and any one unless it clips its siblings. A group box is
+    // meant to enclose others.
+    for (size_t i = 0; i < walk.controls.size(); ++i) {
+        const HWND label = walk.controls[i];
+        if (!IsTextLabel(label) || !Driver::Text(label).empty()) continue;
+        const bool clips = (GetWindowLongA(label, GWL_STYLE) & WS_CLIPSIBLINGS) != 0;
+        RECT l, u, common;
+        GetWindowRect(label, &l);
+        for (size_t j = clips ? i + 1 : 0; j < walk.controls.size(); ++j) {
+            const HWND under = walk.controls[j];
+            const bool groupBox = ClassOf(under) == "Button" &&
+                                  (GetWindowLongA(under, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+            GetWindowRect(under, &u);
+            if (j != i && GetParent(under) == GetParent(label) && !groupBox && IntersectRect(&common, &l, &u))
+                faults.push_back(name + ": an empty label " + std::to_string(GetDlgCtrlID(label)) + " covers " +
+                                 ClassOf(under) + " " + std::to_string(GetDlgCtrlID(under)));
+        }
+    }
     for (HWND control : walk.controls) {
         const HWND parent = GetParent(control);
         RECT area, r = RectIn(control, parent);
