@@ -35,6 +35,9 @@ void TrayIconControl(int32_t command, const std::string &text = "", INT_PTR valu
 // Help mode: enlarges the window and its controls by HelpModeScale and gives the
 // controls the font "Fixedsys". Windows call it while loading when HelpMode is set.
 void ScaleForHelpMode(HWND window);
+// Moves and sizes the window's controls (and those of the dialogs in it) by factor and
+// gives them font, unless it is null.
+void ScaleControls(HWND window, double factor, HFONT font);
 
 // The item data (16 bits) of the selected entry of a combo or list box; -1 when none
 // is selected.

@@ -7,7 +7,7 @@ namespace ptr {
 
 namespace {
 
-int Scaled(LONG value) { return static_cast<int>(value * App().HelpModeScale + 0.5f); }
+int Scaled(LONG value, double factor) { return static_cast<int>(value * factor + 0.5); }
 
 HFONT HelpFont() {
     static const HFONT font = CreateFontA(0, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
@@ -22,30 +22,43 @@ bool IsDialog(HWND window) {
     return TrimAtNull(className, sizeof className) == "#32770";
 }
 
+struct Scaling {
+    HWND top;
+    double factor;
+    HFONT font;
+};
+
 // Controls of the window and of the dialogs inside it (pages); the inner parts of a
 // control (the edit box of a combo box and the like) follow their control themselves.
 BOOL CALLBACK ScaleControl(HWND control, LPARAM param) {
-    const HWND top = reinterpret_cast<HWND>(param);
+    const Scaling &scaling = *reinterpret_cast<const Scaling *>(param);
     const HWND parent = GetParent(control);
-    if (parent != top && !IsDialog(parent)) return TRUE;
+    if (parent != scaling.top && !IsDialog(parent)) return TRUE;
     RECT r;
     if (GetWindowRect(control, &r)) {
         MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT *>(&r), 2);
-        SetWindowPos(control, nullptr, Scaled(r.left), Scaled(r.top), Scaled(r.right - r.left),
-                     Scaled(r.bottom - r.top), SWP_NOZORDER | SWP_NOACTIVATE);
+        const double f = scaling.factor;
+        SetWindowPos(control, nullptr, Scaled(r.left, f), Scaled(r.top, f), Scaled(r.right - r.left, f),
+                     Scaled(r.bottom - r.top, f), SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(HelpFont()), TRUE);
+    if (scaling.font) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(scaling.font), TRUE);
     return TRUE;
 }
 
 }  // namespace
 
+void ScaleControls(HWND window, double factor, HFONT font) {
+    Scaling scaling{window, factor, font};
+    EnumChildWindows(window, ScaleControl, reinterpret_cast<LPARAM>(&scaling));
+}
+
 void ScaleForHelpMode(HWND window) {
+    const double factor = App().HelpModeScale;
     RECT r;
     if (GetWindowRect(window, &r))
-        SetWindowPos(window, nullptr, 0, 0, Scaled(r.right - r.left), Scaled(r.bottom - r.top),
+        SetWindowPos(window, nullptr, 0, 0, Scaled(r.right - r.left, factor), Scaled(r.bottom - r.top, factor),
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    EnumChildWindows(window, ScaleControl, reinterpret_cast<LPARAM>(window));
+    ScaleControls(window, factor, HelpFont());
 }
 
 }  // namespace ptr

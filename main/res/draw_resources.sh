@@ -36,9 +36,14 @@ convert -size 16x16 xc:none \
   -stroke '#2e9a3e' -draw 'line 5,12 7,12' \
   -fill '#d8dce4' -stroke '#50566a' -draw 'rectangle 5,0 10,3' \
   "$work/icon16.png"
-clipboard 32 "$work/icon32.png"
-clipboard 48 "$work/icon48.png"
-convert "$work/icon16.png" "$work/icon32.png" "$work/icon48.png" ptrmain.ico
+# The sizes Windows asks for at 100 % to 200 % display scale (small and large icons).
+sizes=(20 24 32 40 48)
+icons=("$work/icon16.png")
+for s in "${sizes[@]}"; do
+  clipboard "$s" "$work/icon$s.png"
+  icons+=("$work/icon$s.png")
+done
+convert "${icons[@]}" ptrmain.ico
 
 # The splash bars: a colour circle along 320 pixels, so the rotated strip has no seam.
 convert -size 320x1 xc: -colorspace HSL \

@@ -8,10 +8,13 @@
 #include <algorithm>
 #include <vector>
 
+#include "dpi_scale.h"
+#include "screen_dpi.h"
+
 namespace ptr {
 
 namespace {
-constexpr int kTextGap = 4;   // pixels between the check box and the text
+constexpr int kTextGap = 4;   // pixels at 96 dpi between the check box and the text
 }
 
 void CheckList::Create(HWND parent, int id) {
@@ -22,6 +25,8 @@ void CheckList::Create(HWND parent, int id) {
                             GetModuleHandleA(nullptr), nullptr);
     SetWindowSubclass(list_, Subclass, 0, reinterpret_cast<DWORD_PTR>(this));
 }
+
+int CheckList::TextGap() const { return Rescale(kTextGap, WindowDpi(list_), kDesignDpi); }
 
 void CheckList::Clear() { SendMessageA(list_, LB_RESETCONTENT, 0, 0); }
 
@@ -74,7 +79,7 @@ int CheckList::RowHeight() const {
     SelectObject(dc, old);
     ReleaseDC(list_, dc);
     // Room for a check box of the usual size, and a little air round the text.
-    return std::max<int>(tm.tmHeight + 2, GetSystemMetrics(SM_CYMENUCHECK) + 2);
+    return std::max<int>(tm.tmHeight + 2, SystemMetricAt(SM_CYMENUCHECK, WindowDpi(list_)) + 2);
 }
 
 void CheckList::FitRowHeight() {
@@ -105,7 +110,7 @@ void CheckList::Draw(const DRAWITEMSTRUCT &item) const {
     }
 
     RECT text = row;
-    text.left = box.right + kTextGap;
+    text.left = box.right + TextGap();
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
     if (selected) FillRect(dc, &text, GetSysColorBrush(COLOR_HIGHLIGHT));
     SetBkMode(dc, TRANSPARENT);
@@ -124,7 +129,7 @@ int CheckList::BoxAt(POINT p) const {
     const int row = LOWORD(hit);
     RECT r;
     if (SendMessageA(list_, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&r)) == LB_ERR) return -1;
-    return p.x < r.left + 2 + BoxSize() + kTextGap / 2 ? row : -1;
+    return p.x < r.left + 2 + BoxSize() + TextGap() / 2 ? row : -1;
 }
 
 void CheckList::Toggle(int row) {

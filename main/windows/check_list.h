@@ -39,6 +39,7 @@ private:
     static LRESULT CALLBACK Subclass(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     int RowHeight() const;
     int BoxSize() const { return RowHeight() - 2; }
+    int TextGap() const;
     // The row whose check box lies under the point, or -1.
     int BoxAt(POINT p) const;
     void Toggle(int row);

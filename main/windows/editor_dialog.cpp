@@ -5,7 +5,9 @@
 #include "app_state.h"
 #include "basCommonFunc.h"
 #include "resource_ids.h"
+#include "screen_dpi.h"
 #include "ui_fonts.h"
+#include "window_dpi.h"
 
 namespace ptr {
 
@@ -18,11 +20,6 @@ bool IsEditBox(HWND control) {
 }
 
 }  // namespace
-
-HFONT DialogFont() {
-    static const HFONT font = CreateUiFont("ＭＳ Ｐゴシック", 9, false);
-    return font;
-}
 
 EditorDialog::~EditorDialog() {
     if (hwnd_) DestroyWindow(hwnd_);
@@ -46,10 +43,10 @@ void EditorDialog::Hide() {
 RECT EditorDialog::TwipsRect(int left, int top, int width, int height) const {
     // The layout is designed for dialog base units of 6 x 12 pixels at 96 dpi, where one
     // dialog unit is 22.5 twips; other fonts and resolutions scale it as the template's
-    // own controls scale.
-    RECT base{0, 0, 4, 8};
-    MapDialogRect(hwnd_, &base);
-    const double scale = App().HelpModeScale;
+    // own controls scale. The units are those of the resolution the dialog was made at,
+    // so a move to another monitor scales them like the controls.
+    const RECT &base = baseUnits_;
+    const double scale = App().HelpModeScale * dpi_ / loadDpi_;
     const auto x = [&](int twips) { return static_cast<int>(twips * scale * base.right / 90.0 + 0.5); };
     const auto y = [&](int twips) { return static_cast<int>(twips * scale * base.bottom / 180.0 + 0.5); };
     return {x(left), y(top), x(left + width), y(top + height)};
@@ -74,8 +71,12 @@ INT_PTR CALLBACK EditorDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM
 }
 
 void EditorDialog::Initialise() {
+    KeepDialogDpiChanges(hwnd_);
+    dpi_ = loadDpi_ = WindowDpi(hwnd_);
+    baseUnits_ = {0, 0, 4, 8};
+    MapDialogRect(hwnd_, &baseUnits_);
     for (HWND child = GetWindow(hwnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
+        SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont(dpi_)), FALSE);
     TakeOwnerIcon();
     if (App().HelpMode) ScaleForHelpMode(hwnd_);
     Form_Load();
@@ -147,6 +148,10 @@ INT_PTR EditorDialog::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
         return TRUE;
     case WM_CTLCOLORDLG:
         return reinterpret_cast<INT_PTR>(backBrush_);
+    case WM_DPICHANGED:
+        // Help mode keeps its own font.
+        dpi_ = FollowDpiChange(hwnd_, dpi_, wp, lp, App().HelpMode ? nullptr : DialogFont(HIWORD(wp)));
+        return TRUE;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN: {
         const HWND control = reinterpret_cast<HWND>(lp);

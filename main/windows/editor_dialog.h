@@ -88,9 +88,8 @@ private:
     HWND hwnd_ = nullptr;
     HWND owner_ = nullptr;
     HBRUSH backBrush_ = nullptr;
+    int dpi_ = 96, loadDpi_ = 96;   // of the monitor the dialog is on, and was made on
+    RECT baseUnits_{};              // 4 x 8 dialog units in pixels when it was made
 };
-
-// The font of the program's dialogs, the settings window's face and size.
-HFONT DialogFont();
 
 }  // namespace ptr

@@ -5,6 +5,9 @@
 #include "app_state.h"
 #include "basCommonFunc.h"
 #include "frmInputBox_ids.h"
+#include "screen_dpi.h"
+#include "ui_fonts.h"
+#include "window_dpi.h"
 
 namespace ptr {
 
@@ -14,6 +17,7 @@ struct InputBoxData {
     const std::string &prompt;
     const std::string &title;
     std::string &text;
+    int dpi = 96;   // of the monitor the box is on
 };
 
 void CentreOnOwner(HWND dialog) {
@@ -39,6 +43,8 @@ INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_INITDIALOG: {
         data = reinterpret_cast<InputBoxData *>(lp);
         SetWindowLongPtrA(dialog, DWLP_USER, lp);
+        KeepDialogDpiChanges(dialog);
+        data->dpi = WindowDpi(dialog);
         if (App().HelpMode) ScaleForHelpMode(dialog);
         SetWindowTextA(dialog, data->title.c_str());
         SetDlgItemTextA(dialog, IDC_INPUTBOX_PROMPT, data->prompt.c_str());
@@ -52,6 +58,10 @@ INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_COMMAND:
         if (LOWORD(wp) == IDOK) data->text = TextOf(GetDlgItem(dialog, IDC_INPUTBOX_TEXT));
         if (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL) EndDialog(dialog, LOWORD(wp));
+        return TRUE;
+    case WM_DPICHANGED:
+        // The template's face and size at the new resolution; help mode keeps its own font.
+        data->dpi = FollowDpiChange(dialog, data->dpi, wp, lp, App().HelpMode ? nullptr : DialogFont(HIWORD(wp)));
         return TRUE;
     default: return FALSE;
     }

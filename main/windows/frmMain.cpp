@@ -11,7 +11,9 @@
 #include "menus.h"
 #include "program_version.h"
 #include "resource_ids.h"
+#include "screen_dpi.h"
 #include "ui_fonts.h"
+#include "window_dpi.h"
 
 namespace ptr {
 
@@ -19,25 +21,7 @@ namespace {
 
 constexpr UINT_PTR kTrayTimer = 1;   // tmrTiming
 
-// Twips (1/1440 inch) to pixels of the screen.
-int Px(double twips) {
-    static const int dpi = [] {
-        const HDC screen = GetDC(nullptr);
-        const int d = GetDeviceCaps(screen, LOGPIXELSY);
-        ReleaseDC(nullptr, screen);
-        return d > 0 ? d : 96;
-    }();
-    return static_cast<int>(twips * dpi / 1440.0 + 0.5);
-}
 float Scale() { return App().HelpModeScale; }
-// A position set while the program runs: twips, enlarged in help mode.
-int Sx(double twips) { return Px(twips * Scale()); }
-// A rectangle of the form's layout in pixels: as designed (scale 1), or as help mode
-// has made it.
-RECT TwipsRect(int left, int top, int width, int height, float scale = 1.0f) {
-    return {Px(left * scale), Px(top * scale), Px((left + width) * scale), Px((top + height) * scale)};
-}
-
 struct ControlSpec {
     int id;
     const char *cls;
@@ -99,8 +83,7 @@ HFONT BoldOf(HFONT font) {
     return CreateFontIndirectA(&lf);
 }
 
-void OutlineTwips(HDC dc, const RECT &twips, COLORREF colour) {
-    const RECT r = TwipsRect(twips.left, twips.top, twips.right, twips.bottom, Scale());
+void OutlineTwips(HDC dc, const RECT &r, COLORREF colour) {
     const HBRUSH brush = CreateSolidBrush(colour);
     FrameRect(dc, &r, brush);
     DeleteObject(brush);
@@ -132,11 +115,11 @@ bool frmMain::Load() {
     menuBar_ = LoadMenuA(instance, MAKEINTRESOURCEA(IDM_MAIN_BAR));
     trayMenu_ = LoadMenuA(instance, MAKEINTRESOURCEA(IDM_TRAY_POPUP));
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-    RECT frame{0, 0, Px(kFormWidth), Px(kFormHeight)};
-    AdjustWindowRectEx(&frame, style, TRUE, 0);
-    if (!CreateBound(cls, 0, kCaption, style, CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
-                     frame.bottom - frame.top, menuBar_))
-        return false;
+    if (!CreateBound(cls, 0, kCaption, style, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, menuBar_)) return false;
+    // Sized once it exists: its size depends on the monitor it is on.
+    dpi_ = WindowDpi(hwnd_);
+    const SIZE frame = FrameSize(hwnd_, Px(kFormWidth), Px(kFormHeight), dpi_);
+    SetWindowPos(hwnd_, nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     Form_Load();
     return true;
 }
@@ -183,6 +166,7 @@ LRESULT frmMain::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         if (wp) Form_EndSession();
         return 0;
     case WM_DESTROY: Form_Destroy(); return 0;
+    case WM_DPICHANGED: Form_DpiChanged(HIWORD(wp), *reinterpret_cast<const RECT *>(lp)); return 0;
     default: break;
     }
     return Default(msg, wp, lp);
@@ -191,17 +175,11 @@ LRESULT frmMain::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
 void frmMain::CreateControls() {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
     for (const ControlSpec &c : kControls) {
-        const RECT r = TwipsRect(c.left, c.top, c.width, c.height);
-        CreateWindowExA(c.exStyle, c.cls, "", WS_CHILD | WS_CLIPSIBLINGS | c.style, r.left, r.top, r.right - r.left,
-                        r.bottom - r.top, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance,
-                        nullptr);
-        if (c.id == kListAfter) {
-            list_.Create(hwnd_, IDC_LIST);
-            const RECT l = TwipsRect(kListTwips.left, kListTwips.top, kListTwips.right, kListTwips.bottom);
-            SetWindowPos(list_.Handle(), nullptr, l.left, l.top, l.right - l.left, l.bottom - l.top,
-                         SWP_NOZORDER | SWP_NOACTIVATE);
-        }
+        CreateWindowExA(c.exStyle, c.cls, "", WS_CHILD | WS_CLIPSIBLINGS | c.style, 0, 0, 0, 0, hwnd_,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance, nullptr);
+        if (c.id == kListAfter) list_.Create(hwnd_, IDC_LIST);
     }
+    PlaceControls(1.0f);
     SetWindowTextA(Control(IDC_SAVE), "設定の保存");
     SetWindowTextA(Control(IDC_CLOSE), "閉じる");
     for (int id : {IDC_SAVE, IDC_CLOSE}) ShowControl(id, true);
@@ -220,11 +198,26 @@ void frmMain::CreateControls() {
         LoadImageA(instance, MAKEINTRESOURCEA(IDB_INFORMATION), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
 }
 
+RECT frmMain::TwipsRect(int left, int top, int width, int height, float scale) const {
+    return {Px(left * scale), Px(top * scale), Px((left + width) * scale), Px((top + height) * scale)};
+}
+
+void frmMain::PlaceControls(float scale) {
+    const auto place = [&](HWND control, const RECT &r) {
+        SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    for (const ControlSpec &c : kControls) place(Control(c.id), TwipsRect(c.left, c.top, c.width, c.height, scale));
+    place(list_.Handle(), TwipsRect(kListTwips.left, kListTwips.top, kListTwips.right, kListTwips.bottom, scale));
+}
+
 void frmMain::CreateFonts() {
-    font_ = CreateUiFont("ＭＳ Ｐゴシック", 9, false);
-    titleFont_ = CreateUiFont("ＭＳ Ｐゴシック", 9, true);
-    listFont_ = CreateUiFont("ＭＳ ゴシック", 9, false);
-    infoFont_ = CreateUiFont("ＭＳ ゴシック", 8.25, false);
+    for (HFONT f : {font_, titleFont_, listFont_, infoFont_})
+        if (f) DeleteObject(f);
+    font_ = CreateUiFont("ＭＳ Ｐゴシック", 9, false, dpi_);
+    titleFont_ = CreateUiFont("ＭＳ Ｐゴシック", 9, true, dpi_);
+    listFont_ = CreateUiFont("ＭＳ ゴシック", 9, false, dpi_);
+    infoFont_ = CreateUiFont("ＭＳ ゴシック", 8.25, false, dpi_);
     for (HWND child = GetWindow(hwnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     SendMessageA(Control(IDC_MODE_TITLE), WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_), FALSE);
@@ -238,9 +231,7 @@ void frmMain::Form_Load() {
     CreateFonts();
     AppState &app = App();
     if (app.HelpMode) ScaleForHelpMode(hwnd_);
-    // The selected mode button is the same font in bold, whatever help mode made of it.
-    buttonFont_ = reinterpret_cast<HFONT>(SendMessageA(Control(IDC_MODE0), WM_GETFONT, 0, 0));
-    boldFont_ = BoldOf(buttonFont_);
+    TakeButtonFonts();
     list_.FitRowHeight();
 
     // Centred on the work area, ready for the first Show2.
@@ -270,6 +261,30 @@ void frmMain::Form_Load() {
     TrayIconControl(KX_TRAY_ADD);
 }
 
+void frmMain::TakeButtonFonts() {
+    // The selected mode button is the same font in bold, whatever help mode made of it.
+    buttonFont_ = reinterpret_cast<HFONT>(SendMessageA(Control(IDC_MODE0), WM_GETFONT, 0, 0));
+    if (boldFont_) DeleteObject(boldFont_);
+    boldFont_ = BoldOf(buttonFont_);
+}
+
+void frmMain::Form_DpiChanged(int dpi, const RECT &suggested) {
+    dpi_ = dpi;
+    // Help mode keeps its own font; otherwise every font is made again at the new size.
+    if (!App().HelpMode) {
+        CreateFonts();
+        TakeButtonFonts();
+        SetModeButtonFonts(CurrentMode());
+    }
+    list_.FitRowHeight();
+    PlaceControls(Scale());
+    TakeSuggestedRect(hwnd_, suggested);
+    // The page's own places and the frame round its button, as the page is.
+    PlaceListButtons(CurrentMode());
+    MoveActivateFrame(CurrentMode());
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 void frmMain::ViewControlText() {
     SetWindowTextA(hwnd_, kCaption);
     for (int i = 0; i < kModeCount; ++i)
@@ -285,11 +300,9 @@ void frmMain::ActivatMode(int ModeNo) {
     App().Settings.Mode = static_cast<int16_t>(mode);
 
     MoveActivateFrame(mode);
-    for (int i = 0; i < kModeCount; ++i) {
-        SendMessageA(Control(IDC_MODE0 + i), WM_SETFONT,
-                     reinterpret_cast<WPARAM>(i == mode ? boldFont_ : buttonFont_), TRUE);
+    SetModeButtonFonts(mode);
+    for (int i = 0; i < kModeCount; ++i)
         CheckMenuItem(menuBar_, IDC_VIEW_MODE0 + i, MF_BYCOMMAND | (i == mode ? MF_CHECKED : MF_UNCHECKED));
-    }
     ResetPanel();
     ApplyModeTexts(mode);
     SetWindowTextA(Control(IDC_MODE_TITLE), ModeTitle(mode).c_str());
@@ -299,6 +312,12 @@ void frmMain::ActivatMode(int ModeNo) {
     // The frame, the panel and the labels take the page's colours.
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     inActivate_ = false;
+}
+
+void frmMain::SetModeButtonFonts(int mode) {
+    for (int i = 0; i < kModeCount; ++i)
+        SendMessageA(Control(IDC_MODE0 + i), WM_SETFONT, reinterpret_cast<WPARAM>(i == mode ? boldFont_ : buttonFont_),
+                     TRUE);
 }
 
 void frmMain::MoveActivateFrame(int mode) {
@@ -342,8 +361,8 @@ void frmMain::PlaceListButtons(int mode) {
                      SWP_NOZORDER | SWP_NOACTIVATE);
     };
     if (mode == kModeWatch) {
-        place(3, Sx(2280), Sx(292));
-        place(4, Sx(2557), Sx(292));
+        place(3, Px(2280 * Scale()), Px(292 * Scale()));
+        place(4, Px(2557 * Scale()), Px(292 * Scale()));
     } else {
         RECT first;
         GetWindowRect(Control(IDC_LIST_BUTTON0), &first);
@@ -439,13 +458,15 @@ void frmMain::Form_Paint() {
     PAINTSTRUCT ps;
     const HDC dc = BeginPaint(hwnd_, &ps);
     const ModeColours colours = ModeColour(CurrentMode());
-    OutlineTwips(dc, kShapeModesShadow, GetSysColor(COLOR_BTNSHADOW));
-    OutlineTwips(dc, kShapeModesLight, GetSysColor(COLOR_BTNHIGHLIGHT));
-    OutlineTwips(dc, kShapePanelShadow, GetSysColor(COLOR_BTNSHADOW));
-    const RECT panel =
-        TwipsRect(kShapePanel.left, kShapePanel.top, kShapePanel.right, kShapePanel.bottom, Scale());
+    const auto shape = [&](const RECT &twips) {
+        return TwipsRect(twips.left, twips.top, twips.right, twips.bottom, Scale());
+    };
+    OutlineTwips(dc, shape(kShapeModesShadow), GetSysColor(COLOR_BTNSHADOW));
+    OutlineTwips(dc, shape(kShapeModesLight), GetSysColor(COLOR_BTNHIGHLIGHT));
+    OutlineTwips(dc, shape(kShapePanelShadow), GetSysColor(COLOR_BTNSHADOW));
+    const RECT panel = shape(kShapePanel);
     FillRect(dc, &panel, lightBrushes_[CurrentMode()]);
-    OutlineTwips(dc, kShapePanel, GetSysColor(COLOR_BTNHIGHLIGHT));
+    OutlineTwips(dc, panel, GetSysColor(COLOR_BTNHIGHLIGHT));
     const HBRUSH strong = CreateSolidBrush(colours.strong);
     FillRect(dc, &activateFrame_, strong);
     DeleteObject(strong);

@@ -11,6 +11,7 @@
 
 #include "bound_window.h"
 #include "check_list.h"
+#include "dpi_scale.h"
 #include "list_page.h"
 #include "mode_texts.h"
 #include "page_rows.h"
@@ -63,7 +64,16 @@ private:
     static int CurrentMode();
 
     void CreateControls();
+    // Twips to pixels at the window's resolution; a rectangle of the layout, as designed
+    // (scale 1) or as help mode makes it.
+    int Px(double twips) const { return TwipsToPixels(twips, dpi_); }
+    RECT TwipsRect(int left, int top, int width, int height, float scale = 1.0f) const;
+    void PlaceControls(float scale);
+    // The fonts at the window's resolution, given to the controls.
     void CreateFonts();
+    void TakeButtonFonts();
+    // Moved to a monitor of another resolution: the suggested place, everything laid out again.
+    void Form_DpiChanged(int dpi, const RECT &suggested);
     void Form_Load();
     void Form_Paint();
     void Form_Close();
@@ -89,6 +99,7 @@ private:
 
     // The steps of ActivatMode.
     void MoveActivateFrame(int mode);
+    void SetModeButtonFonts(int mode);   // the current mode's button in bold
     void ResetPanel();
     void ApplyModeTexts(int mode);
     void PlaceListButtons(int mode);
@@ -111,6 +122,7 @@ private:
     HBRUSH lightBrushes_[kModeCount] = {};
     HBITMAP picture_ = nullptr;
     RECT activateFrame_{};   // shpActivate, in client pixels
+    int dpi_ = kDesignDpi;   // of the monitor the window is on
     HWND lastFocus_ = nullptr;
 
     bool inActivate_ = false;       // InActivate

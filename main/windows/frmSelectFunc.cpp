@@ -123,7 +123,10 @@ void frmSelectFunc::PlaceValue(int id, int left, int top, int width, int labelIn
     const RECT r = TwipsRect(left, top, width, dropDown ? kDropDownHeight : kSettingHeight);
     SetWindowPos(control, nullptr, frame.left + r.left, frame.top + r.top, r.right - r.left,
                  dropDown || button ? r.bottom - r.top : rowHeight_, SWP_NOZORDER | SWP_NOACTIVATE);
-    if (labelIndex >= 0) SetDlgItemTextA(hWnd(), LabelId(labelIndex), caption);
+    if (labelIndex >= 0) {
+        SetDlgItemTextA(hWnd(), LabelId(labelIndex), caption);
+        Show(Control(LabelId(labelIndex)), true);
+    }
 }
 
 // --- the value controls --------------------------------------------------------------
@@ -136,7 +139,11 @@ void frmSelectFunc::ClearValueControls() {
     Show(Control(IDC_SELFUNC_PATH), false);
     SetDlgItemTextA(hWnd(), IDC_SELFUNC_PATH, "");
     Show(Control(IDC_SELFUNC_BROWSE), false);
-    for (int i = 1; i < 4; ++i) SetDlgItemTextA(hWnd(), LabelId(i), "");
+    // A label without a caption would still paint over the value control lying under it.
+    for (int i = 1; i < 4; ++i) {
+        SetDlgItemTextA(hWnd(), LabelId(i), "");
+        Show(Control(LabelId(i)), false);
+    }
     SetDlgItemTextA(hWnd(), IDC_SELFUNC_INFO, "");
 }
 

@@ -7,7 +7,9 @@
 #include "program_version.h"
 #include "resource_ids.h"
 #include "splash_bars.h"
+#include "screen_dpi.h"
 #include "ui_fonts.h"
+#include "window_dpi.h"
 
 namespace ptr {
 
@@ -15,19 +17,10 @@ namespace {
 
 constexpr COLORREF kBackground = RGB(255, 255, 255);
 
-int Scaled(double pixels) { return static_cast<int>(std::lround(pixels * App().HelpModeScale)); }
-// Twips of the form (15 to a pixel), enlarged in help mode.
-int Tw(int twips) { return Scaled(twips / 15.0); }
-// Twips of the form as designed; help mode enlarges the controls afterwards.
-int Designed(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
-RECT TwipsRect(int left, int top, int width, int height) {
-    return {Tw(left), Tw(top), Tw(left + width), Tw(top + height)};
-}
-
-HFONT SplashFont(double points, bool bold) {
-    return CreateFontA(-Scaled(points * 96 / 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                       SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, AvailableFace("ＭＳ Ｐゴシック"));
+HFONT SplashFont(double points, bool bold, double factor) {
+    return CreateFontA(-static_cast<int>(std::lround(points * 96 / 72 * factor)), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL,
+                       FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                       ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE, AvailableFace("ＭＳ Ｐゴシック"));
 }
 
 struct Title {
@@ -59,20 +52,26 @@ bool frmSplash::Load() {
     ClassSpec cls{PTR_SPLASH_CLASS};
     cls.cursor = MAKEINTRESOURCEA(32514);   // start-up is busy
     const DWORD style = WS_POPUP | WS_BORDER | WS_CLIPCHILDREN;
-    RECT frame{0, 0, kSplashWidth, kSplashHeight};
-    AdjustWindowRectEx(&frame, style, FALSE, WS_EX_TOOLWINDOW);
-    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-    if (!CreateBound(cls, WS_EX_TOOLWINDOW, kProductName, style, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                     (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, nullptr))
-        return false;
+    if (!CreateBound(cls, WS_EX_TOOLWINDOW, kProductName, style, 0, 0, 0, 0, nullptr)) return false;
+    // Sized once it exists: its size depends on the monitor it is on.
+    dpi_ = WindowDpi(hwnd_);
+    const SIZE frame =
+        FrameSize(hwnd_, Rescale(kSplashWidth, dpi_, kDesignDpi), Rescale(kSplashHeight, dpi_, kDesignDpi), dpi_);
+    SetWindowPos(hwnd_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - frame.cx) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - frame.cy) / 2, frame.cx, frame.cy, SWP_NOZORDER | SWP_NOACTIVATE);
     Form_Load();
     return true;
 }
+
+double frmSplash::Factor() const { return App().HelpModeScale * dpi_ / static_cast<double>(kDesignDpi); }
+
+int frmSplash::Scaled(double pixels) const { return static_cast<int>(std::lround(pixels * Factor())); }
 
 LRESULT frmSplash::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_PAINT: Form_Paint(); return 0;
     case WM_ERASEBKGND: return 1;   // the image covers everything
+    case WM_DPICHANGED: Form_DpiChanged(HIWORD(wp), *reinterpret_cast<const RECT *>(lp)); return 0;
     case WM_CTLCOLORSTATIC:
         SetBkColor(reinterpret_cast<HDC>(wp), kBackground);
         SetTextColor(reinterpret_cast<HDC>(wp), RGB(0x40, 0x40, 0x40));
@@ -84,7 +83,12 @@ LRESULT frmSplash::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
 
 void frmSplash::Form_Load() {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
-    textFont_ = SplashFont(9, false);
+    textFont_ = SplashFont(9, false, Factor());
+    // Twips of the form (15 to a pixel) at the monitor's resolution; help mode enlarges
+    // the labels afterwards.
+    const auto designed = [&](int twips) {
+        return Rescale(static_cast<int>(std::lround(twips / 15.0)), dpi_, kDesignDpi);
+    };
     const struct {
         int id;
         RECT twips;
@@ -95,17 +99,22 @@ void frmSplash::Form_Load() {
     };
     for (const auto &l : labels) {
         const HWND label = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_NOPREFIX | l.style,
-                                           Designed(l.twips.left), Designed(l.twips.top), Designed(l.twips.right),
-                                           Designed(l.twips.bottom),
+                                           designed(l.twips.left), designed(l.twips.top), designed(l.twips.right),
+                                           designed(l.twips.bottom),
                                            hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(l.id)), instance,
                                            nullptr);
         SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_), FALSE);
     }
     // Scaling moves the labels and sizes the window; the image is drawn at its new size.
     if (App().HelpMode) ScaleForHelpMode(hwnd_);
+    DrawImage();
+    SetDlgItemTextA(hwnd_, IDC_SPLASH_COPYRIGHT, OwnVersion().copyright.c_str());
+    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
 
-    const HBITMAP strip = static_cast<HBITMAP>(
-        LoadImageA(instance, MAKEINTRESOURCEA(IDB_SPLASH_STRIP), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+void frmSplash::DrawImage() {
+    const HBITMAP strip = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_SPLASH_STRIP),
+                                                          IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     strip_.CreateStretchBitmapFromPicture2(strip, Scaled(kStripWidth), Scaled(kStripHeight));
     if (strip) DeleteObject(strip);
 
@@ -113,26 +122,40 @@ void frmSplash::Form_Load() {
     GetClientRect(hwnd_, &client);
     image_.CreateBitmap(client.right, client.bottom, kBackground);
     DrawTitles();
-    SetDlgItemTextA(hwnd_, IDC_SPLASH_COPYRIGHT, OwnVersion().copyright.c_str());
-    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void frmSplash::Form_DpiChanged(int dpi, const RECT &suggested) {
+    const int from = dpi_;
+    dpi_ = dpi;
+    // Help mode keeps its own font on the labels.
+    const HFONT old = textFont_;
+    textFont_ = SplashFont(9, false, Factor());
+    ScaleControls(hwnd_, static_cast<double>(dpi) / from, App().HelpMode ? nullptr : textFont_);
+    if (old) DeleteObject(old);
+    TakeSuggestedRect(hwnd_, suggested);
+    DrawImage();
+    if (barsPos_ >= 0) DrawBars(barsPos_);
+    InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 void frmSplash::DrawTitles() {
     const HDC dc = image_.hDC();
     SetBkMode(dc, TRANSPARENT);
     for (const Title &t : kTitles) {
-        const HFONT font = SplashFont(t.points, t.bold);
+        const HFONT font = SplashFont(t.points, t.bold, Factor());
         const HGDIOBJ old = SelectObject(dc, font);
         SetTextColor(dc, t.colour);
-        RECT r = TwipsRect(t.twips.left, t.twips.top, t.twips.right, t.twips.bottom);
+        RECT r = {Tw(t.twips.left), Tw(t.twips.top), Tw(t.twips.left + t.twips.right),
+                  Tw(t.twips.top + t.twips.bottom)};
         DrawTextA(dc, t.text, -1, &r, t.align | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
         SelectObject(dc, old);
         DeleteObject(font);
     }
 }
 
-void frmSplash::DrawBars() {
-    for (const StripCopy &c : BarCopies(slidePos_, App().HelpModeScale))
+void frmSplash::DrawBars(int pos) {
+    barsPos_ = pos;
+    for (const StripCopy &c : BarCopies(pos, static_cast<float>(Factor())))
         if (c.width > 0) strip_.Draw(image_.hDC(), c.dstX, c.dstY, c.width, c.height, c.srcX, 0);
 }
 
@@ -146,7 +169,7 @@ void frmSplash::Form_Paint() {
 int32_t frmSplash::SetInformation(const std::string &Info, bool Dialog, UINT DialogType, int16_t SlideValue) {
     if (Dialog) return MessageBoxA(hwnd_, Info.c_str(), kProductName, DialogType);
     SetDlgItemTextA(hwnd_, IDC_SPLASH_INFORMATION, Info.c_str());
-    DrawBars();
+    DrawBars(slidePos_);
     slidePos_ = NextSlidePos(slidePos_, SlideValue);
     // Start-up keeps this thread busy: paint now, not when the queue gets a turn.
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);

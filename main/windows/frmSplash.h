@@ -9,6 +9,7 @@
 
 #include "app_state.h"
 #include "bound_window.h"
+#include "dpi_scale.h"
 #include "vbBitmap.h"
 
 namespace ptr {
@@ -36,13 +37,23 @@ private:
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void Form_Load();
     void Form_Paint();
+    // Moved to a monitor of another resolution: labels, fonts and image made again.
+    void Form_DpiChanged(int dpi, const RECT &suggested);
+    // Pixels of the design at the monitor's resolution, enlarged in help mode.
+    double Factor() const;
+    int Scaled(double pixels) const;
+    // Twips of the form (15 to a pixel), scaled likewise.
+    int Tw(int twips) const { return Scaled(twips / 15.0); }
+    void DrawImage();
     void DrawTitles();
-    void DrawBars();
+    void DrawBars(int pos);
 
     vbBitmap strip_;   // the colour strip, stretched to the bars' size
     vbBitmap image_;   // what the window shows under its labels
     HFONT textFont_ = nullptr;
     int slidePos_ = 0;   // SlidePos
+    int barsPos_ = -1;   // the slide position the image's bars show; -1 none yet
+    int dpi_ = kDesignDpi;   // of the monitor the window is on
 };
 
 // Start-up: shows the splash window when SplashShow is on and lets it paint.

@@ -2,10 +2,13 @@
 
 #include <commctrl.h>
 
+#include "dpi_scale.h"
+#include "screen_dpi.h"
+
 namespace ptr {
 
 namespace {
-constexpr int kMaxTipWidth = 360;   // pixels; longer tips wrap
+constexpr int kMaxTipWidth = 360;   // pixels at 96 dpi; longer tips wrap
 }
 
 void ToolTips::Create(HWND owner) {
@@ -13,7 +16,7 @@ void ToolTips::Create(HWND owner) {
     tips_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
                             GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(tips_, TTM_SETMAXTIPWIDTH, 0, kMaxTipWidth);
+    SendMessageA(tips_, TTM_SETMAXTIPWIDTH, 0, Rescale(kMaxTipWidth, WindowDpi(owner), kDesignDpi));
 }
 
 TOOLINFOA ToolTips::Info(HWND control, const char *text) const {

@@ -1,5 +1,7 @@
 #include "ui_fonts.h"
 
+#include "dpi_scale.h"
+
 #include <cstring>
 #include <initializer_list>
 #include <map>
@@ -52,13 +54,17 @@ const char *AvailableFace(const char *face) {
     return result;
 }
 
-HFONT CreateUiFont(const char *face, double points, bool bold) {
-    const HDC screen = GetDC(nullptr);
-    const int height = -static_cast<int>(points * GetDeviceCaps(screen, LOGPIXELSY) / 72.0 + 0.5);
-    ReleaseDC(nullptr, screen);
-    return CreateFontA(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+HFONT CreateUiFont(const char *face, double points, bool bold, int dpi) {
+    return CreateFontA(FontHeight(points, dpi), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                        AvailableFace(face));
+}
+
+HFONT DialogFont(int dpi) {
+    static std::map<int, HFONT> fonts;
+    HFONT &font = fonts[dpi];
+    if (!font) font = CreateUiFont("ＭＳ Ｐゴシック", 9, false, dpi);
+    return font;
 }
 
 }  // namespace ptr

@@ -6,8 +6,11 @@
 
 namespace ptr {
 
-// A font of the face at the size in points (at the screen's resolution).
-HFONT CreateUiFont(const char *face, double points, bool bold);
+// A font of the face at the size in points, for a window at dpi.
+HFONT CreateUiFont(const char *face, double points, bool bold, int dpi);
+// The font of the program's dialogs at dpi, the settings window's face and size; made
+// once per resolution, kept for the process.
+HFONT DialogFont(int dpi);
 // The face CreateUiFont uses for the wanted one.
 const char *AvailableFace(const char *face);
 

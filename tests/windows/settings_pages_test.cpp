@@ -366,7 +366,16 @@ TEST(ProgramResources, CommonControlsSixAndTheProgramsPictures) {
     DestroyWindow(button);
 
     const HINSTANCE self = GetModuleHandleA(nullptr);
-    for (int size : {16, 32}) {
+    // An image of its own for each size Windows asks for from 100 % to 200 % display
+    // scale, so none is a blurred stretch of another.
+    const HRSRC group = FindResourceA(self, MAKEINTRESOURCEA(IDI_PROGRAM), MAKEINTRESOURCEA(14));   // RT_GROUP_ICON
+    ASSERT_NE(nullptr, group);
+    const auto *directory = static_cast<const BYTE *>(LockResource(LoadResource(self, group)));
+    const int count = directory[4] | directory[5] << 8;
+    std::set<int> widths;
+    for (int i = 0; i < count; ++i) widths.insert(directory[6 + 14 * i]);   // 14-byte entries from byte 6
+    EXPECT_EQ((std::set<int>{16, 20, 24, 32, 40, 48}), widths);
+    for (int size : {16, 20, 24, 32, 40, 48}) {
         const HICON icon =
             static_cast<HICON>(LoadImageA(self, MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON, size, size, 0));
         ASSERT_NE(nullptr, icon) << size;
