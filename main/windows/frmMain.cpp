@@ -281,6 +281,7 @@ void frmMain::Form_DpiChanged(int dpi, const RECT &suggested) {
     TakeSuggestedRect(hwnd_, suggested);
     // The page's own places and the frame round its button, as the page is.
     PlaceListButtons(CurrentMode());
+    PlaceList(CurrentMode());
     MoveActivateFrame(CurrentMode());
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
@@ -352,14 +353,15 @@ void frmMain::ApplyModeTexts(int mode) {
     SetWindowTextA(Control(IDC_LIST_TITLE), texts.ListTitle(mode).c_str());
 }
 
+void frmMain::MoveVertically(HWND control, int top, int height) {
+    RECT r;
+    GetWindowRect(control, &r);
+    MapWindowPoints(HWND_DESKTOP, hwnd_, reinterpret_cast<POINT *>(&r), 2);
+    SetWindowPos(control, nullptr, r.left, top, r.right - r.left, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void frmMain::PlaceListButtons(int mode) {
-    const auto place = [&](int index, int top, int height) {
-        RECT r;
-        GetWindowRect(Control(IDC_LIST_BUTTON0 + index), &r);
-        MapWindowPoints(HWND_DESKTOP, hwnd_, reinterpret_cast<POINT *>(&r), 2);
-        SetWindowPos(Control(IDC_LIST_BUTTON0 + index), nullptr, r.left, top, r.right - r.left, height,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-    };
+    const auto place = [&](int index, int top, int height) { MoveVertically(Control(IDC_LIST_BUTTON0 + index), top, height); };
     if (mode == kModeWatch) {
         place(3, Px(2280 * Scale()), Px(292 * Scale()));
         place(4, Px(2557 * Scale()), Px(292 * Scale()));
@@ -374,10 +376,7 @@ void frmMain::PlaceListButtons(int mode) {
 void frmMain::PlaceList(int mode) {
     const int shift = mode == kModeWatch ? kWatchListShift : 0;
     const auto place = [&](HWND control, int top, int height) {
-        RECT r;
-        GetWindowRect(control, &r);
-        MapWindowPoints(HWND_DESKTOP, hwnd_, reinterpret_cast<POINT *>(&r), 2);
-        SetWindowPos(control, nullptr, r.left, Sx(top), r.right - r.left, Sx(height), SWP_NOZORDER | SWP_NOACTIVATE);
+        MoveVertically(control, Px(top * Scale()), Px(height * Scale()));
     };
     place(Control(IDC_LIST_TITLE), kListTitleTop + shift, 255);
     place(list_.Handle(), kListTwips.top + shift, kListTwips.bottom - shift);

@@ -102,6 +102,8 @@ private:
     void SetModeButtonFonts(int mode);   // the current mode's button in bold
     void ResetPanel();
     void ApplyModeTexts(int mode);
+    // Another top and height, the same left and width.
+    void MoveVertically(HWND control, int top, int height);
     void PlaceListButtons(int mode);
     void PlaceList(int mode);
     void BuildPage(int mode);

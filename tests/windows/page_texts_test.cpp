@@ -86,9 +86,10 @@ TEST(ModeTexts, CellsSitAtTheirColumnBasePlusMode) {
     EXPECT_EQ("外部DLL\\n情報", t.Cell(30 + 6 * 3 + 5));
     EXPECT_EQ("選択されたメニューの表示テストをします。", t.Cell(60 + 6 * 3 + 3));
     EXPECT_EQ("Readmeを表示します。", t.ButtonTip(2, kModeInformation));
-    // Unlisted cells are empty: no second check box outside the basic page, no list
-    // title on the basic and information pages, no fifth button but on the watch page.
-    for (int mode = 1; mode < kModeCount; ++mode) EXPECT_EQ("", t.CheckCaption(1, mode)) << mode;
+    EXPECT_EQ("パスワードなど非公開のコピーは処理しない", t.CheckCaption(1, kModeWatch));
+    // Unlisted cells are empty: no second check box outside the basic and watch pages, no
+    // list title on the basic and information pages, no fifth button but on the watch page.
+    for (int mode = 2; mode < kModeCount; ++mode) EXPECT_EQ("", t.CheckCaption(1, mode)) << mode;
     EXPECT_EQ("", t.ListTitle(kModeBasic));
     EXPECT_EQ("", t.ListTitle(kModeInformation));
     for (int mode : {0, 2, 3, 4, 5}) EXPECT_EQ("", t.ButtonCaption(4, mode)) << mode;
