@@ -8,8 +8,10 @@
 
 #include "plugin_records.h"
 #include "search_settings.h"
+#include "record_text.h"
 
 using namespace tlxinet;
+using tlx::CopySettingName;
 
 namespace {
 

@@ -3,17 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
+#include "record_text.h"
 #include "search_settings.h"
 
 namespace tlxinet {
 
 namespace {
-
-template <size_t N>
-void SetField(char (&field)[N], std::string_view text) {
-    std::memset(field, 0, N);
-    std::memcpy(field, text.data(), std::min(text.size(), N - 1));
-}
 
 struct FuncText {
     const char *name;
@@ -42,10 +37,10 @@ constexpr FuncText kFunctions[kFuncCount] = {
 
 void FillPluginInfo(TlxPluginInfo &info) {
     std::memset(&info, 0, sizeof info);
-    SetField(info.Name, "インターネット利用");
-    SetField(info.Version, "1.02");
-    SetField(info.Copyright, "Copyright (C) ポルテリカ");
-    SetField(info.Comment,
+    tlx::SetRecordField(info.Name, "インターネット利用");
+    tlx::SetRecordField(info.Version, "1.02");
+    tlx::SetRecordField(info.Copyright, "Copyright (C) ポルテリカ");
+    tlx::SetRecordField(info.Comment,
              "インターネットを利用するプラグインです。\r\n"
              "コピーしたURLを参照したり、コピーしたキーワードを検索サイトで検索することが出来ます。");
     // No web site or support address of the maker yet: empty fields keep the
@@ -59,23 +54,12 @@ bool FillFuncInfo(int32_t funcno, TlxFuncInfo &info) {
     if (funcno < 1 || funcno > kFuncCount) return false;
     const FuncText &f = kFunctions[funcno - 1];
     std::memset(&info, 0, sizeof info);
-    SetField(info.Name, f.name);
-    SetField(info.Comment, f.comment);
+    tlx::SetRecordField(info.Name, f.name);
+    tlx::SetRecordField(info.Comment, f.comment);
     info.IsSetting = f.hasSetting ? 1 : 0;
     info.FuncNameNumMax = f.settingCount;
     info.FunctionType = f.type;
     return true;
-}
-
-int32_t CopySettingName(std::string_view name, char *buffer, int32_t size) {
-    if (name.empty()) return 0;
-    const auto length = static_cast<int32_t>(std::min<size_t>(name.size(), INT32_MAX));
-    if (!buffer) return length;
-    if (size <= 0) return 0;
-    const int32_t copied = std::min(length, size);
-    std::memcpy(buffer, name.data(), static_cast<size_t>(copied));
-    if (copied < size) std::memset(buffer + copied, 0, static_cast<size_t>(size - copied));
-    return copied;
 }
 
 }  // namespace tlxinet

@@ -21,9 +21,4 @@ void FillPluginInfo(TlxPluginInfo &info);
 // False, leaving the record alone, for a number that is no function.
 bool FillFuncInfo(int32_t funcno, TlxFuncInfo &info);
 
-// Copies name as strncpy does (no terminator when it fills the buffer) and
-// returns its length capped at size; with no buffer only the length is returned.
-// An empty name is no name: 0, the buffer untouched.
-int32_t CopySettingName(std::string_view name, char *buffer, int32_t size);
-
 }  // namespace tlxinet

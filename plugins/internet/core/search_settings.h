@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "keyword.h"
+#include "profile_store.h"
 
 namespace tlxinet {
 
@@ -25,15 +26,7 @@ struct SearchSetting {
     int32_t urlEncode = 1;  // nonzero: percent-encode the keyword
 };
 
-// Key-by-key access to an INI file; missing keys give the default.
-class ProfileStore {
-public:
-    virtual ~ProfileStore() = default;
-    virtual std::string ReadText(const std::string &section, const std::string &key,
-                                 const std::string &fallback) = 0;
-    virtual int32_t ReadNumber(const std::string &section, const std::string &key, int32_t fallback) = 0;
-    virtual void WriteText(const std::string &section, const std::string &key, const std::string &value) = 0;
-};
+using tlx::ProfileStore;
 
 bool IsSearchSettingNumber(int number);
 // "設定007" for setting 7.

@@ -11,6 +11,7 @@
 #include "profile_file.h"
 #include "search_dialog.h"
 #include "search_settings.h"
+#include "record_text.h"
 #include "tlx_plugin.h"
 
 using namespace tlxinet;
@@ -19,7 +20,7 @@ namespace {
 
 HINSTANCE g_module = nullptr;
 SearchSettings g_settings;
-std::unique_ptr<ProfileFile> g_settingsFile;
+std::unique_ptr<tlx::ProfileFile> g_settingsFile;
 
 std::string ModulePath(HINSTANCE module) {
     std::vector<char> path(MAX_PATH);
@@ -30,9 +31,9 @@ std::string ModulePath(HINSTANCE module) {
     }
 }
 
-ProfileFile &SettingsFile() {
+tlx::ProfileFile &SettingsFile() {
     if (!g_settingsFile)
-        g_settingsFile = std::make_unique<ProfileFile>(tlx::PluginDataFolder(ModulePath(g_module)), "Setting.ini");
+        g_settingsFile = std::make_unique<tlx::ProfileFile>(tlx::PluginDataFolder(ModulePath(g_module)), "Setting.ini");
     return *g_settingsFile;
 }
 
@@ -94,7 +95,7 @@ int32_t WINAPI PIN_GetFuncInfo(int32_t funcno, TlxFuncInfo *info) {
 int32_t WINAPI PIN_GetFuncSettingName(int32_t funcno, int32_t setno, char *buffer, int32_t size) {
     if (funcno != kFuncKeywordSearch) return 0;
     const SearchSetting *setting = g_settings.Find(setno);
-    return setting ? CopySettingName(setting->name, buffer, size) : 0;
+    return setting ? tlx::CopySettingName(setting->name, buffer, size) : 0;
 }
 
 }  // extern "C"

@@ -1,11 +1,11 @@
-// The plug-in's settings file: each section read with one system call, written key by key.
+// A plug-in's settings file: each section read with one system call, written key by key.
 #pragma once
 #include <string>
 
 #include "ini_file_sections.h"
-#include "search_settings.h"
+#include "profile_store.h"
 
-namespace tlxinet {
+namespace tlx {
 
 class ProfileFile : public ProfileStore {
 public:
@@ -21,4 +21,4 @@ private:
     ini::IniFileSections file_;
 };
 
-}  // namespace tlxinet
+}  // namespace tlx

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace tlxinet {
+namespace tlx {
 
 ProfileFile::ProfileFile(std::string folder, const std::string &fileName)
     : folder_(std::move(folder)), file_(folder_ + fileName) {}
@@ -22,4 +22,4 @@ void ProfileFile::WriteText(const std::string &section, const std::string &key, 
     file_.Write(section, key, value);
 }
 
-}  // namespace tlxinet
+}  // namespace tlx
