@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+#include <vector>
+
+#include "plugin_folder.h"
+
 namespace tlx {
 
 ProfileFile::ProfileFile(std::string folder, const std::string &fileName)
@@ -20,6 +24,23 @@ int32_t ProfileFile::ReadNumber(const std::string &section, const std::string &k
 void ProfileFile::WriteText(const std::string &section, const std::string &key, const std::string &value) {
     CreateDirectoryA(folder_.c_str(), nullptr);
     file_.Write(section, key, value);
+}
+
+namespace {
+
+std::string ModulePath(HINSTANCE module) {
+    std::vector<char> path(MAX_PATH);
+    for (;;) {
+        const DWORD length = GetModuleFileNameA(module, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) return std::string(path.data(), length);
+        path.resize(path.size() * 2);
+    }
+}
+
+}  // namespace
+
+std::unique_ptr<ProfileFile> PluginSettingsFile(HINSTANCE module) {
+    return std::make_unique<ProfileFile>(PluginDataFolder(ModulePath(module)), "Setting.ini");
 }
 
 }  // namespace tlx

@@ -1,5 +1,8 @@
 // A plug-in's settings file: each section read with one system call, written key by key.
 #pragma once
+#include <windows.h>
+
+#include <memory>
 #include <string>
 
 #include "ini_file_sections.h"
@@ -20,5 +23,8 @@ private:
     std::string folder_;
     ini::IniFileSections file_;
 };
+
+// The plug-in module's Setting.ini, in the folder named after the plug-in file.
+std::unique_ptr<ProfileFile> PluginSettingsFile(HINSTANCE module);
 
 }  // namespace tlx

@@ -2,11 +2,9 @@
 #include <windows.h>
 
 #include <memory>
-#include <vector>
 
 #include "clipboard_marks.h"
 #include "plugin_actions.h"
-#include "plugin_folder.h"
 #include "plugin_records.h"
 #include "profile_file.h"
 #include "search_dialog.h"
@@ -22,18 +20,8 @@ HINSTANCE g_module = nullptr;
 SearchSettings g_settings;
 std::unique_ptr<tlx::ProfileFile> g_settingsFile;
 
-std::string ModulePath(HINSTANCE module) {
-    std::vector<char> path(MAX_PATH);
-    for (;;) {
-        const DWORD length = GetModuleFileNameA(module, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) return std::string(path.data(), length);
-        path.resize(path.size() * 2);
-    }
-}
-
 tlx::ProfileFile &SettingsFile() {
-    if (!g_settingsFile)
-        g_settingsFile = std::make_unique<tlx::ProfileFile>(tlx::PluginDataFolder(ModulePath(g_module)), "Setting.ini");
+    if (!g_settingsFile) g_settingsFile = tlx::PluginSettingsFile(g_module);
     return *g_settingsFile;
 }
 

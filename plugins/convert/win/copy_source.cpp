@@ -1,0 +1,31 @@
+#include "copy_source.h"
+
+#include "program_names.h"
+
+namespace tlxconv {
+
+namespace {
+
+std::u16string ProcessFileName(HWND window) {
+    DWORD processId = 0;
+    if (!window || !GetWindowThreadProcessId(window, &processId) || processId == 0) return {};
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    if (!process) return {};
+    std::wstring path(32768, L'\0');
+    DWORD length = static_cast<DWORD>(path.size());
+    const BOOL ok = QueryFullProcessImageNameW(process, 0, path.data(), &length);
+    CloseHandle(process);
+    if (!ok) return {};
+    const std::u16string_view full(reinterpret_cast<const char16_t *>(path.data()), length);
+    return std::u16string(FileNameOfPath(full));
+}
+
+}  // namespace
+
+std::u16string CopySourceFileName(HWND fallbackWindow) {
+    std::u16string name = ProcessFileName(GetClipboardOwner());
+    if (name.empty()) name = ProcessFileName(fallbackWindow);
+    return name;
+}
+
+}  // namespace tlxconv

@@ -1,0 +1,165 @@
+// The conversion plug-in in the real program: a watch rule whose two conditions
+// (the copied text and the program it came from) decide a replacement, and every
+// action asked for from a second start, on Unicode text and on a private copy.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "e2e_support.h"
+#include "unicode_text.h"
+
+using e2e::ProgramFolder;
+
+namespace {
+
+const char kSourceProgram[] = "TextSource.exe";
+
+std::string Utf16Bytes(const std::u16string &text) {
+    return std::string(reinterpret_cast<const char *>(text.c_str()), (text.size() + 1) * sizeof(char16_t));
+}
+
+std::u16string ClipboardUnicode() {
+    const std::optional<std::string> block = ptrtest::GetClipboardBlock(CF_UNICODETEXT);
+    if (!block) return u"(none)";
+    std::u16string text(block->size() / 2, u'\0');
+    std::memcpy(text.data(), block->data(), text.size() * 2);
+    return text.substr(0, text.find(u'\0'));
+}
+
+bool SetClipboardUnicode(const std::u16string &text, std::vector<std::pair<UINT, std::string>> more = {}) {
+    more.insert(more.begin(), {CF_UNICODETEXT, Utf16Bytes(text)});
+    return ptrtest::SetClipboardBlocks(more);
+}
+
+bool WaitForClipboard(const std::u16string &expected, DWORD ms = 20000) {
+    return ptrtest::PumpUntil([&] { return ClipboardUnicode() == expected; }, ms);
+}
+
+std::string Utf8(const std::u16string &text) { return utf::Utf8FromUtf16(text); }
+
+// Copies its argument from a window of its own and stays a while, so that the
+// program finds it as the copy's owner.
+PTR_CHILD(copy_as_owner) {
+    if (args.empty()) return 2;
+    const HWND window = CreateWindowA("STATIC", "source", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    if (!window || !OpenClipboard(window)) return 3;
+    EmptyClipboard();
+    // The argument comes as code page 932, as the test's own strings are.
+    std::u16string text(args[0].size(), u'\0');
+    text.resize(MultiByteToWideChar(CP_ACP, 0, args[0].data(), static_cast<int>(args[0].size()),
+                                    reinterpret_cast<wchar_t *>(text.data()), static_cast<int>(text.size())));
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(char16_t));
+    std::memcpy(GlobalLock(block), text.c_str(), (text.size() + 1) * sizeof(char16_t));
+    GlobalUnlock(block);
+    SetClipboardData(CF_UNICODETEXT, block);
+    CloseClipboard();
+    ptrtest::PumpFor(6000);
+    return 0;
+}
+
+const char kWatchRule[] =
+    "[Main]\r\nSplashShow= 0\r\nEndingCheck= 0\r\nClipboardWatch= 1\r\nDefaultMenu= 0\r\n"
+    "[Watch]\r\n"
+    "001Enable= 1\r\n001Type=1\r\n001AllType= 0\r\n001Function= 1\r\n001Option=tlxConvert.tlx/11/2\r\n"
+    "001PluginCheck=tlxConvert.tlx/12/3,tlxConvert.tlx/13/4\r\n001PluginCheckAnd= 1\r\n"
+    "002Function=-1\r\n";
+
+const char kConvertSettings[] =
+    "[Replace02]\r\nFind=\"ID-(\\d+)\"\r\nReplace=\"No.$1\"\r\nRegex=1\r\n"
+    "[Pattern03]\r\nPattern=\"^ID-\\d+\"\r\nRegex=1\r\n"
+    "[Program04]\r\nPrograms=\"notepad.exe; textsource.exe\"\r\n"
+    "[Quote]\r\nMark=\"＞ \"\r\n";
+
+struct Convert : ::testing::Test {
+    ProgramFolder program;
+    e2e::FrontWindow front;
+    ptrtest::TempDir sourceDir;
+
+    void SetUp() override {
+        program.AddPlugin("tlxConvert.tlx");
+        CreateDirectoryA((program.Path() + "Plugins\\tlxConvert").c_str(), nullptr);
+        ASSERT_TRUE(ptrtest::WriteFileBytes(program.Path() + "Plugins\\tlxConvert\\Setting.ini", kConvertSettings));
+        // A program of the test's own under a file name of its choosing.
+        char self[MAX_PATH];
+        GetModuleFileNameA(nullptr, self, MAX_PATH);
+        ASSERT_TRUE(ptrtest::CopyFileTo(self, sourceDir.path + kSourceProgram));
+    }
+    void TearDown() override { ptrtest::SetClipboardText("clean"); }
+    bool Start(const char *settings) {
+        program.WriteSettings(settings);
+        const bool started = program.Start();
+        front.BringToFront();
+        return started;
+    }
+    ptrtest::ChildProcess CopyFromSource(const std::string &text) {
+        return ptrtest::StartProcess("\"" + sourceDir.path + kSourceProgram + "\" --child=copy_as_owner \"" + text + "\"",
+                                     sourceDir.path);
+    }
+};
+
+}  // namespace
+
+TEST_F(Convert, WatchReplacesOnlyMatchingCopiesFromTheNamedProgram) {
+    ASSERT_TRUE(Start(kWatchRule));
+    {
+        ptrtest::ChildProcess source = CopyFromSource("ID-42 の件");
+        EXPECT_TRUE(WaitForClipboard(u"No.42 の件")) << Utf8(ClipboardUnicode());
+    }
+    {
+        ptrtest::ChildProcess source = CopyFromSource("件名 ID-43");   // from the program, but no match at the start
+        ASSERT_TRUE(WaitForClipboard(u"件名 ID-43"));
+        ptrtest::PumpFor(2000);
+        EXPECT_EQ(ClipboardUnicode(), u"件名 ID-43");
+    }
+    // The same kind of text copied by another program (this test) stays as it is.
+    ASSERT_TRUE(SetClipboardUnicode(u"ID-44"));
+    ptrtest::PumpFor(2000);
+    EXPECT_EQ(ClipboardUnicode(), u"ID-44");
+}
+
+struct ExecuteCase {
+    int funcno, setno;
+    const char16_t *copied;
+    const char16_t *expected;
+};
+
+TEST_F(Convert, EveryActionFromASecondStartKeepsWhatItIsNotAskedToChange) {
+    ASSERT_TRUE(Start("[Main]\r\nSplashShow= 0\r\nEndingCheck= 0\r\nClipboardWatch= 0\r\nDefaultMenu= 0\r\n"));
+    const ExecuteCase cases[] = {
+        {1, 1, u"ＡＢＣ１２３！　カナ\U0001F600", u"ABC123! カナ\U0001F600"},
+        {1, 2, u"ＡＢ　ガパ\U0001F600", u"AB ｶﾞﾊﾟ\U0001F600"},
+        {2, 1, u"AB 12 ｶﾅ\U0001F600", u"ＡＢ　１２　ｶﾅ\U0001F600"},
+        {2, 2, u"AB ｶﾞﾊﾟ\U0001F600", u"ＡＢ　ガパ\U0001F600"},
+        {3, 1, u"ひらがな\U0001F600カナ", u"ヒラガナ\U0001F600カナ"},
+        {4, 1, u"カタカナ\U0001F600ひら", u"かたかな\U0001F600ひら"},
+        {5, 1, u"abc ａｂｃ \U0001F600", u"ABC ＡＢＣ \U0001F600"},
+        {6, 1, u"ABC ＡＢＣ \U0001F600", u"abc ａｂｃ \U0001F600"},
+        {7, 1, u"一行目\r\n\U0001F600", u"＞ 一行目\r\n＞ \U0001F600"},
+        {8, 1, u"＞ 一行目\r\n\U0001F600", u"一行目\r\n\U0001F600"},
+        {9, 1, u"日本語の\r\n文章 \U0001F600\r\n\r\nnext\r\nline", u"日本語の文章 \U0001F600\r\nnext line"},
+        {10, 1, u"\u3000 \U0001F600 \r\n\r\n", u"\U0001F600"},
+        {11, 2, u"ID-7 \U0001F600 ID-8", u"No.7 \U0001F600 No.8"},
+    };
+    for (const ExecuteCase &c : cases) {
+        SCOPED_TRACE(std::to_string(c.funcno) + "/" + std::to_string(c.setno));
+        ASSERT_TRUE(SetClipboardUnicode(c.copied));
+        program.Run("/Execute:1:tlxConvert.tlx/" + std::to_string(c.funcno) + "/" + std::to_string(c.setno)).Wait();
+        EXPECT_TRUE(WaitForClipboard(c.expected)) << Utf8(ClipboardUnicode());
+    }
+}
+
+TEST_F(Convert, AnActionKeepsTheCopysPrivacyMarks) {
+    ASSERT_TRUE(Start("[Main]\r\nSplashShow= 0\r\nEndingCheck= 0\r\nClipboardWatch= 0\r\nDefaultMenu= 0\r\n"));
+    const UINT exclude = RegisterClipboardFormatA("ExcludeClipboardContentFromMonitorProcessing");
+    const UINT history = RegisterClipboardFormatA("CanIncludeInClipboardHistory");
+    ASSERT_TRUE(SetClipboardUnicode(u"secret", {{exclude, "x"}, {history, std::string(4, '\0')}}));
+    program.Run("/Execute:1:tlxConvert.tlx/5/1").Wait();
+    ASSERT_TRUE(WaitForClipboard(u"SECRET"));
+    EXPECT_TRUE(ptrtest::GetClipboardBlock(exclude).has_value());
+    const std::optional<std::string> kept = ptrtest::GetClipboardBlock(history);
+    ASSERT_TRUE(kept.has_value());
+    EXPECT_EQ(kept->substr(0, 4), std::string(4, '\0'));
+    EXPECT_EQ(ptrtest::GetClipboardText(), "SECRET") << "the 8-bit form goes with it";
+}
