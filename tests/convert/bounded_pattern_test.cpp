@@ -109,6 +109,9 @@ TEST(BoundedPattern, FaultPosition) {
         {u"*a", 1},
         {u"\U0001F600(", 2},    // counted in characters, not in UTF-16 units
         {u"abc\\", 4},
+        {u"(a)\\1234567", 6},                      // a group number too long to read
+        {u"a{1,99999999999999999999}", 2},
+        {u"tel 012345678901", 0},                   // digits as text are no number to read
     };
     for (const FaultCase &c : cases) {
         const std::optional<PatternFault> fault = FindPatternFault(c.pattern);

@@ -93,11 +93,40 @@ std::wstring EscapeLiteral(std::wstring_view text) {
     return out;
 }
 
+bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+
+// The library reads the number of a back reference or a repeat count into a long
+// without a bound, and overflows on a long run of digits. No group number or count
+// this long makes sense: such a pattern is refused before the library sees it.
+std::optional<std::regex_constants::error_type> OversizedNumber(std::wstring_view pattern) {
+    constexpr size_t kMaxDigits = 6;
+    auto digitsAt = [&](size_t i) {
+        size_t end = i;
+        while (end < pattern.size() && IsDigit(pattern[end])) ++end;
+        return end - i;
+    };
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == L'\\') {
+            if (digitsAt(i + 1) > kMaxDigits) return std::regex_constants::error_backref;
+            ++i;   // the escaped character is no operator
+        } else if (pattern[i] == L'{' || (pattern[i] == L',' && i > 0 && IsDigit(pattern[i - 1]))) {
+            if (digitsAt(i + 1) > kMaxDigits) return std::regex_constants::error_badbrace;
+        }
+    }
+    return std::nullopt;
+}
+
+// Throws regex_error, as the library does, for what it cannot read.
+std::wregex CompileOrThrow(const std::wstring &pattern, std::regex_constants::syntax_option_type flags) {
+    if (const auto oversized = OversizedNumber(pattern)) throw std::regex_error(*oversized);
+    return std::wregex(pattern, flags);
+}
+
 std::optional<std::wregex> Compile(const std::wstring &pattern, bool caseSensitive) {
     auto flags = std::regex_constants::ECMAScript;
     if (!caseSensitive) flags |= std::regex_constants::icase;
     try {
-        return std::wregex(pattern, flags);
+        return CompileOrThrow(pattern, flags);
     } catch (const std::regex_error &) {
         return std::nullopt;
     }
@@ -160,7 +189,7 @@ std::u16string Utf16FromWide(std::wstring_view text) {
 std::optional<PatternFault> FindPatternFault(std::u16string_view pattern) {
     const std::wstring wide = WideFromUtf16(pattern);
     try {
-        std::wregex(wide, std::regex_constants::ECMAScript);
+        CompileOrThrow(wide, std::regex_constants::ECMAScript);
         return std::nullopt;
     } catch (const std::regex_error &whole) {
         // The longest start that still reads as an expression: the fault is at the
@@ -169,7 +198,7 @@ std::optional<PatternFault> FindPatternFault(std::u16string_view pattern) {
         for (size_t length = wide.size(); length-- > 0;) {
             if (length > 0 && IsLowSurrogate(wide[length])) continue;
             try {
-                std::wregex(wide.substr(0, length), std::regex_constants::ECMAScript);
+                CompileOrThrow(wide.substr(0, length), std::regex_constants::ECMAScript);
                 good = length;
                 break;
             } catch (const std::regex_error &) {
