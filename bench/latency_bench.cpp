@@ -65,6 +65,38 @@ std::vector<WatchLine> TextOnlyLast(size_t actions) {
     return lines;
 }
 
+// A 1 KiB copy that the conversion rule below rewrites: its pattern matches at the start.
+Trial ReplacedTrial(ClipboardWriter &writer) {
+    return [&writer](int i) {
+        std::string text = "ID-" + std::to_string(i) + " ";
+        text.resize(1024, 'x');
+        const int64_t start = writer.Copy(text, true);
+        return std::make_pair(start, start ? writer.WaitForTextOnly(kEndTimeoutMs) : 0);
+    };
+}
+
+// A watch rule of the conversion plug-in: the copy matches a pattern AND comes from this
+// benchmark's program, then a regular-expression replacement writes it back (as text only).
+void SetUpConversionRule(const ProgramFolder &folder) {
+    folder.AddReleasePlugin("tlxConvert.tlx");
+    const std::string dir = folder.Path() + "Plugins\\tlxConvert";
+    CreateDirectoryA(dir.c_str(), nullptr);
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    const std::string selfPath = self;
+    const std::string ini = dir + "\\Setting.ini";
+    const std::string values[][3] = {
+        {"Pattern01", "Pattern", "\"^ID-\\d+ \""},
+        {"Pattern01", "Regex", "1"},
+        {"Program01", "Programs", "\"" + selfPath.substr(selfPath.find_last_of('\\') + 1) + "\""},
+        {"Replace01", "Find", "\"ID-(\\d+)\""},
+        {"Replace01", "Replace", "\"No.$1\""},
+        {"Replace01", "Regex", "1"},
+    };
+    for (const auto &v : values) WritePrivateProfileStringA(v[0].c_str(), v[1].c_str(), v[2].c_str(), ini.c_str());
+    folder.WriteSettings(SettingsIni({PluginAction("1", "tlxConvert.tlx/11/1", "tlxConvert.tlx/12/1,tlxConvert.tlx/13/1")}));
+}
+
 bool StartProgram(ProgramFolder &folder) {
     if (folder.Start() && folder.WaitUntilAnswering(60000)) return true;
     Failure("ptrmain did not start");
@@ -112,6 +144,13 @@ void RunWatchLatency(const Options &options) {
                 Row("ptrmain, " + how + ": " + program.label, Series(options.changes, options.warmup, TextOnlyTrial(writer)));
             if (!writer.HasText() || writer.HasExtra()) Failure("the last change was not reduced to its text");
         }
+
+        ProgramFolder convert(BuiltDistDir());
+        SetUpConversionRule(convert);
+        if (StartProgram(convert))
+            Row("ptrmain, " + how + ": pattern AND copy source, regex replacement of 1 KiB (tlxConvert)",
+                Series(options.changes, options.warmup, ReplacedTrial(writer)));
+        if (!writer.HasText() || writer.HasExtra()) Failure("the last 1 KiB copy was not replaced");
     });
     Note("end seen by the copying process: its next clipboard update without the second format");
 
