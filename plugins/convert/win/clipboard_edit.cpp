@@ -1,13 +1,25 @@
 #include "clipboard_edit.h"
 
+#include "clipboard_marks.h"
 #include "clipboard_writer.h"
 #include "plugin_clipboard.h"
 
 namespace tlxconv {
 
-void ChangeClipboardText(const std::function<std::optional<std::u16string>(std::u16string_view)> &change) {
+namespace {
+
+// The question is asked in the session that reads the text: opening the clipboard
+// costs more than anything else a check on every copy does.
+bool Skipped(PrivateCopies privateCopies) {
+    return privateCopies == PrivateCopies::kSkip && tlx::OpenClipboardIsPrivate();
+}
+
+}  // namespace
+
+void ChangeClipboardText(const std::function<std::optional<std::u16string>(std::u16string_view)> &change,
+                         PrivateCopies privateCopies) {
     tlx::ClipboardSession clipboard;
-    if (!clipboard.IsOpen()) return;
+    if (!clipboard.IsOpen() || Skipped(privateCopies)) return;
     const std::optional<tlx::TextForms> forms = tlx::ReadClipboardTextForms();
     if (!forms || forms->unicode.empty()) return;
     const std::optional<std::u16string> changed = change(forms->unicode);
@@ -17,9 +29,9 @@ void ChangeClipboardText(const std::function<std::optional<std::u16string>(std::
     if (writer.Ready()) writer.Replace();
 }
 
-std::optional<std::u16string> ClipboardText() {
+std::optional<std::u16string> ClipboardText(PrivateCopies privateCopies) {
     tlx::ClipboardSession clipboard;
-    if (!clipboard.IsOpen()) return std::nullopt;
+    if (!clipboard.IsOpen() || Skipped(privateCopies)) return std::nullopt;
     std::optional<tlx::TextForms> forms = tlx::ReadClipboardTextForms();
     if (!forms) return std::nullopt;
     return std::move(forms->unicode);

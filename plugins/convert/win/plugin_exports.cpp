@@ -3,7 +3,6 @@
 
 #include <memory>
 
-#include "clipboard_marks.h"
 #include "convert_settings.h"
 #include "plugin_functions.h"
 #include "plugin_records.h"
@@ -70,11 +69,8 @@ int32_t WINAPI PIN_ShowSetting(int32_t funcno, int32_t SettingNo, HWND owner) {
 }
 
 int32_t WINAPI PIN_Func(int32_t funcno, int32_t setno, HWND ActivateWnd, int32_t CallType, int32_t) {
-    // Watching never acts on a private copy (a password): no condition holds for it
-    // and no action changes it; a request the user makes still works on it.
     const bool unattended = CallType == TLX_CALL_CHECK || CallType == TLX_CALL_WATCH;
-    if (unattended && tlx::ClipboardIsPrivate()) return 0;
-    return RunFunction(funcno, setno, ActivateWnd, g_settings);
+    return RunFunction(funcno, setno, ActivateWnd, unattended, g_settings);
 }
 
 int32_t WINAPI PIN_GetInfo(TlxPluginInfo *info) {

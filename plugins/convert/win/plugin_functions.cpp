@@ -1,6 +1,7 @@
 #include "plugin_functions.h"
 
 #include "bounded_pattern.h"
+#include "clipboard_marks.h"
 #include "clipboard_edit.h"
 #include "copy_source.h"
 #include "line_text.h"
@@ -36,15 +37,16 @@ Change ReplaceChange(const ReplaceSetting &setting) {
     };
 }
 
-bool ClipboardMatches(const PatternSetting &setting) {
+bool ClipboardMatches(const PatternSetting &setting, PrivateCopies privateCopies) {
     const BoundedPattern pattern(tlx::WidenAnsi(setting.pattern), {setting.regex, setting.caseSensitive});
     if (!pattern.Valid()) return false;
-    const std::optional<std::u16string> text = ClipboardText();
+    const std::optional<std::u16string> text = ClipboardText(privateCopies);
     return text && pattern.Contains(*text);
 }
 
-bool CopiedFrom(const ProgramSetting &setting, HWND activeWindow) {
+bool CopiedFrom(const ProgramSetting &setting, HWND activeWindow, PrivateCopies privateCopies) {
     if (setting.programs.empty()) return false;
+    if (privateCopies == PrivateCopies::kSkip && tlx::ClipboardIsPrivate()) return false;
     return ProgramListMatches(tlx::WidenAnsi(setting.programs), CopySourceFileName(activeWindow));
 }
 
@@ -69,13 +71,16 @@ std::optional<Change> ActionChange(int32_t funcno, int32_t setno, const ConvertS
 
 }  // namespace
 
-int32_t RunFunction(int32_t funcno, int32_t setno, HWND activeWindow, const ConvertSettings &settings) {
+int32_t RunFunction(int32_t funcno, int32_t setno, HWND activeWindow, bool unattended,
+                    const ConvertSettings &settings) {
     if (setno < 1 || setno > SettingCount(funcno)) return 0;
+    const PrivateCopies privateCopies = unattended ? PrivateCopies::kSkip : PrivateCopies::kInclude;
     switch (funcno) {
-        case kFuncMatchesPattern: return ClipboardMatches(*settings.Pattern(setno)) ? 1 : 0;
-        case kFuncCopiedFrom: return CopiedFrom(*settings.Program(setno), activeWindow) ? 1 : 0;
+        case kFuncMatchesPattern: return ClipboardMatches(*settings.Pattern(setno), privateCopies) ? 1 : 0;
+        case kFuncCopiedFrom: return CopiedFrom(*settings.Program(setno), activeWindow, privateCopies) ? 1 : 0;
     }
-    if (const std::optional<Change> change = ActionChange(funcno, setno, settings)) ChangeClipboardText(*change);
+    if (const std::optional<Change> change = ActionChange(funcno, setno, settings))
+        ChangeClipboardText(*change, privateCopies);
     return 0;
 }
 
