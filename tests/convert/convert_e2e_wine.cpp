@@ -163,3 +163,15 @@ TEST_F(Convert, AnActionKeepsTheCopysPrivacyMarks) {
     EXPECT_EQ(kept->substr(0, 4), std::string(4, '\0'));
     EXPECT_EQ(ptrtest::GetClipboardText(), "SECRET") << "the 8-bit form goes with it";
 }
+
+TEST_F(Convert, WatchingLeavesAPrivateCopyAlone) {
+    std::string rule = kWatchRule;
+    rule.replace(rule.find(",tlxConvert.tlx/13/4"), 20, "");   // the pattern alone decides
+    ASSERT_TRUE(Start(rule.c_str()));
+    ASSERT_TRUE(SetClipboardUnicode(u"ID-46"));
+    ASSERT_TRUE(WaitForClipboard(u"No.46")) << "the rule on an ordinary copy";
+    const UINT exclude = RegisterClipboardFormatA("ExcludeClipboardContentFromMonitorProcessing");
+    ASSERT_TRUE(SetClipboardUnicode(u"ID-45", {{exclude, "x"}}));
+    ptrtest::PumpFor(2000);
+    EXPECT_EQ(ClipboardUnicode(), u"ID-45");
+}
