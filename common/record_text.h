@@ -6,6 +6,8 @@
 #include <cstring>
 #include <string_view>
 
+#include "tlx_records.h"
+
 namespace tlx {
 
 // A fixed text field of a record: text cut to leave room for the terminator, the rest zeroed.
@@ -13,6 +15,30 @@ template <size_t N>
 void SetRecordField(char (&field)[N], std::string_view text) {
     std::memset(field, 0, N);
     std::memcpy(field, text.data(), std::min(text.size(), N - 1));
+}
+
+// What a plug-in says of one of its functions.
+struct FuncText {
+    const char *name;
+    int32_t type;           // TLX_FUNC_ACTION or TLX_FUNC_CHECK
+    bool hasSetting;        // a settings dialog per numbered setting
+    int32_t settingCount;   // numbered settings, at least 1
+    const char *comment;
+};
+
+// The record of function funcno out of the table of a plug-in's functions, in
+// order from 1; false, leaving the record alone, for a number that is no function.
+template <size_t N>
+bool FillFuncRecord(const FuncText (&functions)[N], int32_t funcno, TlxFuncInfo &info) {
+    if (funcno < 1 || static_cast<size_t>(funcno) > N) return false;
+    const FuncText &f = functions[funcno - 1];
+    std::memset(&info, 0, sizeof info);
+    SetRecordField(info.Name, f.name);
+    SetRecordField(info.Comment, f.comment);
+    info.IsSetting = f.hasSetting ? 1 : 0;
+    info.FuncNameNumMax = f.settingCount;
+    info.FunctionType = f.type;
+    return true;
 }
 
 // Copies name as strncpy does (no terminator when it fills the buffer) and

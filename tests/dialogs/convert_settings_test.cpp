@@ -26,10 +26,11 @@ protected:
     static void TearDownTestSuite() { delete program; }
     void SetUp() override { ASSERT_TRUE(program->Ready()); }
 
-    // The function selection dialog at that function, the script run on it.
-    void Run(const std::string &option, const std::function<void(Driver &, HWND)> &script) {
+    // The function selection dialog at that function, the script run on it; mode 7
+    // (a watch rule's conditions) lists the checks, mode 0 the actions.
+    void Run(const std::string &option, const std::function<void(Driver &, HWND)> &script, int mode = 0) {
         ptr::frmSelectFunc dialog;
-        dialog.EditMode = 0;
+        dialog.EditMode = mode;
         dialog.EditFuncType = 1;
         dialog.EditFuncOption = option;
         dlgtest::RunModal([&] { dialog.Show2(1, program->Owner()); }, [&](Driver &d) {
@@ -91,12 +92,13 @@ TEST_F(ConvertSettings, AReplacementIsRenamedAndABadPatternIsRefusedAtOk) {
 TEST_F(ConvertSettings, EachSettingsDialogSavesOnOkOnly) {
     struct Row {
         const char *option, *title, *section, *key, *typed, *screenshot;
+        int mode;
     };
     const Row rows[] = {
-        {"tlxConvert.tlx/7/1", "引用符の設定", "Quote", "Mark", "| ", "convert_quote_setting"},
-        {"tlxConvert.tlx/12/1", "パターンの設定", "Pattern01", "Pattern", "^ID-", "convert_pattern_setting"},
+        {"tlxConvert.tlx/7/1", "引用符の設定", "Quote", "Mark", "| ", "convert_quote_setting", 0},
+        {"tlxConvert.tlx/12/1", "パターンの設定", "Pattern01", "Pattern", "^ID-", "convert_pattern_setting", 7},
         {"tlxConvert.tlx/13/2", "コピー元のアプリの設定", "Program02", "Programs", "excel.exe;*.tmp",
-         "convert_program_setting"},
+         "convert_program_setting", 7},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.option);
@@ -109,7 +111,7 @@ TEST_F(ConvertSettings, EachSettingsDialogSavesOnOkOnly) {
                 if (ok) d.Screenshot(settings, row.screenshot);
                 ASSERT_TRUE(d.Click(settings, ok ? IDOK : IDCANCEL));
                 EXPECT_TRUE(d.WaitClosed(settings));
-            });
+            }, row.mode);
             EXPECT_EQ(ok ? row.typed : "(missing)", Saved(row.section, row.key));
         }
     }

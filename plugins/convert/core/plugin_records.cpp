@@ -9,15 +9,7 @@ namespace tlxconv {
 
 namespace {
 
-struct FuncText {
-    const char *name;
-    int32_t type;
-    bool hasSetting;
-    int32_t settingCount;
-    const char *comment;
-};
-
-constexpr FuncText kFunctions[kFuncCount] = {
+constexpr tlx::FuncText kFunctions[kFuncCount] = {
     {"全角→半角", TLX_FUNC_ACTION, false, 2,
      "全角の文字を半角に変換します。\r\n設定1: 英数字・記号\r\n設定2: 英数字・記号・カタカナ"},
     {"半角→全角", TLX_FUNC_ACTION, false, 2,
@@ -55,17 +47,7 @@ void FillPluginInfo(TlxPluginInfo &info) {
     info.FuncCount = kFuncCount;
 }
 
-bool FillFuncInfo(int32_t funcno, TlxFuncInfo &info) {
-    if (funcno < 1 || funcno > kFuncCount) return false;
-    const FuncText &f = kFunctions[funcno - 1];
-    std::memset(&info, 0, sizeof info);
-    tlx::SetRecordField(info.Name, f.name);
-    tlx::SetRecordField(info.Comment, f.comment);
-    info.IsSetting = f.hasSetting ? 1 : 0;
-    info.FuncNameNumMax = f.settingCount;
-    info.FunctionType = f.type;
-    return true;
-}
+bool FillFuncInfo(int32_t funcno, TlxFuncInfo &info) { return tlx::FillFuncRecord(kFunctions, funcno, info); }
 
 int32_t SettingCount(int32_t funcno) {
     return funcno >= 1 && funcno <= kFuncCount ? kFunctions[funcno - 1].settingCount : 0;

@@ -10,15 +10,7 @@ namespace tlxinet {
 
 namespace {
 
-struct FuncText {
-    const char *name;
-    int32_t type;
-    bool hasSetting;
-    int32_t settingCount;
-    const char *comment;
-};
-
-constexpr FuncText kFunctions[kFuncCount] = {
+constexpr tlx::FuncText kFunctions[kFuncCount] = {
     {"URL参照", TLX_FUNC_ACTION, false, 1,
      "ブラウザを起動し、URLを開きます。\r\n先頭のhが抜けているURLは、補完されます。"},
     {"メール送信", TLX_FUNC_ACTION, false, 1,
@@ -50,16 +42,6 @@ void FillPluginInfo(TlxPluginInfo &info) {
     info.FuncCount = kFuncCount;
 }
 
-bool FillFuncInfo(int32_t funcno, TlxFuncInfo &info) {
-    if (funcno < 1 || funcno > kFuncCount) return false;
-    const FuncText &f = kFunctions[funcno - 1];
-    std::memset(&info, 0, sizeof info);
-    tlx::SetRecordField(info.Name, f.name);
-    tlx::SetRecordField(info.Comment, f.comment);
-    info.IsSetting = f.hasSetting ? 1 : 0;
-    info.FuncNameNumMax = f.settingCount;
-    info.FunctionType = f.type;
-    return true;
-}
+bool FillFuncInfo(int32_t funcno, TlxFuncInfo &info) { return tlx::FillFuncRecord(kFunctions, funcno, info); }
 
 }  // namespace tlxinet
