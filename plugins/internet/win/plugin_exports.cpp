@@ -7,9 +7,9 @@
 #include "plugin_actions.h"
 #include "plugin_records.h"
 #include "profile_file.h"
+#include "record_text.h"
 #include "search_dialog.h"
 #include "search_settings.h"
-#include "record_text.h"
 #include "tlx_plugin.h"
 
 using namespace tlxinet;
