@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "clipboard_writer.h"
 #include "pump.h"
 #include "stamp_board.h"
 #include "viewer_window.h"
@@ -71,7 +72,7 @@ int ViewerChild(const std::vector<std::string> &args) {
     BoardView board;
     g_viewer.board = &board;
     g_viewer.textOnly = args[2] == "textonly";
-    g_viewer.extra = RegisterClipboardFormatA("Porterica Bench Extra");
+    g_viewer.extra = RegisterClipboardFormatA(kExtraFormatName);
     HANDLE quit = OpenEventA(SYNCHRONIZE, FALSE, args[0].c_str());
     HWND window = MakeHiddenWindow("PortericaBenchViewer", ViewerProc);
     const bool listener = args[3] == "listener";

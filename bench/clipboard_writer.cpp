@@ -31,7 +31,7 @@ bool SetClipboardBytes(UINT format, const void *bytes, size_t size) {
 ClipboardWriter::ClipboardWriter() {
     window_ = MakeHiddenWindow(kWindowClass, DefWindowProcA);
     AddClipboardFormatListener(window_);
-    extra_ = RegisterClipboardFormatA("Porterica Bench Extra");
+    extra_ = RegisterClipboardFormatA(kExtraFormatName);
 }
 
 ClipboardWriter::~ClipboardWriter() {
@@ -40,10 +40,15 @@ ClipboardWriter::~ClipboardWriter() {
 }
 
 int64_t ClipboardWriter::Copy(const std::string &text, bool withExtra) {
+    const std::string bytes(text.c_str(), text.size() + 1);
+    if (!withExtra) return CopyBlocks({{CF_TEXT, bytes}});
+    return CopyBlocks({{CF_TEXT, bytes}, {extra_, bytes}});
+}
+
+int64_t ClipboardWriter::CopyBlocks(const std::vector<ClipboardBlock> &blocks) {
     if (!OpenWithRetry(window_)) return 0;
     EmptyClipboard();
-    SetClipboardBytes(CF_TEXT, text.c_str(), text.size() + 1);
-    if (withExtra) SetClipboardBytes(extra_, text.c_str(), text.size() + 1);
+    for (const auto &[format, bytes] : blocks) SetClipboardBytes(format, bytes.data(), bytes.size());
     const int64_t closing = Now();
     CloseClipboard();
     sequence_ = GetClipboardSequenceNumber();
@@ -62,6 +67,10 @@ int64_t ClipboardWriter::WaitForTextOnly(DWORD ms) {
         },
         ms, 50);
     return seen;
+}
+
+bool ClipboardWriter::WaitForChange(DWORD ms) {
+    return PumpUntil([this] { return GetClipboardSequenceNumber() != sequence_; }, ms, 50);
 }
 
 }  // namespace ptrbench

@@ -6,8 +6,16 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace ptrbench {
+
+// The second format's name; the baseline viewers look for it too.
+inline constexpr const char *kExtraFormatName = "Porterica Bench Extra";
+
+// One format's bytes as put on the clipboard.
+using ClipboardBlock = std::pair<UINT, std::string>;
 
 class ClipboardWriter {
 public:
@@ -24,9 +32,13 @@ public:
     // QueryPerformanceCounter reading just before the clipboard is closed (the moment
     // the change is announced), 0 when the clipboard could not be opened.
     int64_t Copy(const std::string &text, bool withExtra);
+    // Copies the blocks as one change, likewise.
+    int64_t CopyBlocks(const std::vector<ClipboardBlock> &blocks);
     // Waits, answering messages, until a change after the last Copy left the text but
     // removed the second format. The reading when that was seen; 0 after ms.
     int64_t WaitForTextOnly(DWORD ms);
+    // Waits, answering messages, until the clipboard changed after the last Copy.
+    bool WaitForChange(DWORD ms);
     // The clipboard as it is now: text present, second format present.
     bool HasText() const { return IsClipboardFormatAvailable(CF_TEXT) != 0; }
     bool HasExtra() const { return IsClipboardFormatAvailable(extra_) != 0; }

@@ -5,6 +5,7 @@
 //   3 Busy    action: keeps running for setno x 250 ms while answering messages, as a
 //                     function with a dialog does, then stamps
 //   4 Stall   action: blocks for setno x 250 ms without answering messages, then stamps
+//   5 Reject  check:  counts the call and answers no
 #include <windows.h>
 
 #include <cstring>
@@ -24,6 +25,7 @@ constexpr probe::FunctionInfo kFunctions[] = {
     {"Accept", TLX_FUNC_CHECK, 1},
     {"Busy", TLX_FUNC_ACTION, kSlowSettings},
     {"Stall", TLX_FUNC_ACTION, kSlowSettings},
+    {"Reject", TLX_FUNC_CHECK, 1},
 };
 constexpr int32_t kFunctionCount = sizeof kFunctions / sizeof kFunctions[0];
 
@@ -66,6 +68,7 @@ int32_t WINAPI PIN_Func(int32_t funcno, int32_t setno, HWND, int32_t callType, i
     switch (funcno) {
     case 1: g_board->Stamp(callType); return 0;
     case 2: InterlockedIncrement(&board.checks); return 1;
+    case 5: InterlockedIncrement(&board.checks); return 0;
     case 3:
         InterlockedIncrement(&board.busyStarts);
         KeepAnswering(slowMs);

@@ -15,7 +15,7 @@ namespace ptrbench {
 
 struct StampBoard {
     volatile LONG stamps;           // PIN_Func calls of the stamping functions so far
-    volatile LONG checks;           // PIN_Func calls of the check function so far
+    volatile LONG checks;           // PIN_Func calls of the check functions so far
     volatile LONG busyStarts;       // the slow functions that have begun
     volatile LONG lastCallType;     // CallType of the last stamp
     volatile LONGLONG lastStamp;    // QueryPerformanceCounter at the last stamp
