@@ -72,9 +72,13 @@ std::string NewTempFolder(const std::string &prefix) {
     char base[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, base);
     static unsigned counter = 0;
+    // Process ids repeat in other Wine prefixes on the same machine, whose programs the
+    // Linux side lists by path too: the start time keeps the name this run's own.
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
     for (;;) {
         const std::string path = std::string(base) + prefix + "-" + std::to_string(GetCurrentProcessId()) + "-" +
-                                 std::to_string(++counter) + "\\";
+                                 std::to_string(now.QuadPart) + "-" + std::to_string(++counter) + "\\";
         if (CreateDirectoryA(path.c_str(), nullptr)) return path;
         if (GetLastError() != ERROR_ALREADY_EXISTS) return {};
     }

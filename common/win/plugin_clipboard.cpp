@@ -27,6 +27,9 @@ UINT ClipboardCodePage() {
         return CP_ACP;
     return codePage;
 }
+
+// The session that has the clipboard open in this process.
+ClipboardSession *g_openSession = nullptr;
 }  // namespace
 
 ClipboardSession::ClipboardSession() {
@@ -34,14 +37,24 @@ ClipboardSession::ClipboardSession() {
         if (attempt) Sleep(kOpenRetryMs);
         open_ = OpenClipboard(nullptr) != FALSE;
     }
+    if (open_) g_openSession = this;
 }
 
 ClipboardSession::~ClipboardSession() {
-    if (open_) CloseClipboard();
+    if (!open_) return;
+    if (g_openSession == this) g_openSession = nullptr;
+    CloseClipboard();
+}
+
+HANDLE ClipboardHandle(UINT format) {
+    if (!g_openSession) return GetClipboardData(format);
+    const auto [at, first] = g_openSession->handles_.try_emplace(format, nullptr);
+    if (first) at->second = GetClipboardData(format);
+    return at->second;
 }
 
 std::optional<std::string> ReadClipboardBlock(UINT format) {
-    HANDLE handle = GetClipboardData(format);
+    HANDLE handle = ClipboardHandle(format);
     if (!handle) return std::nullopt;
     std::string bytes;
     if (const void *data = GlobalLock(handle)) {
@@ -51,9 +64,23 @@ std::optional<std::string> ReadClipboardBlock(UINT format) {
     return bytes;
 }
 
+bool IsSystemMadeText(UINT format) {
+    bool textBefore = false, localeAfterText = false, oemBefore = false;
+    for (UINT listed = EnumClipboardFormats(0); listed; listed = EnumClipboardFormats(listed)) {
+        if (listed == format) return textBefore && (localeAfterText || oemBefore);
+        if (listed == CF_LOCALE && textBefore) localeAfterText = true;
+        if (listed == CF_OEMTEXT) oemBefore = true;
+        if (listed == CF_TEXT || listed == CF_UNICODETEXT) textBefore = true;
+    }
+    return false;
+}
+
 std::optional<TextForms> ReadClipboardTextForms() {
-    const std::optional<std::string> ansi = ReadClipboardBlock(CF_TEXT);
-    const std::optional<std::string> unicode = ReadClipboardBlock(CF_UNICODETEXT);
+    const auto placed = [](UINT format) {
+        return IsSystemMadeText(format) ? std::nullopt : ReadClipboardBlock(format);
+    };
+    const std::optional<std::string> ansi = placed(CF_TEXT);
+    const std::optional<std::string> unicode = placed(CF_UNICODETEXT);
     if (!ansi && !unicode) return std::nullopt;
     TextForms forms;
     if (unicode) forms.unicode = UnitsUpToNul(*unicode);

@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,8 +24,16 @@ public:
     bool IsOpen() const { return open_; }
 
 private:
+    friend HANDLE ClipboardHandle(UINT format);
     bool open_ = false;
+    std::map<UINT, HANDLE> handles_;   // what GetClipboardData gave, by format
 };
+
+// With the clipboard open: GetClipboardData, asked of the system once per format
+// and opening (Wine answers a second request from its cache and loses a buffer
+// of 1 KiB each time); later calls give the handle first given, valid until the
+// clipboard is emptied, so everything is read before emptying it.
+HANDLE ClipboardHandle(UINT format);
 
 // With the clipboard open: the bytes of a block as stored, at most its
 // GlobalSize; nothing when the format is absent, empty for a block that cannot
@@ -33,8 +42,16 @@ std::optional<std::string> ReadClipboardBlock(UINT format);
 
 // With the clipboard open: both text forms; nothing when there is no text.
 // The Unicode text is its own when it differs from what the system makes of the
-// 8-bit text (with the code page of the clipboard's locale).
+// 8-bit text (with the code page of the clipboard's locale). A form the system
+// would only make from the other is not asked for: it holds nothing more, and
+// Wine renders it anew on every change, keeping memory each time.
 std::optional<TextForms> ReadClipboardTextForms();
+
+// With the clipboard open: whether the text form (CF_TEXT or CF_UNICODETEXT) is
+// one the system makes from another text form rather than one the copying
+// program placed. The system lists what it makes after everything placed,
+// after the locale it adds itself and after CF_OEMTEXT; in doubt, placed.
+bool IsSystemMadeText(UINT format);
 
 // Code page 932 (the system's ANSI code page) to UTF-16 and back; characters
 // the code page lacks become its default character.

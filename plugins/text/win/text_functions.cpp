@@ -84,7 +84,7 @@ void KeepTextOnly() {
 void AddFileNamesAsText(const std::string &storedSeparator) {
     ClipboardSession clipboard;
     if (!clipboard.IsOpen() || !IsClipboardFormatAvailable(CF_HDROP)) return;
-    const auto drop = static_cast<HDROP>(GetClipboardData(CF_HDROP));
+    const auto drop = static_cast<HDROP>(tlx::ClipboardHandle(CF_HDROP));
     const std::optional<std::string> block = ReadClipboardBlock(CF_HDROP);
     if (!drop || !block) return;
     const DropFilesLayout layout =
