@@ -2,7 +2,7 @@
 # The benchmark command. Builds the 64-bit tree (build/bench/win64, optimised as the
 # release is) and its release folder as the zip packs it, then runs ptrbench under Wine in a prefix and on a virtual display of its
 # own, printing every figure with the machine it ran on; the output is also kept in
-# build/bench/results.txt. A full run takes about five minutes.
+# build/bench/results.txt. A full run takes about twenty minutes.
 #   bench/run.sh [--quick] [--before REV] [latency] [execute] [startup] [idle] [memory]
 # --quick measures fewer changes and starts (about a minute); phase names pick phases.
 # --before REV also builds the program as it was at git revision REV (build/bench/before)
