@@ -16,6 +16,26 @@ constexpr const char *kProbeFile = "e2e_probe.tlx";   // the built test plug-in,
 std::string ProbeBase(const std::string &folder, const std::string &probe) { return folder + "Plugins\\" + probe; }
 
 bool IsVisibleWindow(HWND window) { return window && IsWindowVisible(window); }
+
+// Start-up has ended: the settings window is made (hidden) once the program takes events,
+// unless a message box of start-up (a hotkey another program holds) stopped it before.
+bool StartUpEnded(DWORD process) {
+    struct Search {
+        DWORD process;
+        bool ended;
+    } search{process, false};
+    EnumWindows([](HWND w, LPARAM p) -> BOOL {
+        auto &s = *reinterpret_cast<Search *>(p);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(w, &owner);
+        char name[64] = {};
+        GetClassNameA(w, name, sizeof name);
+        s.ended = owner == s.process && (lstrcmpA(name, PTR_SETTINGS_CLASS) == 0 ||
+                                         (lstrcmpA(name, "#32770") == 0 && IsWindowVisible(w)));
+        return !s.ended;
+    }, reinterpret_cast<LPARAM>(&search));
+    return search.ended;
+}
 }  // namespace
 
 ProgramFolder::ProgramFolder() {
@@ -69,7 +89,11 @@ std::string ProgramFolder::ReadSettings() const { return ptrtest::ReadFileBytes(
 bool ProgramFolder::Start() {
     process_.reset(new ChildProcess(ptrtest::StartProcess("\"" + dir_.path + "ptrmain.exe\"", dir_.path)));
     if (!process_->process) return false;
-    return WaitForInputIdle(process_->process, 20000) == 0;
+    if (WaitForInputIdle(process_->process, 20000) != 0) return false;
+    // Input idle can come while start-up still runs (the splash takes messages), and the
+    // copies made before it ends are dropped.
+    ptrtest::PumpUntil([&] { return StartUpEnded(process_->id); }, 20000);
+    return true;
 }
 
 ChildProcess ProgramFolder::Run(const std::string &arguments) const {
