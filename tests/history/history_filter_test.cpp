@@ -5,6 +5,7 @@
 
 #include "history_filter.h"
 #include "row_text.h"
+#include "window_place.h"
 
 namespace {
 
@@ -92,6 +93,36 @@ TEST(RowText, LongTextsAreCutWithoutSplittingAPair) {
 TEST(RowText, FirstTenRowsAreNumberedOneToZero) {
     const std::u16string expected[] = {u"1", u"2", u"3", u"4", u"5", u"6", u"7", u"8", u"9", u"0", u""};
     for (size_t row = 0; row < 11; ++row) EXPECT_EQ(expected[row], tlxhistory::RowNumber(row)) << row;
+}
+
+}  // namespace
+
+namespace {
+
+TEST(WindowPlace, OpensAtTheCursorAndStaysOnItsScreen) {
+    struct Case {
+        const char *name;
+        int x, y;
+        tlxhistory::Box area, expected;
+    };
+    const tlxhistory::Box screen{0, 0, 1920, 1040};
+    const tlxhistory::Box second{1920, -200, 3200, 824};   // right of the first, higher up
+    const Case cases[] = {
+        {"room everywhere", 100, 100, screen, {100, 100, 500, 400}},
+        {"near the right edge", 1800, 100, screen, {1520, 100, 1920, 400}},
+        {"near the bottom", 100, 1000, screen, {100, 740, 500, 1040}},
+        {"corner", 1919, 1039, screen, {1520, 740, 1920, 1040}},
+        {"second screen", 3100, -190, second, {2800, -190, 3200, 110}},
+        {"area smaller than window", 50, 50, {0, 0, 300, 200}, {0, 0, 400, 300}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const tlxhistory::Box box = tlxhistory::PlaceNearCursor(c.x, c.y, 400, 300, c.area);
+        EXPECT_EQ(c.expected.left, box.left);
+        EXPECT_EQ(c.expected.top, box.top);
+        EXPECT_EQ(c.expected.right, box.right);
+        EXPECT_EQ(c.expected.bottom, box.bottom);
+    }
 }
 
 }  // namespace
