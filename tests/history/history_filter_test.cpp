@@ -88,6 +88,8 @@ TEST(RowText, LongTextsAreCutWithoutSplittingAPair) {
     const std::u16string preview = tlxhistory::PreviewText(Text(std::u16string(2000, u'y')));
     EXPECT_EQ(tlxhistory::kPreviewUnits + 1, preview.size());
     EXPECT_EQ(u"C:\\a\r\nC:\\b", tlxhistory::PreviewText(Files({u"C:\\a", u"C:\\b"})));
+    // An edit box breaks lines only at CR LF.
+    EXPECT_EQ(u"a\r\nb\r\nc\r\n\r\n\r\nd", tlxhistory::PreviewText(Text(u"a\nb\rc\r\n\n\rd")));
 }
 
 TEST(RowText, FirstTenRowsAreNumberedOneToZero) {

@@ -34,6 +34,21 @@ std::u16string OneLine(std::u16string_view text) {
     return Shortened(std::move(line), kRowUnits);
 }
 
+// Every line break as CR LF, the only one an edit box breaks lines at.
+std::u16string WithCrLf(std::u16string_view text) {
+    std::u16string lines;
+    lines.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r' || text[i] == u'\n') {
+            lines += u"\r\n";
+            if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+        } else {
+            lines += text[i];
+        }
+    }
+    return lines;
+}
+
 std::u16string AsciiToUtf16(const std::string &ascii) { return std::u16string(ascii.begin(), ascii.end()); }
 
 std::u16string FileName(const std::u16string &path) {
@@ -71,7 +86,7 @@ std::u16string RowNumber(size_t row) {
 std::u16string PreviewText(const HistoryEntry &entry) {
     switch (entry.kind) {
     case EntryKind::kText:
-        return Shortened(Utf16FromBytes(entry.data), kPreviewUnits);
+        return WithCrLf(Shortened(Utf16FromBytes(entry.data), kPreviewUnits));
     case EntryKind::kFiles: {
         std::u16string lines;
         for (const std::u16string &name : FileListNames(entry.data)) {

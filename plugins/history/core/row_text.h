@@ -16,7 +16,8 @@ constexpr size_t kPreviewUnits = 500;  // of text shown in the preview
 std::u16string RowText(const HistoryEntry &entry);
 // "1" … "9", "0" for the first ten rows (position 0 … 9), empty below.
 std::u16string RowNumber(size_t row);
-// The whole entry, a long text cut (with "…"), file names one per line.
+// The whole entry for an edit box: a long text cut (with "…"), file names one
+// per line, every line break CR LF.
 std::u16string PreviewText(const HistoryEntry &entry);
 
 }  // namespace tlxhistory
