@@ -41,6 +41,8 @@ void OnTray(INT_PTR action, INT_PTR button) {
 }
 
 void OnExternalCall(INT_PTR type, INT_PTR text) {
+    // A request from outside runs for the window in front now, as a hotkey does.
+    App().ActivateWnd = GetForegroundWindow();
     const char *option = reinterpret_cast<const char *>(text);
     const std::string copy = option ? std::string(option, strnlen(option, kExternalOptionMax)) : std::string();
     ExecuteFunction(static_cast<int32_t>(type), copy, TLX_CALL_EXTERNAL);

@@ -29,6 +29,8 @@ using e2e::TextOf;
 namespace {
 
 const char kTextOnly[] = "プラグイン機能(テキスト:テキストのみ/(設定名無し))";
+const char kRecordHistory[] = "プラグイン機能(履歴:履歴に記録/(設定名無し))";
+const char kPasteHistory[] = "プラグイン機能(履歴:履歴から貼り付け/(設定名無し))";
 
 // A function of a plug-in as the selection dialog offers it.
 struct PluginFunction {
@@ -58,13 +60,15 @@ struct Journey : testing::Test {
     e2e::SettingsWindow window;
     e2e::FrontWindow front;   // the program the user works in
 
-    // The rest of the release folder: the standard plug-ins and the user guide.
+    // The rest of the release folder: the standard plug-ins, the user guide and the
+    // first settings (the history's watch action and hotkey).
     void SetUp() override {
-        for (const char *plugin : {"tlxText.tlx", "tlxInternet.tlx"})
+        for (const char *plugin : {"tlxText.tlx", "tlxInternet.tlx", "tlxHistory.tlx"})
             ASSERT_TRUE(ptrtest::CopyFileTo(ptrtest::DistDir() + "Plugins\\" + plugin,
                                             program.Path() + "Plugins\\" + plugin));
-        ASSERT_TRUE(ptrtest::CopyFileTo(std::string("Z:") + PTR_SOURCE_DIR + "/dist/Readme.html",
-                                        program.Path() + "Readme.html"));
+        for (const char *file : {"Readme.html", "Setting.ini"})
+            ASSERT_TRUE(ptrtest::CopyFileTo(std::string("Z:") + PTR_SOURCE_DIR + "/dist/" + file,
+                                            program.Path() + file));
     }
     void TearDown() override { ptrtest::SetClipboardText("clean"); }
 
@@ -143,9 +147,11 @@ struct Journey : testing::Test {
 TEST_F(Journey, ATextOnlyWatchActionMadeInTheEditorsStripsCopiesAfterARestart) {
     Start();
     OpenSettings(1);
-    EXPECT_EQ(window.Rows(), 0);
-    SendMessageA(window.Control(IDC_CHECK0), BM_CLICK, 0, 0);   // "クリップボードの監視を行う"
-    window.Press(0);                                             // "追加"
+    ASSERT_EQ(window.Rows(), 1);
+    EXPECT_EQ(window.Row(0), kRecordHistory) << "the release's first action records every copy";
+    EXPECT_EQ(SendMessageA(window.Control(IDC_CHECK0), BM_GETCHECK, 0, 0), BST_CHECKED)
+        << "watching is on from the start";
+    window.Press(0);   // "追加"
     const HWND editor = Dialog("ポルテリカ - クリップボード監視動作追加", window.Handle());
     ASSERT_NE(editor, nullptr);
     EXPECT_TRUE(e2e::WaitForFocusIn(editor));
@@ -162,9 +168,9 @@ TEST_F(Journey, ATextOnlyWatchActionMadeInTheEditorsStripsCopiesAfterARestart) {
     ClickButton(editor, IDOK);
     ASSERT_TRUE(e2e::WaitClosed(editor));
 
-    ASSERT_TRUE(ptrtest::PumpUntil([&] { return window.Rows() == 1; }));
-    EXPECT_EQ(window.Row(0), kTextOnly);
-    EXPECT_TRUE(window.Marked(0));
+    ASSERT_TRUE(ptrtest::PumpUntil([&] { return window.Rows() == 2; }));
+    EXPECT_EQ(window.Row(1), kTextOnly);
+    EXPECT_TRUE(window.Marked(1));
     EXPECT_EQ(window.Information(),
               std::string("(有効)") + kTextOnly + "\r\n以下のクリップボードデータ時に動作します。\r\n○テキスト");
     Shoot(window.Handle(), "journey_watch_4_page");
@@ -173,9 +179,9 @@ TEST_F(Journey, ATextOnlyWatchActionMadeInTheEditorsStripsCopiesAfterARestart) {
     Answer(window.Handle(), "終了してよろしいですか？", IDYES);
     ASSERT_EQ(WaitForSingleObject(program.Process(), 15000), WAIT_OBJECT_0) << "the program has ended";
     for (const auto &[section, key, value] :
-         {std::tuple{"Main", "ClipboardWatch", "1"}, {"Watch", "001Enable", "1"}, {"Watch", "001Type", "1"},
-          {"Watch", "001AllType", "0"}, {"Watch", "001Function", "1"}, {"Watch", "001Option", "tlxText.tlx/1/1"},
-          {"Watch", "002Function", "-1"}})
+         {std::tuple{"Main", "ClipboardWatch", "1"}, {"Watch", "001Option", "tlxHistory.tlx/1/1"},
+          {"Watch", "002Enable", "1"}, {"Watch", "002Type", "1"}, {"Watch", "002AllType", "0"},
+          {"Watch", "002Function", "1"}, {"Watch", "002Option", "tlxText.tlx/1/1"}, {"Watch", "003Function", "-1"}})
         EXPECT_EQ(Saved(section, key), value) << section << " " << key;
 
     Start();
@@ -209,8 +215,9 @@ TEST_F(Journey, AHotkeyMadeInTheEditorOpensACopiedAddress) {
     ClickButton(editor, IDOK);
     ASSERT_TRUE(e2e::WaitClosed(editor));
 
-    ASSERT_TRUE(ptrtest::PumpUntil([&] { return window.Rows() == 1; }));
-    EXPECT_EQ(window.Row(0), "AC+U        " + openUrl);
+    ASSERT_TRUE(ptrtest::PumpUntil([&] { return window.Rows() == 2; }));
+    EXPECT_EQ(window.Row(0), "AS+V        " + std::string(kPasteHistory)) << "the release's history hotkey";
+    EXPECT_EQ(window.Row(1), "AC+U        " + openUrl);
     EXPECT_EQ(window.Information(), "ALT + CTRL + U\r\n" + openUrl);
     Shoot(window.Handle(), "journey_hotkey_3_page");
     CloseSettings();   // the program answers its hotkeys only while the window is closed

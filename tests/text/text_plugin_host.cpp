@@ -55,12 +55,12 @@ void TextPlugin::Quit() {
     id_ = KX_PLUGIN_NOT_LOADED;
 }
 
-static bool OpenClipboardRetrying() {
-    return ptrtest::PumpUntil([] { return OpenClipboard(nullptr) != FALSE; }, 2000);
+static bool OpenClipboardRetrying(HWND owner = nullptr) {
+    return ptrtest::PumpUntil([owner] { return OpenClipboard(owner) != FALSE; }, 2000);
 }
 
-bool PutClipboard(const std::vector<Block> &blocks) {
-    if (!OpenClipboardRetrying()) return false;
+bool PutClipboard(const std::vector<Block> &blocks, HWND owner) {
+    if (!OpenClipboardRetrying(owner)) return false;
     EmptyClipboard();
     bool ok = true;
     for (const auto &[format, bytes] : blocks) {

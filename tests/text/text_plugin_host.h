@@ -73,8 +73,9 @@ enum FunctionNumber { kTextOnly = 1, kFileNames = 2, kHtmlSource = 3, kJoin = 4,
 
 // Clipboard blocks as raw bytes.
 using Block = std::pair<UINT, std::string>;
-// Empties the clipboard and sets each block as given (no terminator added).
-bool PutClipboard(const std::vector<Block> &blocks);
+// Empties the clipboard and sets each block as given (no terminator added); owned by
+// `owner` as a copying program's window owns it, or by no window.
+bool PutClipboard(const std::vector<Block> &blocks, HWND owner = nullptr);
 // A block's bytes within its real size; nothing when the format is absent.
 std::optional<std::string> ClipboardBlock(UINT format);
 std::vector<UINT> ClipboardFormats();

@@ -1,24 +1,13 @@
 #include "settings_store.h"
 
-#include <vector>
-
 #include "ini_file_sections.h"
-#include "plugin_folder.h"
+#include "module_folder.h"
 #include "sjis_text.h"
 
 namespace tlxtext {
 
 namespace {
 constexpr char kSection[] = "Main";
-
-std::string ModulePath(HMODULE module) {
-    std::vector<char> path(MAX_PATH);
-    for (;;) {
-        const DWORD length = GetModuleFileNameA(module, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) return std::string(path.data(), length);
-        path.resize(path.size() * 2);
-    }
-}
 
 std::string ReadSeparator(const ini::IniSection &section, const char *key) {
     // Read as into a buffer with room for more than a stored separator, so that an
@@ -40,16 +29,10 @@ void WriteNumber(const std::string &ini, const char *key, int value) {
 
 PluginFiles LocatePluginFiles(HMODULE self) {
     PluginFiles files;
-    files.folder = tlx::PluginDataFolder(ModulePath(self));
+    files.folder = tlx::PluginFolderOf(self);
     files.settingIni = files.folder + "Setting.ini";
     files.dataLog = files.folder + "_datalog";
     return files;
-}
-
-bool EnsureFolder(const std::string &folder) {
-    if (CreateDirectoryA(folder.c_str(), nullptr)) return true;
-    const DWORD attributes = GetFileAttributesA(folder.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 TextSettings LoadSettings(const std::string &ini) {
@@ -64,17 +47,17 @@ TextSettings LoadSettings(const std::string &ini) {
 }
 
 void SaveDataSave(const PluginFiles &files, int dataSave) {
-    EnsureFolder(files.folder);
+    tlx::EnsureFolder(files.folder);
     WriteNumber(files.settingIni, "DataSave", dataSave);
 }
 
 void SaveFileToTextSep(const PluginFiles &files, const std::string &separator) {
-    EnsureFolder(files.folder);
+    tlx::EnsureFolder(files.folder);
     WriteSeparator(files.settingIni, "FileToTextSep", separator);
 }
 
 void SaveTextAdd(const PluginFiles &files, const std::string &separator, int textAddType) {
-    EnsureFolder(files.folder);
+    tlx::EnsureFolder(files.folder);
     WriteSeparator(files.settingIni, "TextAddSep", separator);
     WriteNumber(files.settingIni, "TextAddType", textAddType);
 }

@@ -15,8 +15,6 @@ struct PluginFiles {
 };
 
 PluginFiles LocatePluginFiles(HMODULE self);
-// Creates the folder when missing; returns whether it exists afterwards.
-bool EnsureFolder(const std::string &folder);
 
 TextSettings LoadSettings(const std::string &ini);
 // Each save creates the folder first when it is missing.

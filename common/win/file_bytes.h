@@ -1,0 +1,17 @@
+// A file's bytes read whole, and written by safe replacement: the new bytes go
+// into a file beside the old one, which they replace only once complete, so a
+// failed or interrupted write never leaves half a file.
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tlx {
+
+// Nothing when the file cannot be opened or read (or is 4 GB or more).
+std::optional<std::string> ReadFileBytes(const std::string &path);
+// False when any step failed: the old file, if there was one, is then unchanged
+// and nothing is left beside it.
+bool ReplaceFileBytes(const std::string &path, std::string_view bytes);
+
+}  // namespace tlx

@@ -1,0 +1,24 @@
+// The history plug-in's file reader: whatever it accepts must be written back
+// byte for byte and be shown without fault.
+#include <cstdint>
+#include <string_view>
+
+#include "history.h"
+#include "history_file.h"
+#include "history_filter.h"
+#include "row_text.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    const std::string_view file(reinterpret_cast<const char *>(data), size);
+    const auto entries = tlxhistory::ParseHistory(file);
+    if (!entries) return 0;
+    if (tlxhistory::SerializeHistory(*entries) != file) __builtin_trap();
+    tlxhistory::History history;
+    history.Restore(*entries);
+    for (const auto &entry : history.Entries()) {
+        tlxhistory::RowText(entry);
+        tlxhistory::PreviewText(entry);
+    }
+    tlxhistory::FilterEntries(history.Entries(), u"ａ1");
+    return 0;
+}

@@ -1,0 +1,52 @@
+// The list of remembered copies in the order the window shows them: pinned
+// entries first, each group newest first.
+#pragma once
+#include <cstddef>
+#include <vector>
+
+#include "history_entry.h"
+
+namespace tlxhistory {
+
+struct HistoryLimits {
+    size_t maxCount = 200;          // unpinned entries beyond it are dropped, oldest first,
+                                    // all but the newest when pinned ones fill it
+    size_t maxBytes = 4096 * 1024;  // a larger copy is not recorded
+};
+
+enum class AddResult { kAdded, kMovedToTop, kTooLarge };
+
+class History {
+public:
+    explicit History(HistoryLimits limits = {}) : limits_(limits) {}
+
+    const std::vector<HistoryEntry> &Entries() const { return entries_; }
+    const HistoryLimits &Limits() const { return limits_; }
+    // Drops what the new count limit leaves no room for.
+    void SetLimits(HistoryLimits limits);
+
+    // The newest entry; the same content copied again moves its entry (and its
+    // pin) to the top of its group instead of adding another.
+    AddResult Add(HistoryEntry entry);
+    // Entries as read back from a file, kept in their order behind those already
+    // here; the limits apply. Duplicates of earlier ones are left out.
+    void Restore(std::vector<HistoryEntry> entries);
+
+    // Indices are positions in Entries(); out-of-range ones change nothing.
+    bool Remove(size_t index);
+    // Pinning moves the entry to the top of the pinned group; unpinning to the
+    // top of the others. Returns the entry's new position.
+    size_t TogglePin(size_t index);
+    // Removes every entry that is not pinned; returns how many went.
+    size_t ClearUnpinned();
+
+private:
+    size_t PinnedCount() const;
+    size_t FindContent(const HistoryEntry &entry) const;
+    void TrimToCount();
+
+    HistoryLimits limits_;
+    std::vector<HistoryEntry> entries_;
+};
+
+}  // namespace tlxhistory

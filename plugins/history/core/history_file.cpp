@@ -1,0 +1,123 @@
+#include "history_file.h"
+
+#include <array>
+
+namespace tlxhistory {
+
+namespace {
+constexpr std::string_view kSignature("PTRHIST\0", 8);
+constexpr uint32_t kVersion = 1;
+constexpr uint8_t kPinnedFlag = 1;
+constexpr size_t kEntryHeader = 1 + 1 + 4;   // kind, flags, length
+
+void PutU32(std::string &out, uint32_t value) {
+    for (int i = 0; i < 4; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+// Reads forward through the file, refusing to run past its end.
+class Reader {
+public:
+    explicit Reader(std::string_view bytes) : bytes_(bytes) {}
+    size_t Left() const { return bytes_.size() - at_; }
+    bool U8(uint8_t &value) {
+        if (Left() < 1) return false;
+        value = static_cast<uint8_t>(bytes_[at_++]);
+        return true;
+    }
+    bool U32(uint32_t &value) {
+        if (Left() < 4) return false;
+        value = 0;
+        for (int i = 0; i < 4; ++i) value |= static_cast<uint32_t>(static_cast<uint8_t>(bytes_[at_ + i])) << (8 * i);
+        at_ += 4;
+        return true;
+    }
+    bool Bytes(size_t count, std::string_view &value) {
+        if (Left() < count) return false;
+        value = bytes_.substr(at_, count);
+        at_ += count;
+        return true;
+    }
+
+private:
+    std::string_view bytes_;
+    size_t at_ = 0;
+};
+
+std::array<uint32_t, 256> CrcTable() {
+    std::array<uint32_t, 256> table{};
+    for (uint32_t n = 0; n < 256; ++n) {
+        uint32_t c = n;
+        for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+        table[n] = c;
+    }
+    return table;
+}
+
+bool KnownKind(uint8_t kind) {
+    return kind == static_cast<uint8_t>(EntryKind::kText) || kind == static_cast<uint8_t>(EntryKind::kFiles) ||
+           kind == static_cast<uint8_t>(EntryKind::kImage);
+}
+}  // namespace
+
+uint32_t Crc32(std::string_view bytes) {
+    static const std::array<uint32_t, 256> table = CrcTable();
+    uint32_t crc = 0xFFFFFFFFu;
+    for (char c : bytes) crc = table[(crc ^ static_cast<uint8_t>(c)) & 0xFF] ^ (crc >> 8);
+    return crc ^ 0xFFFFFFFFu;
+}
+
+std::optional<std::string> SetAsideName(const std::string &path,
+                                        const std::function<bool(const std::string &)> &exists) {
+    const std::string base = path + ".damaged";
+    if (!exists(base)) return base;
+    for (int n = 2; n <= kMaxAsideNumber; ++n)
+        if (!exists(base + std::to_string(n))) return base + std::to_string(n);
+    return std::nullopt;
+}
+
+std::string SerializeHistory(const std::vector<HistoryEntry> &entries) {
+    std::string out(kSignature);
+    PutU32(out, kVersion);
+    PutU32(out, static_cast<uint32_t>(entries.size()));
+    for (const HistoryEntry &entry : entries) {
+        out += static_cast<char>(entry.kind);
+        out += static_cast<char>(entry.pinned ? kPinnedFlag : 0);
+        PutU32(out, static_cast<uint32_t>(entry.data.size()));
+        out += entry.data;
+    }
+    PutU32(out, Crc32(out));
+    return out;
+}
+
+std::optional<std::vector<HistoryEntry>> ParseHistory(std::string_view file) {
+    if (file.size() < kSignature.size() + 12) return std::nullopt;
+    const std::string_view body = file.substr(0, file.size() - 4);
+    Reader checksum(file.substr(body.size()));
+    uint32_t storedCrc = 0;
+    if (!checksum.U32(storedCrc) || storedCrc != Crc32(body)) return std::nullopt;
+
+    Reader reader(body);
+    std::string_view signature;
+    uint32_t version = 0, count = 0;
+    if (!reader.Bytes(kSignature.size(), signature) || signature != kSignature || !reader.U32(version) ||
+        version != kVersion || !reader.U32(count) || count > reader.Left() / kEntryHeader)
+        return std::nullopt;
+    std::vector<HistoryEntry> entries;
+    entries.reserve(count);
+    for (uint32_t i = 0; i < count; ++i) {
+        uint8_t kind = 0, flags = 0;
+        uint32_t length = 0;
+        std::string_view data;
+        if (!reader.U8(kind) || !KnownKind(kind) || !reader.U8(flags) || (flags & ~kPinnedFlag) ||
+            !reader.U32(length) || !reader.Bytes(length, data) ||
+            !ValidEntryData(static_cast<EntryKind>(kind), data))
+            return std::nullopt;
+        HistoryEntry entry = MakeEntry(static_cast<EntryKind>(kind), std::string(data));
+        entry.pinned = flags & kPinnedFlag;
+        entries.push_back(std::move(entry));
+    }
+    if (reader.Left() != 0) return std::nullopt;
+    return entries;
+}
+
+}  // namespace tlxhistory

@@ -1,0 +1,105 @@
+#include "clipboard_entry.h"
+
+#include <windows.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <cstring>
+
+#include "clipboard_marks.h"
+#include "clipboard_writer.h"
+#include "plugin_clipboard.h"
+#include "png_codec.h"
+
+namespace tlxhistory {
+
+namespace {
+
+std::optional<HistoryEntry> ReadFileList() {
+    HANDLE handle = GetClipboardData(CF_HDROP);
+    if (!handle) return std::nullopt;
+    HDROP drop = static_cast<HDROP>(handle);
+    std::vector<std::u16string> names;
+    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        const UINT length = DragQueryFileW(drop, i, nullptr, 0);
+        if (length == 0) continue;
+        std::u16string name(length + 1, u'\0');
+        DragQueryFileW(drop, i, reinterpret_cast<wchar_t *>(name.data()), length + 1);
+        name.resize(length);
+        names.push_back(std::move(name));
+    }
+    if (names.empty()) return std::nullopt;
+    return MakeEntry(EntryKind::kFiles, FileListData(names));
+}
+
+std::optional<HistoryEntry> ReadText() {
+    const std::optional<std::string> block = tlx::ReadClipboardBlock(CF_UNICODETEXT);
+    if (!block) return std::nullopt;
+    std::u16string text = Utf16FromBytes(*block);
+    text.resize(std::min(text.size(), text.find(u'\0')));
+    if (text.empty()) return std::nullopt;
+    return MakeEntry(EntryKind::kText, BytesFromUtf16(text));
+}
+
+std::optional<HistoryEntry> ReadImage() {
+    // The system makes the bitmap from CF_DIB or CF_DIBV5 when only those are there.
+    HBITMAP bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
+    if (!bitmap) return std::nullopt;
+    std::optional<std::string> png = PngFromBitmap(bitmap);
+    if (!png) return std::nullopt;
+    return MakeEntry(EntryKind::kImage, std::move(*png));
+}
+
+// A CF_HDROP block: the DROPFILES header, then the wide names, each ended by a
+// NUL, and an empty name ending the list.
+tlx::GlobalBlock FileListBlock(const std::string &names) {
+    DROPFILES header{};
+    header.pFiles = sizeof header;
+    header.fWide = TRUE;
+    std::string block(reinterpret_cast<const char *>(&header), sizeof header);
+    block += names;
+    return tlx::GlobalBlock(block.data(), block.size(), sizeof(char16_t));
+}
+
+tlx::GlobalBlock DibBlock(const std::string &png) {
+    const std::optional<std::string> dib = DibFromPng(png);
+    if (!dib) return tlx::GlobalBlock(nullptr, 0, 0);
+    return tlx::GlobalBlock(dib->data(), dib->size(), 0);
+}
+
+}  // namespace
+
+std::optional<HistoryEntry> ReadClipboardEntry() {
+    if (tlx::OpenClipboardIsPrivate()) return std::nullopt;
+    if (IsClipboardFormatAvailable(CF_HDROP)) return ReadFileList();
+    if (IsClipboardFormatAvailable(CF_UNICODETEXT)) return ReadText();
+    if (IsClipboardFormatAvailable(CF_DIB) || IsClipboardFormatAvailable(CF_DIBV5) ||
+        IsClipboardFormatAvailable(CF_BITMAP))
+        return ReadImage();
+    return std::nullopt;
+}
+
+bool PutEntryOnClipboard(const HistoryEntry &entry) {
+    // Converted before the clipboard is opened: decoding a picture takes a moment.
+    std::optional<tlx::GlobalBlock> block;
+    if (entry.kind == EntryKind::kFiles) block.emplace(FileListBlock(entry.data));
+    if (entry.kind == EntryKind::kImage) block.emplace(DibBlock(entry.data));
+    tlx::ClipboardSession clipboard;
+    if (!clipboard.IsOpen()) return false;
+    tlx::ClipboardWriter writer(tlx::MarksOnWrite::Drop);
+    switch (entry.kind) {
+    case EntryKind::kText:
+        writer.AddUnicodeText(Utf16FromBytes(entry.data));
+        break;
+    case EntryKind::kFiles:
+        writer.Add(CF_HDROP, std::move(*block));
+        break;
+    case EntryKind::kImage:
+        writer.Add(CF_DIB, std::move(*block));
+        break;
+    }
+    return writer.Ready() && writer.Replace();
+}
+
+}  // namespace tlxhistory

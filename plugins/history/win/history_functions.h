@@ -1,0 +1,19 @@
+// The plug-in's three functions.
+#pragma once
+#include <windows.h>
+
+#include "history_keeper.h"
+
+namespace tlxhistory {
+
+enum { kFuncRecord = 1, kFuncPaste = 2, kFuncClear = 3, kFunctionCount = 3 };
+
+// Adds the clipboard's content as the newest entry (not a private copy).
+void RecordClipboard(HistoryKeeper &keeper);
+// Shows the history window; the chosen entry goes on the clipboard and, as the
+// settings say, is pasted into the window that was in front.
+void PasteFromHistory(HINSTANCE instance, HistoryKeeper &keeper, HWND activeWindow);
+// Asks, then removes every entry that is not pinned.
+void ClearHistory(HistoryKeeper &keeper);
+
+}  // namespace tlxhistory

@@ -1,0 +1,63 @@
+#include "history_keeper.h"
+
+namespace tlxhistory {
+
+namespace {
+// Long enough to write a burst of copies once, short enough that a crash loses
+// only the last moment's.
+constexpr UINT kSaveDelayMs = 1000;
+}  // namespace
+
+HistoryKeeper &Keeper() {
+    static HistoryKeeper keeper;
+    return keeper;
+}
+
+void HistoryKeeper::Start(HMODULE module) {
+    files_ = LocatePluginFiles(module);
+    settings_ = LoadSettings(files_);
+    history_ = History(LimitsOf(settings_));
+    dirty_ = false;
+    if (settings_.keepAfterExit) history_.Restore(LoadHistoryFile(files_));
+}
+
+void HistoryKeeper::Stop() {
+    SaveNow();
+    history_ = History(LimitsOf(settings_));
+}
+
+void HistoryKeeper::ApplySettings(const HistorySettings &settings) {
+    const bool wasKept = settings_.keepAfterExit;
+    settings_ = ClampSettings(settings);
+    SaveSettings(files_, settings_);
+    history_.SetLimits(LimitsOf(settings_));
+    if (wasKept && !settings_.keepAfterExit) RemoveHistoryFile(files_);
+    Changed();
+}
+
+void HistoryKeeper::Changed() {
+    dirty_ = true;
+    if (watcher_) PostMessageW(watcher_, kHistoryChanged, 0, 0);
+    if (!saveTimer_) saveTimer_ = SetTimer(nullptr, 0, kSaveDelayMs, &HistoryKeeper::OnSaveTimer);
+    // Without a timer the change is written at once rather than not at all.
+    if (!saveTimer_) SaveNow();
+}
+
+void HistoryKeeper::SaveNow() {
+    if (saveTimer_) {
+        KillTimer(nullptr, saveTimer_);
+        saveTimer_ = 0;
+    }
+    if (!dirty_) return;
+    // A failed write (the file held open by another program for a moment) stays pending.
+    dirty_ = settings_.keepAfterExit && !WriteHistoryFile(files_, history_.Entries());
+}
+
+void HistoryKeeper::SaveOrRetry() {
+    SaveNow();
+    if (dirty_) saveTimer_ = SetTimer(nullptr, 0, kSaveDelayMs, &HistoryKeeper::OnSaveTimer);
+}
+
+void CALLBACK HistoryKeeper::OnSaveTimer(HWND, UINT, UINT_PTR, DWORD) { Keeper().SaveOrRetry(); }
+
+}  // namespace tlxhistory

@@ -1,0 +1,49 @@
+// The history of this run with its settings and its file. A change is written a
+// moment later from a timer of the calling thread, never on the copy path, and
+// at the latest when the plug-in is unloaded.
+#pragma once
+#include <windows.h>
+
+#include "history.h"
+#include "history_settings.h"
+#include "history_store.h"
+
+namespace tlxhistory {
+
+constexpr UINT kHistoryChanged = WM_APP + 1;
+
+class HistoryKeeper {
+public:
+    void Start(HMODULE module);
+    void Stop();
+
+    History &Entries() { return history_; }
+    const HistorySettings &Settings() const { return settings_; }
+    const PluginFiles &Files() const { return files_; }
+
+    // Stores the settings, applies the limits, and writes or removes the file as
+    // keeping after exit was turned on or off.
+    void ApplySettings(const HistorySettings &settings);
+    // To be called after every change of the entries; the watching window, if
+    // any, is told with kHistoryChanged.
+    void Changed();
+    void Watch(HWND window) { watcher_ = window; }
+    // Writes a pending change now; one that fails stays pending.
+    void SaveNow();
+
+private:
+    // From the timer: a write that failed is tried again a moment later.
+    void SaveOrRetry();
+    static void CALLBACK OnSaveTimer(HWND, UINT, UINT_PTR, DWORD);
+
+    PluginFiles files_;
+    HistorySettings settings_;
+    History history_;
+    HWND watcher_ = nullptr;
+    UINT_PTR saveTimer_ = 0;
+    bool dirty_ = false;
+};
+
+HistoryKeeper &Keeper();
+
+}  // namespace tlxhistory

@@ -1,0 +1,18 @@
+// The history window: a search box, the entries it finds and a preview of the
+// selected one. Shown near the mouse cursor until an entry is chosen or the
+// window is closed (Esc, or another window taking the focus); deleting and
+// pinning change the history at once.
+#pragma once
+#include <windows.h>
+
+#include <optional>
+
+#include "history_entry.h"
+#include "history_keeper.h"
+
+namespace tlxhistory {
+
+// Runs the window to its end and gives the chosen entry, if any.
+std::optional<HistoryEntry> ChooseFromHistory(HINSTANCE instance, HistoryKeeper &keeper);
+
+}  // namespace tlxhistory

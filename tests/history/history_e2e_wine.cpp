@@ -1,0 +1,266 @@
+// The history plug-in in the real program: copies recorded by its watch action,
+// the window opened by "/Execute:" and by its hotkey, entries pasted into the
+// window the user works in, and the history kept across a restart.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "e2e_support.h"
+#include "history_file.h"
+#include "history_wine_support.h"
+#include "screen_capture.h"
+#include "text_plugin_host.h"
+
+using e2e::ProgramFolder;
+
+using historytest::SmallDib;
+using historytest::Utf16Bytes;
+
+namespace {
+
+const char kSettings[] =
+    "[Main]\r\nSplashShow= 0\r\nEndingCheck= 0\r\nClipboardWatch= 1\r\nDefaultMenu= 0\r\n"
+    "[Watch]\r\n001Enable= 1\r\n001Type=\r\n001AllType= 1\r\n001Function= 1\r\n001Option=tlxHistory.tlx/1/1\r\n"
+    "002Function=-1\r\n"
+    "[HotKey]\r\n001Function= 1\r\n001Key= 86\r\n001ModKey= 5\r\n001Option=tlxHistory.tlx/2/1\r\n"   // Alt+Shift+V
+    "002Function=-1\r\n";
+
+const char kOpenHistory[] = "/Execute:1:tlxHistory.tlx/2/1";
+const char kRecord[] = "/Execute:1:tlxHistory.tlx/1/1";
+
+// A text box of the test in front, as the program a user types into.
+class TypingWindow {
+public:
+    TypingWindow() {
+        window_ = CreateWindowExW(0, L"EDIT", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE | ES_MULTILINE, 60, 60, 300,
+                                  120, nullptr, nullptr, nullptr, nullptr);
+        BringToFront();
+    }
+    ~TypingWindow() { DestroyWindow(window_); }
+    HWND Handle() const { return window_; }
+    void BringToFront() const {
+        SetForegroundWindow(window_);
+        ptrtest::PumpUntil([&] { return GetForegroundWindow() == window_; }, 2000);
+        SetFocus(window_);
+        ptrtest::PumpFor(500);
+    }
+    std::u16string Text() const {
+        wchar_t text[1024] = {};
+        GetWindowTextW(window_, text, 1024);
+        return reinterpret_cast<const char16_t *>(text);
+    }
+    // Waits until the text holds `expected` (a paste is real input and arrives a moment later).
+    bool WaitForText(const std::u16string &expected) const {
+        return ptrtest::PumpUntil([&] { return Text() == expected; }, 5000);
+    }
+
+private:
+    HWND window_;
+};
+
+
+// The test's copies come from a window of its own, as a program's copies do.
+class CopyingWindow {
+public:
+    CopyingWindow() : window_(CreateWindowExA(0, "Static", "copier", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr)) {}
+    ~CopyingWindow() { DestroyWindow(window_); }
+    bool Copy(const std::vector<texttest::Block> &blocks) const { return texttest::PutClipboard(blocks, window_); }
+    bool Copy(const std::u16string &text) const { return Copy({{CF_UNICODETEXT, Utf16Bytes(text)}}); }
+
+private:
+    HWND window_;
+};
+
+
+struct HistoryProgram : testing::Test {
+    ProgramFolder program;
+    CopyingWindow copier;
+
+    void SetUp() override {
+        ASSERT_TRUE(ptrtest::CopyFileTo(ptrtest::DistDir() + "Plugins\\tlxHistory.tlx",
+                                        program.Path() + "Plugins\\tlxHistory.tlx"));
+        program.WriteSettings(kSettings);
+    }
+    void TearDown() override { ptrtest::SetClipboardText("clean"); }
+
+    std::string HistoryFile() const { return program.Path() + "Plugins\\tlxHistory\\History.dat"; }
+
+    // The saved entries once the file holds `count` of them (it is written a moment after a change).
+    std::vector<tlxhistory::HistoryEntry> Saved(size_t count) const {
+        std::vector<tlxhistory::HistoryEntry> entries;
+        ptrtest::PumpUntil([&] {
+            const auto parsed = tlxhistory::ParseHistory(ptrtest::ReadFileBytes(HistoryFile()));
+            entries = parsed.value_or(std::vector<tlxhistory::HistoryEntry>{});
+            return entries.size() == count;
+        }, 8000);
+        return entries;
+    }
+    // The saved texts, pinned ones marked "*", once they are as expected or a while has passed.
+    std::vector<std::u16string> SavedTexts(const std::vector<std::u16string> &expected) const {
+        std::vector<std::u16string> texts;
+        ptrtest::PumpUntil([&] {
+            texts.clear();
+            const auto parsed = tlxhistory::ParseHistory(ptrtest::ReadFileBytes(HistoryFile()));
+            for (const auto &entry : parsed.value_or(std::vector<tlxhistory::HistoryEntry>{}))
+                texts.push_back((entry.pinned ? u"*" : u"") + tlxhistory::Utf16FromBytes(entry.data));
+            return texts == expected;
+        }, 8000);
+        return texts;
+    }
+    // Copies each text and waits until the history holds them all.
+    void Record(const std::vector<std::u16string> &texts) {
+        for (const auto &text : texts) {
+            ASSERT_TRUE(copier.Copy(text));
+            ptrtest::PumpFor(400);
+        }
+        ASSERT_EQ(Saved(texts.size()).size(), texts.size());
+    }
+
+    // The history window once it shows and has drawn itself.
+    HWND HistoryWindow(DWORD ms = 8000) const {
+        const HWND window = e2e::WaitForWindow(GetProcessId(program.Process()), "tlxHistoryWindow", "履歴", ms);
+        ptrtest::PumpFor(500);
+        return window;
+    }
+    void Type(const std::string &keys) {
+        for (char key : keys) e2e::PressChord({static_cast<WORD>(key)});
+        ptrtest::PumpFor(300);
+    }
+    void Shoot(HWND window, const char *name) { EXPECT_TRUE(wintest::ScreenShot(window, false).Save(name)); }
+};
+
+}  // namespace
+
+TEST_F(HistoryProgram, CopiesOfEveryKindAreRecordedNewestFirst) {
+    ASSERT_TRUE(program.Start());
+    const std::u16string text = u"絵文字😀と한글のテキスト";
+    const std::vector<std::u16string> names = {u"C:\\한글\\ä.txt", u"C:\\b.txt"};
+    ASSERT_TRUE(copier.Copy(text));
+    ASSERT_EQ(Saved(1).size(), 1u);
+    ASSERT_TRUE(copier.Copy({{CF_HDROP, texttest::DropFilesBlockWide(names)}}));
+    ASSERT_EQ(Saved(2).size(), 2u);
+    ASSERT_TRUE(copier.Copy({{CF_DIB, SmallDib()}}));
+    const auto entries = Saved(3);
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[0].kind, tlxhistory::EntryKind::kImage);
+    const auto size = tlxhistory::PngSize(entries[0].data);
+    ASSERT_TRUE(size.has_value());
+    EXPECT_EQ(size->width, 4u);
+    EXPECT_EQ(size->height, 3u);
+    EXPECT_EQ(entries[1].kind, tlxhistory::EntryKind::kFiles);
+    EXPECT_EQ(tlxhistory::FileListNames(entries[1].data), names);
+    EXPECT_EQ(entries[2].kind, tlxhistory::EntryKind::kText);
+    EXPECT_EQ(tlxhistory::Utf16FromBytes(entries[2].data), text);
+
+    // The same text again moves it to the top.
+    ASSERT_TRUE(copier.Copy(text));
+    ptrtest::PumpFor(2000);
+    const auto again = Saved(3);
+    ASSERT_EQ(again.size(), 3u);
+    EXPECT_EQ(again[0].kind, tlxhistory::EntryKind::kText);
+}
+
+TEST_F(HistoryProgram, SearchAndEnterPasteIntoTheWindowInFront) {
+    ASSERT_TRUE(program.Start());
+    const std::u16string alpha = u"alpha 한글";
+    Record({alpha, u"beta", u"gamma"});
+    TypingWindow typing;
+    auto execute = program.Run(kOpenHistory);
+    const HWND window = HistoryWindow();
+    ASSERT_NE(window, nullptr) << "/Execute: opens the window";
+    Shoot(window, "history_window");
+    Type("ALP");
+    Shoot(window, "history_window_filtered");
+    e2e::PressChord({VK_RETURN});
+    EXPECT_TRUE(typing.WaitForText(alpha)) << "the chosen entry is pasted";
+    EXPECT_FALSE(IsWindow(window));
+    const std::vector<std::u16string> moved = {alpha, u"gamma", u"beta"};
+    EXPECT_EQ(SavedTexts(moved), moved) << "the chosen entry moves to the top";
+}
+
+TEST_F(HistoryProgram, HotkeyAndCtrlDigitChooseByRow) {
+    ASSERT_TRUE(program.Start());
+    Record({u"one", u"two", u"three"});
+    TypingWindow typing;
+    e2e::PressChord({VK_MENU, VK_SHIFT, 'V'});
+    const HWND window = HistoryWindow();
+    ASSERT_NE(window, nullptr) << "Alt+Shift+V opens the window";
+    e2e::PressChord({VK_CONTROL, '3'});
+    EXPECT_TRUE(typing.WaitForText(u"one")) << "row 3 is the oldest";
+}
+
+TEST_F(HistoryProgram, EscClosesWithoutPastingAndTheClipboardStays) {
+    ASSERT_TRUE(program.Start());
+    Record({u"kept"});
+    ASSERT_TRUE(ptrtest::SetClipboardText("unchanged"));
+    TypingWindow typing;
+    auto execute = program.Run(kOpenHistory);
+    const HWND window = HistoryWindow();
+    ASSERT_NE(window, nullptr);
+    e2e::PressChord({VK_ESCAPE});
+    EXPECT_TRUE(ptrtest::PumpUntil([&] { return !IsWindow(window); }));
+    ptrtest::PumpFor(500);
+    EXPECT_EQ(typing.Text(), u"");
+    EXPECT_EQ(ptrtest::GetClipboardText(), "unchanged");
+}
+
+TEST_F(HistoryProgram, DeleteAndPinSurviveARestart) {
+    ASSERT_TRUE(program.Start());
+    Record({u"old", u"middle", u"new"});
+    TypingWindow typing;
+    auto execute = program.Run(kOpenHistory);
+    HWND window = HistoryWindow();
+    ASSERT_NE(window, nullptr);
+    e2e::PressChord({VK_DOWN});
+    e2e::PressChord({VK_DOWN});
+    e2e::PressChord({VK_CONTROL, 'P'});   // "old" pinned: first of all
+    e2e::PressChord({VK_DOWN});
+    e2e::PressChord({VK_DELETE});          // "new" removed
+    const std::vector<std::u16string> changed = {u"*old", u"middle"};
+    EXPECT_EQ(SavedTexts(changed), changed);
+    e2e::PressChord({VK_ESCAPE});
+
+    program.Stop();
+    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(copier.Copy(u"after restart"));
+    const std::vector<std::u16string> restarted = {u"*old", u"after restart", u"middle"};
+    EXPECT_EQ(SavedTexts(restarted), restarted);
+}
+
+TEST_F(HistoryProgram, APrivateCopyIsNeverRecorded) {
+    ASSERT_TRUE(program.Start());
+    Record({u"public"});
+    const UINT exclude = RegisterClipboardFormatA("ExcludeClipboardContentFromMonitorProcessing");
+    ASSERT_TRUE(copier.Copy({{CF_UNICODETEXT, Utf16Bytes(u"secret")}, {exclude, std::string(1, '\0')}}));
+    program.Run(kRecord).Wait(10000);   // even when asked explicitly
+    ptrtest::PumpFor(2000);
+    EXPECT_EQ(SavedTexts({u"public"}), std::vector<std::u16string>{u"public"});
+}
+
+TEST_F(HistoryProgram, HelpModeEnlargesTheWindow) {
+    ASSERT_TRUE(program.Start());
+    Record({u"normal size"});
+    auto execute = program.Run(kOpenHistory);
+    HWND window = HistoryWindow();
+    ASSERT_NE(window, nullptr);
+    RECT normal;
+    GetWindowRect(window, &normal);
+    e2e::PressChord({VK_ESCAPE});
+    program.Stop();
+
+    auto helpMode = ptrtest::StartProcess("\"" + program.Path() + "ptrmain.exe\" /HelpMode", program.Path());
+    ASSERT_EQ(WaitForInputIdle(helpMode.process, 20000), 0u);
+    auto again = program.Run(kOpenHistory);
+    window = e2e::WaitForWindow(helpMode.id, "tlxHistoryWindow", "履歴", 8000);
+    ASSERT_NE(window, nullptr);
+    ptrtest::PumpFor(500);
+    RECT large;
+    GetWindowRect(window, &large);
+    Shoot(window, "history_window_help_mode");
+    EXPECT_GT(large.right - large.left, normal.right - normal.left);
+    EXPECT_GT(large.bottom - large.top, normal.bottom - normal.top);
+    e2e::PressChord({VK_ESCAPE});
+    program.Run("/Execute:0:7").Wait(10000);
+    helpMode.Wait(10000);
+}

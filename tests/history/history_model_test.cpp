@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "history.h"
+#include "history_settings.h"
+
+namespace {
+
+using tlxhistory::AddResult;
+using tlxhistory::EntryKind;
+using tlxhistory::History;
+using tlxhistory::HistoryLimits;
+
+tlxhistory::HistoryEntry Text(const std::u16string &text) {
+    return tlxhistory::MakeEntry(EntryKind::kText, tlxhistory::BytesFromUtf16(text));
+}
+
+// The texts in order, pinned ones marked with a leading "*".
+std::vector<std::u16string> Shown(const History &history) {
+    std::vector<std::u16string> shown;
+    for (const auto &e : history.Entries())
+        shown.push_back((e.pinned ? u"*" : u"") + tlxhistory::Utf16FromBytes(e.data));
+    return shown;
+}
+
+// A step on the history: add a text, pin/unpin a position, remove one, clear.
+struct Step {
+    char op;   // 'a' add, 'p' toggle pin, 'r' remove, 'c' clear unpinned
+    std::u16string text;
+    size_t index;
+};
+
+struct ModelCase {
+    const char *name;
+    HistoryLimits limits;
+    std::vector<Step> steps;
+    std::vector<std::u16string> expected;
+};
+
+TEST(HistoryModel, OrderRepeatsLimitsAndPins) {
+    const HistoryLimits roomy{100, 1000};
+    const ModelCase cases[] = {
+        {"newest first", roomy, {{'a', u"a", 0}, {'a', u"b", 0}, {'a', u"c", 0}}, {u"c", u"b", u"a"}},
+        {"repeat moves to top", roomy, {{'a', u"a", 0}, {'a', u"b", 0}, {'a', u"a", 0}}, {u"a", u"b"}},
+        {"count limit drops oldest", {2, 1000}, {{'a', u"a", 0}, {'a', u"b", 0}, {'a', u"c", 0}}, {u"c", u"b"}},
+        {"count limit spares pinned", {2, 1000},
+         {{'a', u"a", 0}, {'p', u"", 0}, {'a', u"b", 0}, {'a', u"c", 0}, {'a', u"d", 0}},
+         {u"*a", u"d"}},
+        {"pinned stay above newer", roomy, {{'a', u"a", 0}, {'p', u"", 0}, {'a', u"b", 0}}, {u"*a", u"b"}},
+        {"repeat of pinned keeps pin", roomy,
+         {{'a', u"a", 0}, {'a', u"b", 0}, {'p', u"", 1}, {'a', u"c", 0}, {'a', u"a", 0}},
+         {u"*a", u"c", u"b"}},
+        {"unpin goes to top of others", roomy,
+         {{'a', u"a", 0}, {'p', u"", 0}, {'a', u"b", 0}, {'a', u"c", 0}, {'p', u"", 0}},
+         {u"a", u"c", u"b"}},
+        {"over size not recorded", {100, 4}, {{'a', u"ab", 0}, {'a', u"abc", 0}}, {u"ab"}},
+        {"remove", roomy, {{'a', u"a", 0}, {'a', u"b", 0}, {'r', u"", 0}}, {u"a"}},
+        {"remove out of range", roomy, {{'a', u"a", 0}, {'r', u"", 5}}, {u"a"}},
+        {"clear keeps pinned", roomy,
+         {{'a', u"a", 0}, {'p', u"", 0}, {'a', u"b", 0}, {'a', u"c", 0}, {'c', u"", 0}},
+         {u"*a"}},
+        {"unpin beyond limit keeps entry", {1, 1000},
+         {{'a', u"a", 0}, {'p', u"", 0}, {'a', u"b", 0}, {'p', u"", 0}},
+         {u"a", u"b"}},
+    };
+    for (const ModelCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        History history(c.limits);
+        for (const Step &step : c.steps) {
+            switch (step.op) {
+            case 'a': history.Add(Text(step.text)); break;
+            case 'p': history.TogglePin(step.index); break;
+            case 'r': history.Remove(step.index); break;
+            case 'c': history.ClearUnpinned(); break;
+            }
+        }
+        EXPECT_EQ(c.expected, Shown(history));
+    }
+}
+
+TEST(HistoryModel, AddTellsWhatHappened) {
+    History history({10, 4});
+    EXPECT_EQ(AddResult::kAdded, history.Add(Text(u"ab")));
+    EXPECT_EQ(AddResult::kMovedToTop, history.Add(Text(u"ab")));
+    EXPECT_EQ(AddResult::kTooLarge, history.Add(Text(u"abc")));
+    // Same bytes as another kind are other content.
+    EXPECT_EQ(AddResult::kAdded, history.Add(tlxhistory::MakeEntry(EntryKind::kFiles, tlxhistory::BytesFromUtf16(u"ab"))));
+}
+
+TEST(HistoryModel, SmallerCountLimitTrimsAtOnce) {
+    History history({10, 1000});
+    for (char16_t c = u'a'; c <= u'e'; ++c) history.Add(Text(std::u16string(1, c)));
+    history.TogglePin(4);   // "a"
+    history.SetLimits({2, 1000});
+    EXPECT_EQ((std::vector<std::u16string>{u"*a", u"e"}), Shown(history));
+}
+
+TEST(HistoryModel, RestoreKeepsOrderAndPinsAndSkipsInvalid) {
+    std::vector<tlxhistory::HistoryEntry> saved = {Text(u"x"), Text(u"p"), Text(u"y"), Text(u"x")};
+    saved[1].pinned = true;
+    saved.push_back(tlxhistory::MakeEntry(EntryKind::kImage, "not a png"));
+    History history({3, 1000});
+    history.Restore(saved);
+    EXPECT_EQ((std::vector<std::u16string>{u"*p", u"x", u"y"}), Shown(history));
+}
+
+TEST(HistorySettings, ValuesOutsideTheirRangeAreClamped) {
+    using namespace std::string_literals;
+    struct Case {
+        std::string section;
+        int count, sizeKB;
+        bool keep, paste;
+    };
+    const Case cases[] = {
+        {""s, 200, 4096, true, true},
+        {"MaxCount=0\0MaxSizeKB=-5\0KeepAfterExit=0\0PasteChosen=0\0"s, 1, 1, false, false},
+        {"MaxCount=99999\0MaxSizeKB=5000000\0"s, 10000, 1024 * 1024, true, true},
+        {"MaxCount=50\0MaxSizeKB=64\0"s, 50, 64, true, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.section);
+        const auto settings = tlxhistory::SettingsFromSection(ini::IniSection(c.section));
+        EXPECT_EQ(c.count, settings.maxCount);
+        EXPECT_EQ(c.sizeKB, settings.maxSizeKB);
+        EXPECT_EQ(c.keep, settings.keepAfterExit);
+        EXPECT_EQ(c.paste, settings.pasteChosen);
+    }
+}
+
+}  // namespace
