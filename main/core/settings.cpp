@@ -15,6 +15,7 @@ MainSettings LoadSettings(const IniStore &ini) {
     s.ClipboardWatch = ini.GetBool(kMain, "ClipboardWatch", false);
     s.DefaultMenu = ini.GetBool(kMain, "DefaultMenu", true);
     s.IgnorePrivate = ini.GetBool(kMain, "IgnorePrivate", true);
+    s.Welcome = ini.GetBool(kMain, "Welcome", false);
     return s;
 }
 
@@ -26,6 +27,7 @@ void SaveSettings(const MainSettings &s, IniStore &ini) {
     ini.SetBool(kMain, "ClipboardWatch", s.ClipboardWatch);
     ini.SetBool(kMain, "DefaultMenu", s.DefaultMenu);
     ini.SetBool(kMain, "IgnorePrivate", s.IgnorePrivate);
+    if (s.Welcome) ini.SetBool(kMain, "Welcome", false);   // welcomed now: never again
 }
 
 }  // namespace ptr

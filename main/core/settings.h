@@ -19,6 +19,9 @@ struct MainSettings {
     bool ClipboardWatch = false;
     bool DefaultMenu = true;
     bool IgnorePrivate = true;            // watching leaves copies marked private alone
+    // Set only in the Setting.ini the release folder ships: this start is the first,
+    // although the file is there. The first save clears it.
+    bool Welcome = false;
 };
 
 MainSettings LoadSettings(const IniStore &ini);

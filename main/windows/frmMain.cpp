@@ -249,7 +249,7 @@ void frmMain::Form_Load() {
     quitNoSave_ = false;
     app.SettingsWindow = this;
 
-    if (GetFileAttributesA(app.SettingFile().c_str()) == INVALID_FILE_ATTRIBUTES) {
+    if (app.Settings.Welcome || GetFileAttributesA(app.SettingFile().c_str()) == INVALID_FILE_ATTRIBUTES) {
         TrayIconControl(6, "", 1);
         TrayIconControl(KX_TRAY_BALLOON_ICON, "", NIIF_INFO);
         TrayIconControl(KX_TRAY_BALLOON_WANTED, "", 1);

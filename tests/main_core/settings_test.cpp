@@ -63,3 +63,17 @@ TEST(MainSettings, RoundTripInTheValueForms) {
     EXPECT_FALSE(back.IgnorePrivate);
     EXPECT_EQ(7u, ini.KeyCount("Main"));
 }
+
+TEST(MainSettings, TheShippedWelcomeIsClearedByTheFirstSave) {
+    ptrtest::MemoryIni shipped;
+    shipped.SetText("Main", "Welcome", "1");
+    MainSettings s = LoadSettings(shipped);
+    EXPECT_TRUE(s.Welcome);
+    SaveSettings(s, shipped);
+    EXPECT_EQ(" 0", shipped.GetText("Main", "Welcome", ""));
+    EXPECT_FALSE(LoadSettings(shipped).Welcome);
+
+    ptrtest::MemoryIni users;
+    SaveSettings(LoadSettings(users), users);
+    EXPECT_EQ("(none)", users.GetText("Main", "Welcome", "(none)")) << "a file without it never gets it";
+}

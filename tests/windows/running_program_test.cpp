@@ -124,7 +124,8 @@ protected:
     const UINT trayMessage = RegisterWindowMessageA("KXDLL_NOTIFYICON_MESSAGE By Tavimo");
 };
 
-// The welcome balloon at the icon: on the first start only (no Setting.ini yet).
+// The welcome balloon at the icon: on the first start only (no Setting.ini yet, or the
+// one the release folder ships).
 TEST_F(RunningProgram, TheFirstStartWelcomesWithABalloon) {
     const auto balloonShown = [] {
         HWND tray = FindTopLevel(0, "__winex11_standalone_tray", false);
@@ -132,9 +133,20 @@ TEST_F(RunningProgram, TheFirstStartWelcomesWithABalloon) {
         if (tray) GetWindowThreadProcessId(tray, &shell);
         return shell && FindTopLevel(shell, "tooltips_class32", true) != nullptr;
     };
-    for (bool first : {true, false}) {
-        SCOPED_TRACE(first ? "first start" : "later start");
-        if (!first) WriteSettings("");
+    const struct {
+        const char *what;
+        const char *main;   // section Main; nullptr: as the last start left the file (none at first)
+        bool first;
+    } starts[] = {
+        {"first start", nullptr, true},
+        {"later start", "", false},
+        {"first start with the shipped settings", "Welcome=1\r\n", true},
+        {"the start after it", nullptr, false},   // as its quit saved them
+    };
+    for (const auto &start : starts) {
+        SCOPED_TRACE(start.what);
+        const bool first = start.first;
+        if (start.main) WriteSettings(start.main);
         Start();
         EXPECT_EQ(first, ptrtest::PumpUntil(balloonShown, first ? 5000 : 1500));
         PostMessageA(window, WM_ENDSESSION, TRUE, 0);   // saving creates Setting.ini
