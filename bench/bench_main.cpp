@@ -1,5 +1,5 @@
 // ptrbench: measures the resident program from outside, as the programs around it see
-// it. Usage: ptrbench [--quick] [--release DIST] [--before DIST] [latency] [execute] [startup] [idle] [memory]
+// it. Usage: ptrbench [--quick] [--release DIST] [--before DIST] [latency] [execute] [startup] [idle] [memory] [history]
 // (no phase names: all of them). --release: the release folder to measure (default: the
 // build's own, with its debug information); --before: that of an older build, measured
 // beside it in the start-up and /Execute phases. Child modes: see children.h.
@@ -42,7 +42,7 @@ int main(int argc, char **argv) {
     if (child >= 0) return child;
 
     ptrbench::Options options;
-    bool latency = false, execute = false, startup = false, idle = false, memory = false;
+    bool latency = false, execute = false, startup = false, idle = false, memory = false, history = false;
     std::string before;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -60,12 +60,14 @@ int main(int argc, char **argv) {
         else if (arg == "startup") startup = true;
         else if (arg == "idle") idle = true;
         else if (arg == "memory") memory = true;
+        else if (arg == "history") history = true;
         else {
-            std::fprintf(stderr, "usage: ptrbench [--quick] [--release DIST] [--before DIST] [latency] [execute] [startup] [idle] [memory]\n");
+            std::fprintf(stderr, "usage: ptrbench [--quick] [--release DIST] [--before DIST] [latency] [execute] [startup] [idle] [memory] [history]\n");
             return 2;
         }
     }
-    if (!latency && !execute && !startup && !idle && !memory) latency = execute = startup = idle = memory = true;
+    if (!latency && !execute && !startup && !idle && !memory && !history)
+        latency = execute = startup = idle = memory = history = true;
     if (before.empty())
         options.programs = {{"", ptrbench::BuiltDistDir()}};
     else
@@ -83,6 +85,7 @@ int main(int argc, char **argv) {
     if (startup) ptrbench::RunStartUp(options);
     if (idle) ptrbench::RunIdle(options);
     if (memory) ptrbench::RunMemory(options);
+    if (history) ptrbench::RunHistory(options);
     std::printf("\nLinux load average at end: %s\n", ptrbench::LoadAverage().c_str());
     return 0;
 }

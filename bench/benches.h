@@ -28,6 +28,7 @@ void RunWatchLatency(const Options &options);
 void RunExecuteRoundTrip(const Options &options);
 void RunStartUp(const Options &options);
 void RunIdle(const Options &options);
+void RunHistory(const Options &options);
 void RunMemory(const Options &options);
 
 // Output: a heading, then rows of figures in milliseconds.
