@@ -13,7 +13,9 @@ namespace ptr {
 
 class ChangeFormats : public ClipboardFormats {
 public:
-    // `listed`: every format on the clipboard, when the system could list them.
+    // `listed`: every format placed on the clipboard, when the system could list them.
+    // The formats the system makes from them on request count as present too, as
+    // IsClipboardFormatAvailable reports them.
     ChangeFormats(ClipboardFormats &system, std::optional<std::vector<uint32_t>> listed);
 
     int32_t Register(const std::string &name) override { return system_.Register(name); }

@@ -108,7 +108,9 @@ void ExpectCalleePops(const std::string &file, const std::set<std::string> &expo
         ASSERT_EQ(1u, table.rvaByName.count(name)) << "not exported";
         const int bytes = 4 * counts.at(name);
         const auto returns = pe::ReturnsOf(code, table.imageBase + table.rvaByName.at(name));
-        EXPECT_FALSE(returns.empty()) << "no return found";
+        // Without parameters the export may end by jumping on to another function (a tail
+        // call): there is nothing to pop either way.
+        if (bytes > 0) EXPECT_FALSE(returns.empty()) << "no return found";
         for (const std::string &ret : returns) {
             std::ostringstream expected;
             expected << "ret    $0x" << std::hex << bytes;

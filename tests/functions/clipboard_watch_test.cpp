@@ -252,7 +252,7 @@ TEST_F(Watch, ActionsMatchAgainstTheFormatsOfTheChange) {
         {"no format and not every format", "", false, false},
     };
     for (const bool listed : {true, false}) {
-        formats.present = {1, 13, html};
+        formats.present = {1, 13, 16, html};
         formats.asked.clear();
         const ChangeFormats change(formats, listed ? std::optional<std::vector<uint32_t>>({13, 1, uint32_t(html)})
                                                    : std::nullopt);
@@ -282,4 +282,23 @@ TEST_F(Watch, AnEditWhileTheListIsHeldChangesACopy) {
     const WatchActionList &now = shared;
     ASSERT_EQ(now.size(), 1u);
     EXPECT_EQ(now[0].Option, "b2");
+}
+
+TEST_F(Watch, FormatsTheSystemMakesFromThePlacedOnesArePresent) {
+    const struct {
+        std::vector<uint32_t> placed;
+        std::vector<int32_t> present, absent;
+    } cases[] = {
+        {{13}, {1, 7, 13, 16}, {2, 8}},          // Unicode text alone: every text form and the locale
+        {{1, 16}, {1, 7, 13, 16}, {2}},
+        {{8}, {2, 8, 17}, {1, 16}},              // a bitmap in any of its forms
+        {{14}, {3, 14}, {2}},                    // metafiles
+        {{0xC001}, {0xC001}, {1, 16}},           // a registered format stands alone
+    };
+    for (const auto &c : cases) {
+        const ChangeFormats change(formats, c.placed);
+        for (int32_t id : c.present) EXPECT_TRUE(change.IsAvailable(id)) << id << " from " << c.placed.front();
+        for (int32_t id : c.absent) EXPECT_FALSE(change.IsAvailable(id)) << id << " from " << c.placed.front();
+    }
+    EXPECT_TRUE(formats.asked.empty()) << "all from the list";
 }
