@@ -11,7 +11,9 @@ constexpr uint8_t kPinnedFlag = 1;
 constexpr size_t kEntryHeader = 1 + 1 + 4;   // kind, flags, length
 
 void PutU32(std::string &out, uint32_t value) {
-    for (int i = 0; i < 4; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
+    const char bytes[4] = {static_cast<char>(value & 0xFF), static_cast<char>((value >> 8) & 0xFF),
+                           static_cast<char>((value >> 16) & 0xFF), static_cast<char>((value >> 24) & 0xFF)};
+    out.append(bytes, sizeof bytes);
 }
 
 // Reads forward through the file, refusing to run past its end.
@@ -76,7 +78,12 @@ std::optional<std::string> SetAsideName(const std::string &path,
 }
 
 std::string SerializeHistory(const std::vector<HistoryEntry> &entries) {
-    std::string out(kSignature);
+    // Sized once: a full history is megabytes, grown a piece at a time it is copied over and over.
+    size_t size = kSignature.size() + 4 + 4 + 4;
+    for (const HistoryEntry &entry : entries) size += kEntryHeader + entry.data.size();
+    std::string out;
+    out.reserve(size);
+    out += kSignature;
     PutU32(out, kVersion);
     PutU32(out, static_cast<uint32_t>(entries.size()));
     for (const HistoryEntry &entry : entries) {

@@ -15,15 +15,8 @@ namespace tlxhistory {
 char16_t FoldForSearch(char16_t unit);
 std::u16string FoldForSearch(std::u16string_view text);
 
-// Whether the folded needle occurs in the haystack once folded. An empty needle
-// is found everywhere.
-bool ContainsFolded(std::u16string_view haystack, std::u16string_view foldedNeedle);
-
-// The text a search looks in: the text, the file names one per line, or the
-// image's row text.
-std::u16string SearchableText(const HistoryEntry &entry);
-
-// Positions (in entries) of the entries the search text finds, in their order.
+// Positions (in entries) of the entries the search text finds, in their order:
+// it is looked for in the text, in the file names, or in an image's row text.
 std::vector<size_t> FilterEntries(const std::vector<HistoryEntry> &entries, std::u16string_view search);
 
 }  // namespace tlxhistory

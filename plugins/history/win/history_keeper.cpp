@@ -23,6 +23,7 @@ void HistoryKeeper::Start(HMODULE module) {
 
 void HistoryKeeper::Stop() {
     SaveNow();
+    saver_.Stop();
     history_ = History(LimitsOf(settings_));
 }
 
@@ -31,7 +32,10 @@ void HistoryKeeper::ApplySettings(const HistorySettings &settings) {
     settings_ = ClampSettings(settings);
     SaveSettings(files_, settings_);
     history_.SetLimits(LimitsOf(settings_));
-    if (wasKept && !settings_.keepAfterExit) RemoveHistoryFile(files_);
+    if (wasKept && !settings_.keepAfterExit) {
+        saver_.Cancel();
+        RemoveHistoryFile(files_);
+    }
     Changed();
 }
 
@@ -48,16 +52,10 @@ void HistoryKeeper::SaveNow() {
         KillTimer(nullptr, saveTimer_);
         saveTimer_ = 0;
     }
-    if (!dirty_) return;
-    // A failed write (the file held open by another program for a moment) stays pending.
-    dirty_ = settings_.keepAfterExit && !WriteHistoryFile(files_, history_.Entries());
+    if (dirty_ && settings_.keepAfterExit) saver_.Save(files_.historyFile, history_.Entries());
+    dirty_ = false;
 }
 
-void HistoryKeeper::SaveOrRetry() {
-    SaveNow();
-    if (dirty_) saveTimer_ = SetTimer(nullptr, 0, kSaveDelayMs, &HistoryKeeper::OnSaveTimer);
-}
-
-void CALLBACK HistoryKeeper::OnSaveTimer(HWND, UINT, UINT_PTR, DWORD) { Keeper().SaveOrRetry(); }
+void CALLBACK HistoryKeeper::OnSaveTimer(HWND, UINT, UINT_PTR, DWORD) { Keeper().SaveNow(); }
 
 }  // namespace tlxhistory

@@ -1,10 +1,11 @@
-// The history of this run with its settings and its file. A change is written a
-// moment later from a timer of the calling thread, never on the copy path, and
-// at the latest when the plug-in is unloaded.
+// The history of this run with its settings and its file. A change is handed to
+// the saver a moment later from a timer of the calling thread, so that a burst of
+// copies is written once; what is pending is written when the plug-in quits.
 #pragma once
 #include <windows.h>
 
 #include "history.h"
+#include "history_saver.h"
 #include "history_settings.h"
 #include "history_store.h"
 
@@ -28,17 +29,16 @@ public:
     // any, is told with kHistoryChanged.
     void Changed();
     void Watch(HWND window) { watcher_ = window; }
-    // Writes a pending change now; one that fails stays pending.
+    // Hands a pending change to the saver now.
     void SaveNow();
 
 private:
-    // From the timer: a write that failed is tried again a moment later.
-    void SaveOrRetry();
     static void CALLBACK OnSaveTimer(HWND, UINT, UINT_PTR, DWORD);
 
     PluginFiles files_;
     HistorySettings settings_;
     History history_;
+    HistorySaver saver_;
     HWND watcher_ = nullptr;
     UINT_PTR saveTimer_ = 0;
     bool dirty_ = false;

@@ -55,10 +55,6 @@ std::vector<HistoryEntry> LoadHistoryFile(const PluginFiles &files) {
     return {};
 }
 
-bool WriteHistoryFile(const PluginFiles &files, const std::vector<HistoryEntry> &entries) {
-    return tlx::EnsureFolder(files.folder) && tlx::ReplaceFileBytes(files.historyFile, SerializeHistory(entries));
-}
-
 void RemoveHistoryFile(const PluginFiles &files) { DeleteFileA(files.historyFile.c_str()); }
 
 }  // namespace tlxhistory

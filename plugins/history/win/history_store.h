@@ -1,6 +1,5 @@
 // The plug-in's files in "Plugins\tlxHistory\": its Setting.ini and the saved
-// history, which is written a moment after each change rather than on the copy
-// path, by safe replacement.
+// history (written by the saver).
 #pragma once
 #include <windows.h>
 
@@ -27,7 +26,6 @@ void SaveSettings(const PluginFiles &files, const HistorySettings &settings);
 // back is renamed beside the original ("History.dat.damaged", a number added
 // when that exists), never deleted, and the history starts empty.
 std::vector<HistoryEntry> LoadHistoryFile(const PluginFiles &files);
-bool WriteHistoryFile(const PluginFiles &files, const std::vector<HistoryEntry> &entries);
 void RemoveHistoryFile(const PluginFiles &files);
 
 }  // namespace tlxhistory

@@ -46,6 +46,7 @@ struct WindowState {
     HWND preview = nullptr;
     WNDPROC searchProc = nullptr;
     std::vector<size_t> rows;   // positions in the history of the rows shown
+    std::optional<uint64_t> previewed;   // content key of the entry the preview shows
     std::optional<HistoryEntry> chosen;
     bool closing = false;   // destroying the window deactivates it first
     bool done = false;
@@ -67,8 +68,12 @@ WindowState &StateOf(HWND window) {
     return *reinterpret_cast<WindowState *>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
+// Typing often keeps the same entry on top: its preview is not set again.
 void ShowPreview(WindowState &state) {
     const HistoryEntry *entry = state.Selected();
+    const std::optional<uint64_t> shown = entry ? std::optional<uint64_t>(entry->key) : std::nullopt;
+    if (shown == state.previewed) return;
+    state.previewed = shown;
     SetWindowTextW(state.preview, Wide(entry ? PreviewText(*entry) : u""));
 }
 
@@ -78,13 +83,13 @@ void Refill(WindowState &state, size_t selectRow) {
     search.resize(GetWindowTextW(state.search, search.data(), static_cast<int>(search.size())));
     state.rows = FilterEntries(state.keeper.Entries().Entries(),
                                std::u16string(search.begin(), search.end()));
-    SendMessageW(state.list, WM_SETREDRAW, FALSE, 0);
-    // The list holds no data of its own: rows are drawn from state.rows.
-    SendMessageW(state.list, LB_SETCOUNT, state.rows.size(), 0);
+    // The list holds no data of its own: rows are drawn from state.rows. Its count is
+    // set only when it changes, as that redoes the scroll bar, slow on some systems.
+    if (static_cast<size_t>(SendMessageW(state.list, LB_GETCOUNT, 0, 0)) != state.rows.size())
+        SendMessageW(state.list, LB_SETCOUNT, state.rows.size(), 0);
+    InvalidateRect(state.list, nullptr, TRUE);
     if (!state.rows.empty())
         SendMessageW(state.list, LB_SETCURSEL, std::min(selectRow, state.rows.size() - 1), 0);
-    SendMessageW(state.list, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(state.list, nullptr, TRUE);
     ShowPreview(state);
 }
 
@@ -214,7 +219,9 @@ LRESULT OnCreate(HWND window, const CREATESTRUCTW &create) {
     state.list = AddControl(window, L"LISTBOX",
                             WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT | LBS_NODATA,
                             WS_EX_CLIENTEDGE, IDC_HISTORY_LIST, state);
-    state.preview = AddControl(window, L"EDIT", WS_VSCROLL | ES_MULTILINE | ES_READONLY, WS_EX_CLIENTEDGE,
+    // A static box: it shows the beginning of the entry, and an edit control would lay
+    // out the text again for every keystroke.
+    state.preview = AddControl(window, L"STATIC", SS_LEFT | SS_EDITCONTROL | SS_NOPREFIX, WS_EX_CLIENTEDGE,
                                IDC_HISTORY_PREVIEW, state);
     const HWND keys = AddControl(window, L"STATIC", SS_LEFT | SS_NOPREFIX, 0, IDC_HISTORY_KEYS, state);
     SetWindowTextW(keys, L"Enter:貼り付け  Ctrl+数字:番号  Delete:削除  Ctrl+P:固定  Esc:閉じる");
@@ -263,6 +270,14 @@ void OnDrawItem(WindowState &state, const DRAWITEMSTRUCT &item) {
     if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);
 }
 
+// The preview is drawn as a read-only text box, the key line on the window's face.
+LRESULT OnColorStatic(const WindowState &state, HDC dc, HWND control) {
+    const int face = control == state.preview ? COLOR_WINDOW : COLOR_BTNFACE;
+    SetTextColor(dc, GetSysColor(control == state.preview ? COLOR_WINDOWTEXT : COLOR_BTNTEXT));
+    SetBkColor(dc, GetSysColor(face));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(face));
+}
+
 void OnCommand(HWND window, WindowState &state, WORD id, WORD code) {
     if (id == IDC_HISTORY_SEARCH && code == EN_CHANGE) Refill(state, 0);
     if (id == IDC_HISTORY_LIST && code == LBN_SELCHANGE) ShowPreview(state);
@@ -298,6 +313,8 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_DRAWITEM:
         OnDrawItem(state, *reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
         return TRUE;
+    case WM_CTLCOLORSTATIC:
+        return OnColorStatic(state, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_COMMAND:
         OnCommand(window, state, LOWORD(wParam), HIWORD(wParam));
         return 0;

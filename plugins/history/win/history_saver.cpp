@@ -1,0 +1,89 @@
+#include "history_saver.h"
+
+#include "file_bytes.h"
+#include "history_file.h"
+#include "module_folder.h"
+
+namespace tlxhistory {
+
+namespace {
+constexpr DWORD kRetryMs = 1000;
+
+std::string FolderOf(const std::string &path) { return path.substr(0, path.find_last_of('\\') + 1); }
+
+// Holds the saver's lock for a scope.
+class Locked {
+public:
+    explicit Locked(SRWLOCK &lock) : lock_(lock) { AcquireSRWLockExclusive(&lock_); }
+    ~Locked() { ReleaseSRWLockExclusive(&lock_); }
+    Locked(const Locked &) = delete;
+    Locked &operator=(const Locked &) = delete;
+
+private:
+    SRWLOCK &lock_;
+};
+}  // namespace
+
+void HistorySaver::Save(const std::string &path, std::vector<HistoryEntry> entries) {
+    Locked locked(lock_);
+    pending_ = Job{path, std::move(entries)};
+    if (!thread_) {
+        stopping_ = false;
+        thread_ = CreateThread(nullptr, 0, &HistorySaver::ThreadMain, this, 0, nullptr);
+    }
+    if (thread_) {
+        WakeConditionVariable(&work_);
+        return;
+    }
+    // Without a thread the history is still written, here, rather than not at all.
+    Job job = std::move(*pending_);
+    pending_.reset();
+    tlx::EnsureFolder(FolderOf(job.path));
+    tlx::ReplaceFileBytes(job.path, SerializeHistory(job.entries));
+}
+
+void HistorySaver::Cancel() {
+    Locked locked(lock_);
+    pending_.reset();
+    while (writing_) SleepConditionVariableSRW(&idle_, &lock_, INFINITE, 0);
+}
+
+void HistorySaver::Stop() {
+    {
+        Locked locked(lock_);
+        if (!thread_) return;
+        stopping_ = true;
+        WakeConditionVariable(&work_);
+    }
+    WaitForSingleObject(thread_, INFINITE);
+    CloseHandle(thread_);
+    thread_ = nullptr;
+}
+
+DWORD WINAPI HistorySaver::ThreadMain(void *self) {
+    static_cast<HistorySaver *>(self)->Run();
+    return 0;
+}
+
+void HistorySaver::Run() {
+    Locked locked(lock_);
+    for (;;) {
+        while (!pending_ && !stopping_) SleepConditionVariableSRW(&work_, &lock_, INFINITE, 0);
+        if (!pending_) return;   // stopping with nothing left to write
+        Job job = std::move(*pending_);
+        pending_.reset();
+        writing_ = true;
+        ReleaseSRWLockExclusive(&lock_);
+        const bool written =
+            tlx::EnsureFolder(FolderOf(job.path)) && tlx::ReplaceFileBytes(job.path, SerializeHistory(job.entries));
+        AcquireSRWLockExclusive(&lock_);
+        writing_ = false;
+        WakeAllConditionVariable(&idle_);
+        if (!written && !pending_ && !stopping_) {
+            pending_ = std::move(job);
+            SleepConditionVariableSRW(&work_, &lock_, kRetryMs, 0);
+        }
+    }
+}
+
+}  // namespace tlxhistory
