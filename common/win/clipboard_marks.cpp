@@ -26,10 +26,11 @@ PrivacyMarks ReadPrivacyMarks(const std::function<bool(UINT)> &present,
     return marks;
 }
 
-bool OpenClipboardIsPrivate() {
-    return IsPrivateCopy(ReadPrivacyMarks([](UINT format) { return IsClipboardFormatAvailable(format) != FALSE; },
-                                          ReadClipboardBlock));
+bool OpenClipboardIsPrivate(const ClipboardPresence &present) {
+    return IsPrivateCopy(ReadPrivacyMarks([&](UINT format) { return present.Has(format); }, ReadClipboardBlock));
 }
+
+bool OpenClipboardIsPrivate() { return OpenClipboardIsPrivate(ClipboardPresence()); }
 
 bool ClipboardIsPrivate() {
     ClipboardSession clipboard;

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "clipboard_presence.h"
 #include "private_copy.h"
 
 namespace tlx {
@@ -27,6 +28,7 @@ PrivacyMarks ReadPrivacyMarks(const std::function<bool(UINT)> &present,
                               const std::function<std::optional<std::string>(UINT)> &readValue);
 
 // With the clipboard open: whether the copy on it is private.
+bool OpenClipboardIsPrivate(const ClipboardPresence &present);
 bool OpenClipboardIsPrivate();
 // The same, opening the clipboard for the question.
 bool ClipboardIsPrivate();

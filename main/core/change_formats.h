@@ -7,6 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "clipboard_format_set.h"
 #include "clipboard_types.h"
 
 namespace ptr {
@@ -24,7 +25,7 @@ public:
 
 private:
     ClipboardFormats &system_;
-    std::optional<std::vector<uint32_t>> listed_;   // sorted
+    std::optional<tlx::ClipboardFormatSet> listed_;
     mutable std::unordered_map<int32_t, bool> asked_;
 };
 

@@ -6,6 +6,7 @@
 #include "app_state.h"
 #include "change_formats.h"
 #include "clipboard_marks.h"
+#include "clipboard_presence.h"
 #include "execute_function.h"
 #include "plugin_clipboard.h"
 #include "text_util.h"
@@ -28,24 +29,6 @@ public:
     }
     bool IsAvailable(int32_t id) const override { return IsClipboardFormatAvailable(static_cast<UINT>(id)) != 0; }
 };
-
-using UpdatedFormatsProc = BOOL(WINAPI *)(PUINT, UINT, PUINT);
-
-// Every format on the clipboard in one call to the system; nothing where the system
-// has no such call or it fails. The buffer is kept from change to change.
-std::optional<std::vector<uint32_t>> ListClipboardFormats() {
-    static const auto list = reinterpret_cast<UpdatedFormatsProc>(
-        reinterpret_cast<void *>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetUpdatedClipboardFormats")));
-    static std::vector<UINT> buffer(64);
-    if (!list) return std::nullopt;
-    for (;;) {
-        UINT count = 0;
-        if (list(buffer.data(), static_cast<UINT>(buffer.size()), &count))
-            return std::vector<uint32_t>(buffer.begin(), buffer.begin() + count);
-        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || count <= buffer.size()) return std::nullopt;
-        buffer.resize(count);
-    }
-}
 
 // Presence of the marks from the change's formats; the clipboard is opened only to read
 // the value of a DWORD mark that is there.
@@ -84,7 +67,7 @@ void SaveWatchActions(IniStore &ini) { SaveWatchActions(App().WatchActions, ini)
 void RunWatchActions() {
     AppState &app = App();
     if (!app.Settings.ClipboardWatch || IsEmptyWatchList(app.WatchActions)) return;
-    const ChangeFormats formats(SystemClipboardFormats(), ListClipboardFormats());
+    const ChangeFormats formats(SystemClipboardFormats(), tlx::ListClipboardFormats());
     // A copy marked private (a password) is left as it is, as if nothing was copied.
     if (app.Settings.IgnorePrivate && IsPrivateChange(formats)) return;
     // Held: a function that runs may open the settings window, where the list can change.

@@ -71,12 +71,11 @@ tlx::GlobalBlock DibBlock(const std::string &png) {
 }  // namespace
 
 std::optional<HistoryEntry> ReadClipboardEntry() {
-    if (tlx::OpenClipboardIsPrivate()) return std::nullopt;
-    if (IsClipboardFormatAvailable(CF_HDROP)) return ReadFileList();
-    if (IsClipboardFormatAvailable(CF_UNICODETEXT)) return ReadText();
-    if (IsClipboardFormatAvailable(CF_DIB) || IsClipboardFormatAvailable(CF_DIBV5) ||
-        IsClipboardFormatAvailable(CF_BITMAP))
-        return ReadImage();
+    const tlx::ClipboardPresence present;
+    if (tlx::OpenClipboardIsPrivate(present)) return std::nullopt;
+    if (present.Has(CF_HDROP)) return ReadFileList();
+    if (present.Has(CF_UNICODETEXT)) return ReadText();
+    if (present.Has(CF_BITMAP)) return ReadImage();   // made from CF_DIB or CF_DIBV5 too
     return std::nullopt;
 }
 
