@@ -4,6 +4,7 @@
 #include <string>
 
 #include "bounded_pattern.h"
+#include "pattern_cache.h"
 
 namespace {
 
@@ -123,6 +124,29 @@ TEST(BoundedPattern, FaultPosition) {
         EXPECT_EQ(c.position, fault->position);
     }
     EXPECT_EQ("4文字目: ( ) の対応が正しくありません", DescribePatternFault({4, std::regex_constants::error_paren}));
+}
+
+}  // namespace
+
+namespace {
+
+// Kept patterns: the same text with other options is another pattern, and a cache
+// that starts again past its bound still answers rightly.
+TEST(PatternCache, KeepsEachPatternWithItsOptions) {
+    PatternCache cache;
+    const BoundedPattern *plain = &cache.Get(u"a.c", kPlain);
+    EXPECT_EQ(plain, &cache.Get(u"a.c", kPlain));
+    EXPECT_FALSE(cache.Get(u"a.c", kPlain).Contains(u"abc"));
+    EXPECT_TRUE(cache.Get(u"a.c", kRegex).Contains(u"abc"));
+    EXPECT_FALSE(cache.Get(u"a.c", kRegexCase).Contains(u"ABC"));
+    EXPECT_TRUE(cache.Get(u"a.c", kRegex).Contains(u"ABC"));
+    EXPECT_EQ(3u, cache.Size());
+    for (size_t i = 0; i < PatternCache::kMaxPatterns + 5; ++i) {
+        const std::u16string text = u"x" + std::u16string(i + 1, u'y');
+        EXPECT_TRUE(cache.Get(text, kPlain).Contains(u"<" + text + u">")) << i;
+    }
+    EXPECT_GE(PatternCache::kMaxPatterns, cache.Size());
+    EXPECT_TRUE(cache.Get(u"a.c", kRegex).Contains(u"abc"));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "clipboard_edit.h"
 #include "copy_source.h"
 #include "line_text.h"
+#include "pattern_cache.h"
 #include "plugin_clipboard.h"
 #include "plugin_records.h"
 #include "program_names.h"
@@ -30,15 +31,20 @@ Change QuoteChange(const std::string &mark, bool quote) {
     };
 }
 
+const BoundedPattern &Compiled(const std::string &pattern, PatternOptions options) {
+    static PatternCache cache;
+    return cache.Get(tlx::WidenAnsi(pattern), options);
+}
+
 Change ReplaceChange(const ReplaceSetting &setting) {
-    return [pattern = BoundedPattern(tlx::WidenAnsi(setting.find), {setting.regex, setting.caseSensitive}),
+    return [pattern = Compiled(setting.find, {setting.regex, setting.caseSensitive}),
             replacement = tlx::WidenAnsi(setting.replacement)](std::u16string_view text) {
         return pattern.Replace(text, replacement);
     };
 }
 
 bool ClipboardMatches(const PatternSetting &setting, PrivateCopies privateCopies) {
-    const BoundedPattern pattern(tlx::WidenAnsi(setting.pattern), {setting.regex, setting.caseSensitive});
+    const BoundedPattern &pattern = Compiled(setting.pattern, {setting.regex, setting.caseSensitive});
     if (!pattern.Valid()) return false;
     const std::optional<std::u16string> text = ClipboardText(privateCopies);
     return text && pattern.Contains(*text);
