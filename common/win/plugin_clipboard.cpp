@@ -64,23 +64,30 @@ std::optional<std::string> ReadClipboardBlock(UINT format) {
     return bytes;
 }
 
-bool IsSystemMadeText(UINT format) {
-    bool textBefore = false, localeAfterText = false, oemBefore = false;
-    for (UINT listed = EnumClipboardFormats(0); listed; listed = EnumClipboardFormats(listed)) {
-        if (listed == format) return textBefore && (localeAfterText || oemBefore);
+SystemMadeTexts SystemMadeTextForms() {
+    SystemMadeTexts made;
+    bool textBefore = false, localeAfterText = false, oemBefore = false, ansiSeen = false, unicodeSeen = false;
+    for (UINT listed = EnumClipboardFormats(0); listed && !(ansiSeen && unicodeSeen);
+         listed = EnumClipboardFormats(listed)) {
+        const bool madeHere = textBefore && (localeAfterText || oemBefore);
+        if (listed == CF_TEXT) ansiSeen = true, made.ansi = madeHere;
+        if (listed == CF_UNICODETEXT) unicodeSeen = true, made.unicode = madeHere;
         if (listed == CF_LOCALE && textBefore) localeAfterText = true;
         if (listed == CF_OEMTEXT) oemBefore = true;
         if (listed == CF_TEXT || listed == CF_UNICODETEXT) textBefore = true;
     }
-    return false;
+    return made;
+}
+
+bool IsSystemMadeText(UINT format) {
+    const SystemMadeTexts made = SystemMadeTextForms();
+    return format == CF_TEXT ? made.ansi : format == CF_UNICODETEXT && made.unicode;
 }
 
 std::optional<TextForms> ReadClipboardTextForms() {
-    const auto placed = [](UINT format) {
-        return IsSystemMadeText(format) ? std::nullopt : ReadClipboardBlock(format);
-    };
-    const std::optional<std::string> ansi = placed(CF_TEXT);
-    const std::optional<std::string> unicode = placed(CF_UNICODETEXT);
+    const SystemMadeTexts made = SystemMadeTextForms();   // one walk of the formats for both
+    const std::optional<std::string> ansi = made.ansi ? std::nullopt : ReadClipboardBlock(CF_TEXT);
+    const std::optional<std::string> unicode = made.unicode ? std::nullopt : ReadClipboardBlock(CF_UNICODETEXT);
     if (!ansi && !unicode) return std::nullopt;
     TextForms forms;
     if (unicode) forms.unicode = UnitsUpToNul(*unicode);

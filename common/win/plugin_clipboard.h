@@ -52,6 +52,12 @@ std::optional<TextForms> ReadClipboardTextForms();
 // program placed. The system lists what it makes after everything placed,
 // after the locale it adds itself and after CF_OEMTEXT; in doubt, placed.
 bool IsSystemMadeText(UINT format);
+// Both text forms told apart in one walk of the formats.
+struct SystemMadeTexts {
+    bool ansi = false;      // CF_TEXT
+    bool unicode = false;   // CF_UNICODETEXT
+};
+SystemMadeTexts SystemMadeTextForms();
 
 // Code page 932 (the system's ANSI code page) to UTF-16 and back; characters
 // the code page lacks become its default character.
