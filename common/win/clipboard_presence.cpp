@@ -10,8 +10,10 @@ std::optional<std::vector<uint32_t>> ListClipboardFormats() {
     // Looked up at run time: systems before Vista have no such call.
     static const auto list = reinterpret_cast<UpdatedFormatsProc>(
         reinterpret_cast<void *>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetUpdatedClipboardFormats")));
+    // Kept from call to call: the clipboard is listed on every change. The callers are
+    // the threads of windows, one per module.
+    static std::vector<UINT> buffer(64);
     if (!list) return std::nullopt;
-    std::vector<UINT> buffer(64);
     for (;;) {
         UINT count = 0;
         if (list(buffer.data(), static_cast<UINT>(buffer.size()), &count))
