@@ -10,8 +10,8 @@ std::optional<std::vector<uint32_t>> ListClipboardFormats() {
     // Looked up at run time: systems before Vista have no such call.
     static const auto list = reinterpret_cast<UpdatedFormatsProc>(
         reinterpret_cast<void *>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetUpdatedClipboardFormats")));
-    // Kept from call to call: the clipboard is listed on every change. The callers are
-    // the threads of windows, one per module.
+    // Kept from call to call, as the clipboard is listed on every change; each module
+    // asks from its window thread only.
     static std::vector<UINT> buffer(64);
     if (!list) return std::nullopt;
     for (;;) {
