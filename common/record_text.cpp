@@ -5,6 +5,17 @@
 
 namespace tlx {
 
+void FillPluginRecord(const PluginText &plugin, TlxPluginInfo &info) {
+    std::memset(&info, 0, sizeof info);
+    SetRecordField(info.Name, plugin.name);
+    SetRecordField(info.Version, plugin.version);
+    SetRecordField(info.Copyright, "Copyright (C) ポルテリカ");
+    SetRecordField(info.Comment, plugin.comment);
+    info.IsSetting = plugin.hasSetting ? 1 : 0;
+    info.IsAbout = 0;
+    info.FuncCount = plugin.funcCount;
+}
+
 int32_t CopySettingName(std::string_view name, char *buffer, int32_t size) {
     if (name.empty()) return 0;
     const auto length = static_cast<int32_t>(std::min<size_t>(name.size(), INT32_MAX));

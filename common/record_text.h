@@ -17,6 +17,21 @@ void SetRecordField(char (&field)[N], std::string_view text) {
     std::memcpy(field, text.data(), std::min(text.size(), N - 1));
 }
 
+// What a plug-in says of itself. The standard plug-ins share their maker's
+// copyright and have no about box.
+struct PluginText {
+    const char *name;
+    const char *version;
+    const char *comment;
+    bool hasSetting;        // plug-in-wide settings behind PIN_ShowSetting(0, ...)
+    int32_t funcCount;
+};
+
+// The whole information record: every byte written. No web site or support address
+// of the maker yet: empty fields keep the settings window's web and mail buttons off
+// instead of leading nowhere.
+void FillPluginRecord(const PluginText &plugin, TlxPluginInfo &info);
+
 // What a plug-in says of one of its functions.
 struct FuncText {
     const char *name;

@@ -1,7 +1,5 @@
 #include "plugin_records.h"
 
-#include <cstring>
-
 #include "convert_settings.h"
 #include "record_text.h"
 
@@ -37,14 +35,10 @@ constexpr tlx::FuncText kFunctions[kFuncCount] = {
 }  // namespace
 
 void FillPluginInfo(TlxPluginInfo &info) {
-    std::memset(&info, 0, sizeof info);
-    tlx::SetRecordField(info.Name, "テキスト変換");
-    tlx::SetRecordField(info.Version, "1.00");
-    tlx::SetRecordField(info.Copyright, "Copyright (C) ポルテリカ");
-    tlx::SetRecordField(info.Comment, "テキストの文字種変換・整形・置換と、内容やコピー元による条件判定を行います。");
-    info.IsSetting = 0;
-    info.IsAbout = 0;
-    info.FuncCount = kFuncCount;
+    tlx::FillPluginRecord({"テキスト変換", "1.00",
+                           "テキストの文字種変換・整形・置換と、内容やコピー元による条件判定を行います。", false,
+                           kFuncCount},
+                          info);
 }
 
 bool FillFuncInfo(int32_t funcno, TlxFuncInfo &info) { return tlx::FillFuncRecord(kFunctions, funcno, info); }

@@ -1,10 +1,9 @@
 // The eight exports the host resolves by name, over the history of this run.
 #include "tlx_plugin.h"
 
-#include <cstring>
-
 #include "history_functions.h"
 #include "history_keeper.h"
+#include "record_text.h"
 #include "settings_dialog.h"
 
 using namespace tlxhistory;
@@ -13,20 +12,10 @@ namespace {
 
 HINSTANCE g_module = nullptr;
 
-template <size_t N>
-void CopyField(char (&field)[N], const char *text) {
-    std::strncpy(field, text, N - 1);
-}
-
-struct FunctionDescription {
-    const char *name;
-    const char *comment;
-};
-
-constexpr FunctionDescription kFunctions[kFunctionCount] = {
-    {"履歴に記録", "現在のクリップボードの内容を履歴に追加します。"},
-    {"履歴から貼り付け", "履歴の一覧を表示し、選んだ内容を貼り付けます。"},
-    {"履歴を消去", "固定していない履歴をすべて削除します。"},
+constexpr tlx::FuncText kFunctions[kFunctionCount] = {
+    {"履歴に記録", TLX_FUNC_ACTION, false, 1, "現在のクリップボードの内容を履歴に追加します。"},
+    {"履歴から貼り付け", TLX_FUNC_ACTION, false, 1, "履歴の一覧を表示し、選んだ内容を貼り付けます。"},
+    {"履歴を消去", TLX_FUNC_ACTION, false, 1, "固定していない履歴をすべて削除します。"},
 };
 
 }  // namespace
@@ -71,25 +60,14 @@ int32_t WINAPI PIN_Func(int32_t funcno, int32_t, HWND ActivateWnd, int32_t, int3
 }
 
 int32_t WINAPI PIN_GetInfo(TlxPluginInfo *info) {
-    std::memset(info, 0, sizeof *info);
-    CopyField(info->Name, "履歴");
-    CopyField(info->Version, "1.00");
-    CopyField(info->Copyright, "Copyright (C) ポルテリカ");
-    CopyField(info->Comment, "コピーした内容を履歴として保存し、選んで貼り付けます。");
-    info->IsSetting = 1;
-    info->IsAbout = 0;
-    info->FuncCount = kFunctionCount;
+    if (info)
+        tlx::FillPluginRecord(
+            {"履歴", "1.00", "コピーした内容を履歴として保存し、選んで貼り付けます。", true, kFunctionCount}, *info);
     return 0;
 }
 
 int32_t WINAPI PIN_GetFuncInfo(int32_t funcno, TlxFuncInfo *info) {
-    std::memset(info, 0, sizeof *info);
-    if (funcno < 1 || funcno > kFunctionCount) return 0;
-    CopyField(info->Name, kFunctions[funcno - 1].name);
-    CopyField(info->Comment, kFunctions[funcno - 1].comment);
-    info->IsSetting = 0;
-    info->FuncNameNumMax = 1;
-    info->FunctionType = TLX_FUNC_ACTION;
+    if (info) tlx::FillFuncRecord(kFunctions, funcno, *info);
     return 0;
 }
 

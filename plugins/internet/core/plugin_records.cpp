@@ -1,8 +1,5 @@
 #include "plugin_records.h"
 
-#include <algorithm>
-#include <cstring>
-
 #include "record_text.h"
 #include "search_settings.h"
 
@@ -28,18 +25,11 @@ constexpr tlx::FuncText kFunctions[kFuncCount] = {
 }  // namespace
 
 void FillPluginInfo(TlxPluginInfo &info) {
-    std::memset(&info, 0, sizeof info);
-    tlx::SetRecordField(info.Name, "インターネット利用");
-    tlx::SetRecordField(info.Version, "1.02");
-    tlx::SetRecordField(info.Copyright, "Copyright (C) ポルテリカ");
-    tlx::SetRecordField(info.Comment,
-             "インターネットを利用するプラグインです。\r\n"
-             "コピーしたURLを参照したり、コピーしたキーワードを検索サイトで検索することが出来ます。");
-    // No web site or support address of the maker yet: empty fields keep the
-    // settings window's web and mail buttons off instead of leading nowhere.
-    info.IsSetting = 0;
-    info.IsAbout = 0;
-    info.FuncCount = kFuncCount;
+    tlx::FillPluginRecord({"インターネット利用", "1.02",
+                           "インターネットを利用するプラグインです。\r\n"
+                           "コピーしたURLを参照したり、コピーしたキーワードを検索サイトで検索することが出来ます。",
+                           false, kFuncCount},
+                          info);
 }
 
 bool FillFuncInfo(int32_t funcno, TlxFuncInfo &info) { return tlx::FillFuncRecord(kFunctions, funcno, info); }

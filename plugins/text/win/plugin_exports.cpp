@@ -2,9 +2,8 @@
 // where the plug-in's files are, and the join function's kept text.
 #include "tlx_plugin.h"
 
-#include <cstring>
-
 #include "data_log.h"
+#include "record_text.h"
 #include "settings_dialogs.h"
 #include "settings_store.h"
 #include "text_functions.h"
@@ -31,23 +30,14 @@ HMODULE ThisModule() {
     return module;
 }
 
-template <size_t N>
-void CopyField(char (&field)[N], const char *text) {
-    std::strncpy(field, text, N - 1);
-}
-
-struct FunctionDescription {
-    const char *name;
-    const char *comment;
-    bool hasSetting;
-};
-
-constexpr FunctionDescription kFunctions[kFunctionCount] = {
-    {"テキストのみ", "クリップボードデータから、テキストデータ以外を削除します。", false},
-    {"ファイル名取得", "ファイルドロップ形式のコピー時、テキスト情報としてファイル名を付加します。", true},
-    {"HTMLタグ取得", "HTMLをコピー時、テキストデータをHTMLタグに変換します。", false},
-    {"テキスト連結", "前回コピーしたテキストデータと、現在コピーされているテキストデータを連結します。", true},
-    {"テキストクリア", "『テキスト連結』機能用のメモリをクリアします。", false},
+constexpr tlx::FuncText kFunctions[kFunctionCount] = {
+    {"テキストのみ", TLX_FUNC_ACTION, false, 1, "クリップボードデータから、テキストデータ以外を削除します。"},
+    {"ファイル名取得", TLX_FUNC_ACTION, true, 1,
+     "ファイルドロップ形式のコピー時、テキスト情報としてファイル名を付加します。"},
+    {"HTMLタグ取得", TLX_FUNC_ACTION, false, 1, "HTMLをコピー時、テキストデータをHTMLタグに変換します。"},
+    {"テキスト連結", TLX_FUNC_ACTION, true, 1,
+     "前回コピーしたテキストデータと、現在コピーされているテキストデータを連結します。"},
+    {"テキストクリア", TLX_FUNC_ACTION, false, 1, "『テキスト連結』機能用のメモリをクリアします。"},
 };
 
 }  // namespace
@@ -107,26 +97,12 @@ int32_t WINAPI PIN_Func(int32_t funcno, int32_t, HWND, int32_t, int32_t) {
 }
 
 int32_t WINAPI PIN_GetInfo(TlxPluginInfo *info) {
-    std::memset(info, 0, sizeof *info);
-    CopyField(info->Name, "テキスト");
-    CopyField(info->Version, "1.00");
-    CopyField(info->Copyright, "Copyright (C) ポルテリカ");
-    CopyField(info->Comment, "テキストを操作するプラグインです。");
-    info->IsSetting = 1;
-    info->IsAbout = 0;
-    info->FuncCount = kFunctionCount;
+    if (info) tlx::FillPluginRecord({"テキスト", "1.00", "テキストを操作するプラグインです。", true, kFunctionCount}, *info);
     return 0;
 }
 
 int32_t WINAPI PIN_GetFuncInfo(int32_t funcno, TlxFuncInfo *info) {
-    std::memset(info, 0, sizeof *info);
-    if (funcno < 1 || funcno > kFunctionCount) return 0;
-    const FunctionDescription &function = kFunctions[funcno - 1];
-    CopyField(info->Name, function.name);
-    CopyField(info->Comment, function.comment);
-    info->IsSetting = function.hasSetting ? 1 : 0;
-    info->FuncNameNumMax = 1;
-    info->FunctionType = TLX_FUNC_ACTION;
+    if (info) tlx::FillFuncRecord(kFunctions, funcno, *info);
     return 0;
 }
 
