@@ -1,19 +1,18 @@
 #include "setting_dialog.h"
 
 #include <string>
-#include <vector>
 
 #include "bounded_pattern.h"
 #include "plugin_clipboard.h"
 #include "plugin_records.h"
 #include "resource.h"
+#include "setting_form.h"
 
 namespace tlxconv {
 
 namespace {
 
-// The fields a setting shows; null pointers for those it lacks. The dialog edits
-// a copy and writes it back only on an accepted OK.
+// The fields a setting shows; null pointers for those it lacks.
 struct SettingFields {
     std::string *name = nullptr;
     std::string *text = nullptr;          // quote mark, find text, pattern or program list
@@ -22,20 +21,8 @@ struct SettingFields {
     bool *caseSensitive = nullptr;
 };
 
-struct DialogContext {
-    SettingFields fields;
-};
-
-std::string ItemText(HWND dialog, int id) {
-    std::vector<char> buffer(GetWindowTextLengthA(GetDlgItem(dialog, id)) + 1);
-    const UINT length = GetDlgItemTextA(dialog, id, buffer.data(), static_cast<int>(buffer.size()));
-    return std::string(buffer.data(), length);
-}
-
 void ShowText(HWND dialog, int id, const std::string *text, size_t maxBytes) {
-    if (!text) return;
-    SendDlgItemMessageA(dialog, id, EM_LIMITTEXT, maxBytes, 0);
-    SetDlgItemTextA(dialog, id, text->c_str());
+    if (text) tlx::ShowEditText(dialog, id, *text, maxBytes);
 }
 
 void ShowFlag(HWND dialog, int id, const bool *flag) {
@@ -43,16 +30,6 @@ void ShowFlag(HWND dialog, int id, const bool *flag) {
 }
 
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
-
-void OnInitDialog(HWND dialog, DialogContext &context) {
-    SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&context));
-    const SettingFields &f = context.fields;
-    ShowText(dialog, IDC_SETTING_NAME, f.name, kSettingNameMaxBytes);
-    ShowText(dialog, IDC_SETTING_TEXT, f.text, kSettingTextMaxBytes);
-    ShowText(dialog, IDC_REPLACEMENT, f.replacement, kSettingTextMaxBytes);
-    ShowFlag(dialog, IDC_REGEX, f.regex);
-    ShowFlag(dialog, IDC_CASE_SENSITIVE, f.caseSensitive);
-}
 
 // A regular expression that does not read is refused with where it goes wrong;
 // the caret is put there so that it can be mended at once.
@@ -71,43 +48,37 @@ bool RefusedPattern(HWND dialog, const std::string &text) {
     return true;
 }
 
-void OnOk(HWND dialog, DialogContext &context) {
-    const SettingFields &f = context.fields;
-    const std::string text = ItemText(dialog, IDC_SETTING_TEXT);
-    const bool regex = f.regex && Checked(dialog, IDC_REGEX);
-    if (regex && RefusedPattern(dialog, text)) return;
-    if (f.name) *f.name = ItemText(dialog, IDC_SETTING_NAME);
-    *f.text = text;
-    if (f.replacement) *f.replacement = ItemText(dialog, IDC_REPLACEMENT);
-    if (f.regex) *f.regex = regex;
-    if (f.caseSensitive) *f.caseSensitive = Checked(dialog, IDC_CASE_SENSITIVE);
-    EndDialog(dialog, IDOK);
-}
+// The dialog edits a copy of the fields and writes it back only on an accepted OK.
+class SettingDialog : public tlx::SettingForm {
+public:
+    explicit SettingDialog(const SettingFields &fields) : fields_(fields) {}
 
-INT_PTR CALLBACK SettingDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto *context = reinterpret_cast<DialogContext *>(GetWindowLongPtrA(dialog, DWLP_USER));
-    switch (message) {
-        case WM_INITDIALOG:
-            OnInitDialog(dialog, *reinterpret_cast<DialogContext *>(lParam));
-            return TRUE;
-        case WM_COMMAND:
-            if (LOWORD(wParam) == IDOK && context) {
-                OnOk(dialog, *context);
-                return TRUE;
-            }
-            if (LOWORD(wParam) == IDCANCEL) {
-                EndDialog(dialog, IDCANCEL);
-                return TRUE;
-            }
-            break;
+private:
+    void Fill(HWND dialog) override {
+        ShowText(dialog, IDC_SETTING_NAME, fields_.name, kSettingNameMaxBytes);
+        ShowText(dialog, IDC_SETTING_TEXT, fields_.text, kSettingTextMaxBytes);
+        ShowText(dialog, IDC_REPLACEMENT, fields_.replacement, kSettingTextMaxBytes);
+        ShowFlag(dialog, IDC_REGEX, fields_.regex);
+        ShowFlag(dialog, IDC_CASE_SENSITIVE, fields_.caseSensitive);
     }
-    return FALSE;
-}
+
+    bool Accept(HWND dialog) override {
+        const std::string text = tlx::DialogItemText(dialog, IDC_SETTING_TEXT);
+        const bool regex = fields_.regex && Checked(dialog, IDC_REGEX);
+        if (regex && RefusedPattern(dialog, text)) return false;
+        if (fields_.name) *fields_.name = tlx::DialogItemText(dialog, IDC_SETTING_NAME);
+        *fields_.text = text;
+        if (fields_.replacement) *fields_.replacement = tlx::DialogItemText(dialog, IDC_REPLACEMENT);
+        if (fields_.regex) *fields_.regex = regex;
+        if (fields_.caseSensitive) *fields_.caseSensitive = Checked(dialog, IDC_CASE_SENSITIVE);
+        return true;
+    }
+
+    SettingFields fields_;
+};
 
 bool RunDialog(HINSTANCE module, HWND owner, int templateId, const SettingFields &fields) {
-    DialogContext context{fields};
-    return DialogBoxParamA(module, MAKEINTRESOURCEA(templateId), owner, SettingDialogProc,
-                           reinterpret_cast<LPARAM>(&context)) == IDOK;
+    return SettingDialog(fields).Run(module, templateId, owner);
 }
 
 }  // namespace

@@ -1,18 +1,11 @@
 #include "search_dialog.h"
 
-#include <vector>
-
 #include "resource.h"
+#include "setting_form.h"
 
 namespace tlxinet {
 
 namespace {
-
-struct DialogContext {
-    SearchSettings &settings;
-    int number;
-    ProfileStore &store;
-};
 
 struct CharSetItem {
     const char *label;
@@ -20,18 +13,6 @@ struct CharSetItem {
 };
 constexpr CharSetItem kCharSetItems[] = {
     {"Shift-JIS", kCharSetShiftJis}, {"EUC-JP", kCharSetEucJp}, {"UTF-8", kCharSetUtf8}};
-
-// The whole text: the model cuts it to its field without splitting a character.
-std::string ItemText(HWND dialog, int id) {
-    std::vector<char> buffer(GetWindowTextLengthA(GetDlgItem(dialog, id)) + 1);
-    const UINT length = GetDlgItemTextA(dialog, id, buffer.data(), static_cast<int>(buffer.size()));
-    return std::string(buffer.data(), length);
-}
-
-void SetEditText(HWND dialog, int id, const std::string &text, size_t maxBytes) {
-    SendDlgItemMessageA(dialog, id, EM_LIMITTEXT, maxBytes, 0);
-    SetDlgItemTextA(dialog, id, text.c_str());
-}
 
 void FillCharSetList(HWND dialog, int32_t charSet) {
     LRESULT selected = 0;
@@ -49,59 +30,48 @@ int32_t SelectedCharSet(HWND dialog) {
     return static_cast<int32_t>(SendDlgItemMessageA(dialog, IDC_CHARSET, CB_GETITEMDATA, index, 0));
 }
 
-void OnInitDialog(HWND dialog, DialogContext &context) {
-    SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&context));
-    const SearchSetting &setting = *context.settings.Find(context.number);
-    SetEditText(dialog, IDC_SETTING_NAME, setting.name, kSettingNameMaxBytes);
-    SetEditText(dialog, IDC_HEADER_URL, setting.headerUrl, kUrlPartMaxBytes);
-    SetEditText(dialog, IDC_FOOTER_URL, setting.footerUrl, kUrlPartMaxBytes);
-    FillCharSetList(dialog, setting.charSet);
-    CheckDlgButton(dialog, IDC_URL_ENCODE, setting.urlEncode ? BST_CHECKED : BST_UNCHECKED);
-    SetDlgItemInt(dialog, IDC_SETTING_INDEX, static_cast<UINT>(context.number - 1), FALSE);
-}
+// Edits one setting of the list; OK stores the fields into it and writes its section.
+class SearchDialog : public tlx::SettingForm {
+public:
+    SearchDialog(SearchSettings &settings, int number, ProfileStore &store)
+        : settings_(settings), number_(number), store_(store) {}
 
-void OnOk(HWND dialog, DialogContext &context) {
-    const int number = static_cast<int>(GetDlgItemInt(dialog, IDC_SETTING_INDEX, nullptr, FALSE)) + 1;
-    if (SearchSetting *setting = context.settings.Find(number)) {
-        setting->name = ItemText(dialog, IDC_SETTING_NAME);
-        setting->headerUrl = ItemText(dialog, IDC_HEADER_URL);
-        setting->footerUrl = ItemText(dialog, IDC_FOOTER_URL);
-        setting->charSet = SelectedCharSet(dialog);
-        setting->urlEncode = IsDlgButtonChecked(dialog, IDC_URL_ENCODE) == BST_CHECKED ? 1 : 0;
-        ClampSearchSetting(*setting);
-        context.settings.Save(context.store, number);
+private:
+    void Fill(HWND dialog) override {
+        const SearchSetting &setting = *settings_.Find(number_);
+        tlx::ShowEditText(dialog, IDC_SETTING_NAME, setting.name, kSettingNameMaxBytes);
+        tlx::ShowEditText(dialog, IDC_HEADER_URL, setting.headerUrl, kUrlPartMaxBytes);
+        tlx::ShowEditText(dialog, IDC_FOOTER_URL, setting.footerUrl, kUrlPartMaxBytes);
+        FillCharSetList(dialog, setting.charSet);
+        CheckDlgButton(dialog, IDC_URL_ENCODE, setting.urlEncode ? BST_CHECKED : BST_UNCHECKED);
+        SetDlgItemInt(dialog, IDC_SETTING_INDEX, static_cast<UINT>(number_ - 1), FALSE);
     }
-    EndDialog(dialog, IDOK);
-}
 
-INT_PTR CALLBACK SearchDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto *context = reinterpret_cast<DialogContext *>(GetWindowLongPtrA(dialog, DWLP_USER));
-    switch (message) {
-        case WM_INITDIALOG:
-            OnInitDialog(dialog, *reinterpret_cast<DialogContext *>(lParam));
-            return TRUE;
-        case WM_COMMAND:
-            if (LOWORD(wParam) == IDOK && context) {
-                OnOk(dialog, *context);
-                return TRUE;
-            }
-            if (LOWORD(wParam) == IDCANCEL) {
-                EndDialog(dialog, IDCANCEL);
-                return TRUE;
-            }
-            break;
+    bool Accept(HWND dialog) override {
+        const int number = static_cast<int>(GetDlgItemInt(dialog, IDC_SETTING_INDEX, nullptr, FALSE)) + 1;
+        if (SearchSetting *setting = settings_.Find(number)) {
+            setting->name = tlx::DialogItemText(dialog, IDC_SETTING_NAME);
+            setting->headerUrl = tlx::DialogItemText(dialog, IDC_HEADER_URL);
+            setting->footerUrl = tlx::DialogItemText(dialog, IDC_FOOTER_URL);
+            setting->charSet = SelectedCharSet(dialog);
+            setting->urlEncode = IsDlgButtonChecked(dialog, IDC_URL_ENCODE) == BST_CHECKED ? 1 : 0;
+            ClampSearchSetting(*setting);
+            settings_.Save(store_, number);
+        }
+        return true;
     }
-    return FALSE;
-}
+
+    SearchSettings &settings_;
+    const int number_;
+    ProfileStore &store_;
+};
 
 }  // namespace
 
 void ShowSearchSettingDialog(HINSTANCE module, HWND owner, SearchSettings &settings, int number,
                              ProfileStore &store) {
     if (!settings.Find(number)) return;
-    DialogContext context{settings, number, store};
-    DialogBoxParamA(module, MAKEINTRESOURCEA(IDD_SEARCH_SETTING), owner, SearchDialogProc,
-                    reinterpret_cast<LPARAM>(&context));
+    SearchDialog(settings, number, store).Run(module, IDD_SEARCH_SETTING, owner);
 }
 
 }  // namespace tlxinet
