@@ -2,9 +2,7 @@
 
 #include <windows.h>
 
-#include <vector>
-
-#include "plugin_folder.h"
+#include "module_folder.h"
 
 namespace tlx {
 
@@ -26,21 +24,8 @@ void ProfileFile::WriteText(const std::string &section, const std::string &key, 
     file_.Write(section, key, value);
 }
 
-namespace {
-
-std::string ModulePath(HINSTANCE module) {
-    std::vector<char> path(MAX_PATH);
-    for (;;) {
-        const DWORD length = GetModuleFileNameA(module, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) return std::string(path.data(), length);
-        path.resize(path.size() * 2);
-    }
-}
-
-}  // namespace
-
 std::unique_ptr<ProfileFile> PluginSettingsFile(HINSTANCE module) {
-    return std::make_unique<ProfileFile>(PluginDataFolder(ModulePath(module)), "Setting.ini");
+    return std::make_unique<ProfileFile>(PluginFolderOf(module), "Setting.ini");
 }
 
 }  // namespace tlx
