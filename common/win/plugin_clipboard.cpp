@@ -14,7 +14,10 @@ std::u16string UnitsUpToNul(const std::string &bytes) {
     return text.substr(0, text.find(u'\0'));
 }
 
-// The code page the system converts the clipboard's 8-bit text with.
+// The session that has the clipboard open in this process.
+ClipboardSession *g_openSession = nullptr;
+}  // namespace
+
 UINT ClipboardCodePage() {
     const std::optional<std::string> block = ReadClipboardBlock(CF_LOCALE);
     LCID locale = 0;
@@ -27,10 +30,6 @@ UINT ClipboardCodePage() {
         return CP_ACP;
     return codePage;
 }
-
-// The session that has the clipboard open in this process.
-ClipboardSession *g_openSession = nullptr;
-}  // namespace
 
 ClipboardSession::ClipboardSession() {
     for (int attempt = 0; attempt < kOpenAttempts && !open_; ++attempt) {
@@ -108,13 +107,13 @@ std::u16string WidenAnsi(std::string_view ansi, UINT codePage) {
     return wide;
 }
 
-std::string NarrowToAnsi(std::u16string_view text) {
+std::string NarrowToAnsi(std::u16string_view text, UINT codePage) {
     if (text.empty()) return {};
     const auto *source = reinterpret_cast<const wchar_t *>(text.data());
     const int length = static_cast<int>(text.size());
-    const int needed = WideCharToMultiByte(CP_ACP, 0, source, length, nullptr, 0, nullptr, nullptr);
+    const int needed = WideCharToMultiByte(codePage, 0, source, length, nullptr, 0, nullptr, nullptr);
     std::string ansi(needed > 0 ? needed : 0, '\0');
-    if (needed > 0) WideCharToMultiByte(CP_ACP, 0, source, length, ansi.data(), needed, nullptr, nullptr);
+    if (needed > 0) WideCharToMultiByte(codePage, 0, source, length, ansi.data(), needed, nullptr, nullptr);
     return ansi;
 }
 

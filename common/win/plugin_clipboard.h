@@ -59,9 +59,13 @@ struct SystemMadeTexts {
 };
 SystemMadeTexts SystemMadeTextForms();
 
+// With the clipboard open: the code page the system converts between its text
+// forms with, that of the clipboard's locale; CP_ACP without a usable locale.
+UINT ClipboardCodePage();
+
 // Code page 932 (the system's ANSI code page) to UTF-16 and back; characters
 // the code page lacks become its default character.
 std::u16string WidenAnsi(std::string_view ansi, UINT codePage = CP_ACP);
-std::string NarrowToAnsi(std::u16string_view text);
+std::string NarrowToAnsi(std::u16string_view text, UINT codePage = CP_ACP);
 
 }  // namespace tlx

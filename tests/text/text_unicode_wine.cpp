@@ -79,6 +79,32 @@ TEST_F(TextUnicode, TextOnlyKeepsBothTextsAsCopied) {
     EXPECT_FALSE(ClipboardHas(privateFormat));
 }
 
+// A copy of the Unicode text alone: the 8-bit text a paste gets is the one the
+// system made of it, in the code page of the locale the copy was made in.
+TEST_F(TextUnicode, TextOnlyOfAUnicodeCopyKeepsTheEightBitTextTheSystemMade) {
+    const struct {
+        const char *what;
+        std::u16string text;
+        LCID locale;  // 0: none placed, the system adds its own
+    } copies[] = {
+        {"the code page holds every character", u"\u65E5\u672C\u8A9E abc \uFF76\uFF85", 0},
+        {"copied in a Western locale", u"Caf\u00e9 \u00f1", 0x0409},
+    };
+    for (const auto &copy : copies) {
+        SCOPED_TRACE(copy.what);
+        std::vector<Block> blocks = {{CF_UNICODETEXT, Bytes(copy.text)}};
+        if (copy.locale) blocks.push_back({CF_LOCALE, std::string(reinterpret_cast<const char *>(&copy.locale), 4)});
+        blocks.push_back({privateFormat, "p"});
+        ASSERT_TRUE(PutClipboard(blocks));
+        const std::string madeBySystem = ClipboardText();
+        ASSERT_FALSE(madeBySystem.empty());
+        plugin->Func(kTextOnly);
+        EXPECT_EQ(madeBySystem, ClipboardText());
+        EXPECT_EQ(copy.text, ClipboardUnicodeText());
+        EXPECT_FALSE(ClipboardHas(privateFormat));
+    }
+}
+
 TEST_F(TextUnicode, TextOnlyOfAnEightBitCopyIsUnchanged) {
     const std::string text = "abc 日本語 ｶﾅ \x87\x40";  // with an NEC special character
     ASSERT_TRUE(PutClipboard({{CF_TEXT, WithNul(text)}, {privateFormat, "p"}}));

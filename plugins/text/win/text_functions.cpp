@@ -57,6 +57,14 @@ std::vector<std::basic_string<Char>> DroppedFileNames(size_t count, Query query)
     return names;
 }
 
+// The block kept of a text form: as stored, except that an 8-bit text the system
+// would only make from the Unicode one is made here the same way. Asked of the
+// system, it keeps memory under Wine on every copy.
+std::optional<std::string> KeptBlock(UINT format, const TextForms &forms) {
+    if (format != CF_TEXT || !tlx::IsSystemMadeText(CF_TEXT)) return ReadClipboardBlock(format);
+    return NarrowToAnsi(forms.unicode, tlx::ClipboardCodePage()) + '\0';
+}
+
 }  // namespace
 
 void KeepTextOnly() {
@@ -73,7 +81,7 @@ void KeepTextOnly() {
     ClipboardWriter writer;
     for (const auto &kept : kKept) {
         if (kept.format != CF_TEXT && !forms->unicodeOwn) continue;
-        const std::optional<std::string> block = ReadClipboardBlock(kept.format);
+        const std::optional<std::string> block = KeptBlock(kept.format, *forms);
         if (kept.format == CF_LOCALE && (!block || block->size() < sizeof(LCID))) continue;
         if (!block) return;
         writer.Add(kept.format, CopyOfBlock(*block, kept.terminatorBytes));
