@@ -32,9 +32,17 @@ bool OpenClipboardIsPrivate(const ClipboardPresence &present) {
 
 bool OpenClipboardIsPrivate() { return OpenClipboardIsPrivate(ClipboardPresence()); }
 
+bool ClipboardIsPrivate(const std::function<bool(UINT)> &present) {
+    std::optional<ClipboardSession> clipboard;
+    return IsPrivateCopy(ReadPrivacyMarks(present, [&](UINT format) -> std::optional<std::string> {
+        if (!clipboard) clipboard.emplace();
+        return clipboard->IsOpen() ? ReadClipboardBlock(format) : std::nullopt;
+    }));
+}
+
 bool ClipboardIsPrivate() {
-    ClipboardSession clipboard;
-    return clipboard.IsOpen() && OpenClipboardIsPrivate();
+    const ClipboardPresence formats;
+    return ClipboardIsPrivate([&](UINT format) { return formats.Has(format); });
 }
 
 }  // namespace tlx

@@ -30,7 +30,9 @@ PrivacyMarks ReadPrivacyMarks(const std::function<bool(UINT)> &present,
 // With the clipboard open: whether the copy on it is private.
 bool OpenClipboardIsPrivate(const ClipboardPresence &present);
 bool OpenClipboardIsPrivate();
-// The same, opening the clipboard for the question.
+// The same with the clipboard closed: `present` tells the formats, and the clipboard
+// is opened only to read the value of a DWORD mark that is there.
+bool ClipboardIsPrivate(const std::function<bool(UINT)> &present);
 bool ClipboardIsPrivate();
 
 }  // namespace tlx

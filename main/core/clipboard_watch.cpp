@@ -8,7 +8,6 @@
 #include "clipboard_marks.h"
 #include "clipboard_presence.h"
 #include "execute_function.h"
-#include "plugin_clipboard.h"
 #include "text_util.h"
 #include "vbIniFile.h"
 #include "watch_actions.h"
@@ -29,19 +28,6 @@ public:
     }
     bool IsAvailable(int32_t id) const override { return IsClipboardFormatAvailable(static_cast<UINT>(id)) != 0; }
 };
-
-// Presence of the marks from the change's formats; the clipboard is opened only to read
-// the value of a DWORD mark that is there.
-bool IsPrivateChange(const ClipboardFormats &formats) {
-    std::optional<tlx::ClipboardSession> clipboard;
-    const tlx::PrivacyMarks marks = tlx::ReadPrivacyMarks(
-        [&](UINT format) { return formats.IsAvailable(static_cast<int32_t>(format)); },
-        [&](UINT format) -> std::optional<std::string> {
-            if (!clipboard) clipboard.emplace();
-            return clipboard->IsOpen() ? tlx::ReadClipboardBlock(format) : std::nullopt;
-        });
-    return tlx::IsPrivateCopy(marks);
-}
 
 }  // namespace
 
@@ -69,7 +55,9 @@ void RunWatchActions() {
     if (!app.Settings.ClipboardWatch || IsEmptyWatchList(app.WatchActions)) return;
     const ChangeFormats formats(SystemClipboardFormats(), tlx::ListClipboardFormats());
     // A copy marked private (a password) is left as it is, as if nothing was copied.
-    if (app.Settings.IgnorePrivate && IsPrivateChange(formats)) return;
+    if (app.Settings.IgnorePrivate &&
+        tlx::ClipboardIsPrivate([&](UINT format) { return formats.IsAvailable(static_cast<int32_t>(format)); }))
+        return;
     // Held: a function that runs may open the settings window, where the list can change.
     const std::shared_ptr<const WatchActionList> actions = app.WatchActions.Hold();
     EvaluateWatchActions(*actions, formats, app.Plugins, app.ActivateWnd, [](const WatchAction &action) {

@@ -51,9 +51,10 @@ bool ClipboardMatches(const PatternSetting &setting, PrivateCopies privateCopies
 }
 
 bool CopiedFrom(const ProgramSetting &setting, HWND activeWindow, PrivateCopies privateCopies) {
-    if (setting.programs.empty()) return false;
-    if (privateCopies == PrivateCopies::kSkip && tlx::ClipboardIsPrivate()) return false;
-    return ProgramListMatches(tlx::WidenAnsi(setting.programs), CopySourceFileName(activeWindow));
+    if (setting.programs.empty() ||
+        !ProgramListMatches(tlx::WidenAnsi(setting.programs), CopySourceFileName(activeWindow)))
+        return false;
+    return privateCopies == PrivateCopies::kInclude || !tlx::ClipboardIsPrivate();
 }
 
 // The action's change; nothing for a check or an unknown number.
