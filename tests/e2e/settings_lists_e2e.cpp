@@ -245,7 +245,9 @@ TEST(SettingsLists, PluginButtonsFollowWhatThePluginOffers) {
     snprintf(hex, sizeof hex, "%llx", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window.Handle())));
     EXPECT_EQ(program.Calls("tlxProbe"), std::vector<std::string>{std::string("About ") + hex})
         << "the about box is owned by the settings window";
+    // The shell starts a process per address, so each is awaited before the next click.
     window.Click(2);
+    recorder.WaitForOpened(1);
     window.Click(3);
     EXPECT_EQ(recorder.WaitForOpened(2),
               (std::vector<std::string>{"browser https://probe.example/", "mailer mailto:probe@example.jp"}));
@@ -266,6 +268,7 @@ TEST(SettingsLists, TheInformationPageOpensTheMakersPagesAndTheGuide) {
     SettingsWindow window;
     OpenAt(program, window, 5);
     window.Click(0);
+    recorder.WaitForOpened(1);   // a process per address: awaited before the next click
     window.Click(1);
     const auto opened = recorder.WaitForOpened(2);
     ASSERT_GE(opened.size(), 2u);
