@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "clipboard_marks.h"
+#include "clipboard_presence.h"
 #include "plugin_clipboard.h"
 
 namespace tlx {
@@ -42,8 +43,9 @@ bool GlobalBlock::SetAs(UINT format) {
 ClipboardWriter::ClipboardWriter(MarksOnWrite marks) {
     if (marks == MarksOnWrite::Drop) return;
     const PrivacyFormatIds &ids = PrivacyFormats();
+    const ClipboardPresence present;   // one question to the system for all four marks
     for (const UINT format : {ids.excludeFromMonitor, ids.viewerIgnore, ids.canIncludeInHistory, ids.canUploadToCloud}) {
-        if (!IsClipboardFormatAvailable(format)) continue;
+        if (!present.Has(format)) continue;
         const std::optional<std::string> data = ReadClipboardBlock(format);
         // A presence mark stays a mark even when its data cannot be read.
         const bool presenceMark = format == ids.excludeFromMonitor || format == ids.viewerIgnore;

@@ -117,6 +117,9 @@ TEST_F(Convert, WatchReplacesOnlyMatchingCopiesFromTheNamedProgram) {
     ASSERT_TRUE(SetClipboardUnicode(u"ID-44"));
     ptrtest::PumpFor(2000);
     EXPECT_EQ(ClipboardUnicode(), u"ID-44");
+    // An action asked for afterwards works on the copy the checks read.
+    program.Run("/Execute:1:tlxConvert.tlx/6/1").Wait();
+    EXPECT_TRUE(WaitForClipboard(u"id-44")) << Utf8(ClipboardUnicode());
 }
 
 struct ExecuteCase {
@@ -174,4 +177,7 @@ TEST_F(Convert, WatchingLeavesAPrivateCopyAlone) {
     ASSERT_TRUE(SetClipboardUnicode(u"ID-45", {{exclude, "x"}}));
     ptrtest::PumpFor(2000);
     EXPECT_EQ(ClipboardUnicode(), u"ID-45");
+    // What watching left alone, the user may still convert.
+    program.Run("/Execute:1:tlxConvert.tlx/11/2").Wait();
+    EXPECT_TRUE(WaitForClipboard(u"No.45")) << Utf8(ClipboardUnicode());
 }

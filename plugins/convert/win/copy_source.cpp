@@ -11,9 +11,16 @@ std::u16string ProcessFileName(HWND window) {
     if (!window || !GetWindowThreadProcessId(window, &processId) || processId == 0) return {};
     HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
     if (!process) return {};
-    std::wstring path(32768, L'\0');
-    DWORD length = static_cast<DWORD>(path.size());
-    const BOOL ok = QueryFullProcessImageNameW(process, 0, path.data(), &length);
+    // Most paths fit the first buffer; a longer one (up to the system's limit) the second.
+    std::wstring path;
+    DWORD length = 0;
+    BOOL ok = FALSE;
+    for (const DWORD size : {DWORD{MAX_PATH}, DWORD{32768}}) {
+        path.resize(size);
+        length = size;
+        ok = QueryFullProcessImageNameW(process, 0, path.data(), &length);
+        if (ok || GetLastError() != ERROR_INSUFFICIENT_BUFFER) break;
+    }
     CloseHandle(process);
     if (!ok) return {};
     const std::u16string_view full(reinterpret_cast<const char16_t *>(path.data()), length);
