@@ -53,6 +53,15 @@ TEST(HistoryFilter, FindsAnywhereIgnoringCaseAndWidth) {
     }
 }
 
+TEST(HistoryFilter, AStoredTextWithAByteOverIsSearchedToItsLastWholeUnit) {
+    // As a damaged or hand-made file may hold: the odd byte is no character.
+    const std::vector<tlxhistory::HistoryEntry> entries = {
+        MakeEntry(EntryKind::kText, tlxhistory::BytesFromUtf16(u"ａｂ") + "c")};
+    EXPECT_EQ((std::vector<size_t>{0}), tlxhistory::FilterEntries(entries, u"AB"));
+    EXPECT_EQ((std::vector<size_t>{}), tlxhistory::FilterEntries(entries, u"c"));
+    EXPECT_EQ((std::vector<size_t>{}), tlxhistory::FilterEntries(entries, u"ａｂc"));
+}
+
 TEST(HistoryFilter, LooksInFileNamesAndImageRowsAndKeepsOrder) {
     const std::vector<tlxhistory::HistoryEntry> entries = {
         Text(u"report draft"), Files({u"C:\\docs\\Report.docx", u"C:\\x.txt"}), Image(640, 480), Text(u"other")};
