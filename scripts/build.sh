@@ -18,6 +18,8 @@ for t in "${trees[@]}"; do
     native) args+=(-DPTR_WIN32_BUILD_DIR="$root/build/win32" -DPTR_WIN64_BUILD_DIR="$root/build/win64") ;;
     *) echo "unknown build tree: $t" >&2; exit 2 ;;
   esac
+  # A compiler cache, where the machine has one, makes rebuilds of other checkouts quick.
+  command -v ccache >/dev/null && args+=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
   cmake "${args[@]}" >/dev/null
   cmake --build "$root/build/$t" ${PTR_TARGETS:+--target $PTR_TARGETS}
 done
