@@ -1,8 +1,10 @@
 // ptrbench: measures the resident program from outside, as the programs around it see
-// it. Usage: ptrbench [--quick] [--release DIST] [--before DIST] [latency] [execute] [startup] [idle] [memory] [history]
-// (no phase names: all of them). --release: the release folder to measure (default: the
-// build's own, with its debug information); --before: that of an older build, measured
-// beside it in the start-up and /Execute phases. Child modes: see children.h.
+// it. Usage: ptrbench [--quick] [--release DIST] [--before DIST] [--relay-log FILE] [latency] [execute]
+// [startup] [idle] [memory] [history] [questions] (no phase names: all of them). --release: the
+// release folder to measure (default: the build's own, with its debug information); --before:
+// that of an older build, measured beside it in the start-up, /Execute and questions phases;
+// --relay-log: where this program's error output goes (the questions phase reads the trace
+// of the programs it starts there). Child modes: see children.h.
 #include <windows.h>
 
 #include <cstdio>
@@ -42,12 +44,15 @@ int main(int argc, char **argv) {
     if (child >= 0) return child;
 
     ptrbench::Options options;
-    bool latency = false, execute = false, startup = false, idle = false, memory = false, history = false;
-    std::string before;
+    bool latency = false, execute = false, startup = false, idle = false, memory = false, history = false,
+         questions = false;
+    std::string before, relayLog;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--before" && i + 1 < argc) {
             before = ptrbench::AsFolder(argv[++i]);
+        } else if (arg == "--relay-log" && i + 1 < argc) {
+            relayLog = argv[++i];
         } else if (arg == "--release" && i + 1 < argc) {
             ptrbench::UseReleaseFolder(argv[++i]);
         } else if (arg == "--quick") {
@@ -61,13 +66,16 @@ int main(int argc, char **argv) {
         else if (arg == "idle") idle = true;
         else if (arg == "memory") memory = true;
         else if (arg == "history") history = true;
+        else if (arg == "questions") questions = true;
         else {
-            std::fprintf(stderr, "usage: ptrbench [--quick] [--release DIST] [--before DIST] [latency] [execute] [startup] [idle] [memory] [history]\n");
+            // On standard output: the error output may be a trace file.
+            std::printf("usage: ptrbench [--quick] [--release DIST] [--before DIST] [--relay-log FILE] [latency] [execute] "
+                        "[startup] [idle] [memory] [history] [questions]\n");
             return 2;
         }
     }
-    if (!latency && !execute && !startup && !idle && !memory && !history)
-        latency = execute = startup = idle = memory = history = true;
+    if (!latency && !execute && !startup && !idle && !memory && !history && !questions)
+        latency = execute = startup = idle = memory = history = questions = true;
     if (before.empty())
         options.programs = {{"", ptrbench::BuiltDistDir()}};
     else
@@ -86,6 +94,7 @@ int main(int argc, char **argv) {
     if (idle) ptrbench::RunIdle(options);
     if (memory) ptrbench::RunMemory(options);
     if (history) ptrbench::RunHistory(options);
+    if (questions) ptrbench::RunClipboardQuestions(options, relayLog);
     std::printf("\nLinux load average at end: %s\n", ptrbench::LoadAverage().c_str());
     return 0;
 }

@@ -19,7 +19,7 @@ struct Options {
     int executeRuns = 40;    // second starts per series
     int startupRuns = 5;     // starts per start-up configuration
     int idleSeconds = 60;
-    // The start-up and /Execute phases measure each in turn, in the same run: an older
+    // The start-up, /Execute and questions phases measure each in turn, in the same run: an older
     // build first when one is given (--before), then the one built with this program.
     std::vector<Program> programs;
 };
@@ -30,6 +30,8 @@ void RunStartUp(const Options &options);
 void RunIdle(const Options &options);
 void RunHistory(const Options &options);
 void RunMemory(const Options &options);
+// relayLog: the file this program's error output goes to.
+void RunClipboardQuestions(const Options &options, const std::string &relayLog);
 
 // Output: a heading, then rows of figures in milliseconds.
 void Heading(const std::string &title);

@@ -3,10 +3,12 @@
 # release is) and its release folder as the zip packs it, then runs ptrbench under Wine in a prefix and on a virtual display of its
 # own, printing every figure with the machine it ran on; the output is also kept in
 # build/bench/results.txt. A full run takes about twenty minutes.
-#   bench/run.sh [--quick] [--before REV] [latency] [execute] [startup] [idle] [memory] [history]
+#   bench/run.sh [--quick] [--before REV] [latency] [execute] [startup] [idle] [memory] [history] [questions]
 # --quick measures fewer changes and starts (about a minute); phase names pick phases.
 # --before REV also builds the program as it was at git revision REV (build/bench/before)
-# and measures it in the same run, before this one, in the start-up and /Execute phases.
+# and measures it in the same run, before this one, in the start-up, /Execute and questions
+# phases. The error output of ptrbench, where the relay trace of the questions phase goes, is
+# kept in build/bench/relay.log.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
@@ -34,7 +36,7 @@ done
 build_tree "$root" "$build/win64" ptrbench package_zip
 # The program as users unpack it: the release zip's folder, without debug information;
 # the benchmark's own processes (the baselines) go without it too, to be compared fairly.
-args=(--release "Z:$build/win64/package/Porterica" "${args[@]}")
+args=(--release "Z:$build/win64/package/Porterica" --relay-log "Z:$build/relay.log" "${args[@]}")
 x86_64-w64-mingw32-strip --strip-debug "$build/win64/bench-bin/ptrbench.exe" "$build/win64/bench-bin/benchprobe.tlx"
 
 . "$root/scripts/wine-env.sh"
@@ -43,4 +45,4 @@ unset DISPLAY
 ptr_display
 ptr_wine_prefix "$build/prefix"
 trap ptr_wine_stop EXIT
-"$PTR_WINE" "$build/win64/bench-bin/ptrbench.exe" "${args[@]}" | tr -d '\r' | tee "$build/results.txt"
+"$PTR_WINE" "$build/win64/bench-bin/ptrbench.exe" "${args[@]}" 2>"$build/relay.log" | tr -d '\r' | tee "$build/results.txt"

@@ -11,6 +11,7 @@ class ClipboardFormatSet {
 public:
     explicit ClipboardFormatSet(std::vector<uint32_t> placed);
     bool Contains(uint32_t format) const;
+    const std::vector<uint32_t> &Formats() const { return formats_; }
 
 private:
     std::vector<uint32_t> formats_;   // sorted, each once

@@ -14,6 +14,17 @@ bool ForbidsBy(const std::optional<std::string> &dwordMark) {
 }
 }  // namespace
 
+PrivacyMarks MarksFrom(const std::vector<MarkBlock> &present, const PrivacyFormatIds &ids) {
+    PrivacyMarks marks;
+    for (const MarkBlock &mark : present) {
+        if (mark.format == ids.excludeFromMonitor) marks.excludeFromMonitor = true;
+        if (mark.format == ids.viewerIgnore) marks.viewerIgnore = true;
+        if (mark.format == ids.canIncludeInHistory) marks.canIncludeInHistory = mark.data;
+        if (mark.format == ids.canUploadToCloud) marks.canUploadToCloud = mark.data;
+    }
+    return marks;
+}
+
 bool IsPrivateCopy(const PrivacyMarks &marks) {
     return marks.excludeFromMonitor || marks.viewerIgnore || ForbidsBy(marks.canIncludeInHistory) ||
            ForbidsBy(marks.canUploadToCloud);

@@ -20,9 +20,11 @@ struct PluginEntry {
     TlxGetFuncInfoProc getFuncInfo;
     TlxGetFuncSettingNameProc getFuncSettingName;
     TlxFuncProc func;
+    TlxSetHostProc setHost;   // optional
 };
 
 std::vector<PluginEntry> g_plugins;
+const TlxHost *g_host = nullptr;
 
 template <typename Proc>
 bool Resolve(HMODULE module, const char *name, Proc *proc) {
@@ -80,6 +82,8 @@ void PluginTableShutdown() {
 
 using kx::PluginEntry;
 
+extern "C" void WINAPI SetPluginHost(const TlxHost *host) { kx::g_host = host; }
+
 extern "C" INT_PTR WINAPI Plugin_Init(const char *path) {
     if (!path) return KX_PLUGIN_NOT_LOADED;
     HMODULE module = kx::LoadQuietly(path);
@@ -90,6 +94,9 @@ extern "C" INT_PTR WINAPI Plugin_Init(const char *path) {
         FreeLibrary(module);
         return KX_PLUGIN_NOT_LOADED;
     }
+    // A plug-in written before the host's services has no PIN_SetHost.
+    kx::Resolve(module, "PIN_SetHost", &entry.setHost);
+    if (entry.setHost && kx::g_host) entry.setHost(kx::g_host);
     entry.init();
     kx::g_plugins.push_back(entry);
     return reinterpret_cast<INT_PTR>(module);

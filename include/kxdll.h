@@ -18,7 +18,9 @@
  *                                 boundary.
  * Shortcut files:
  *   CreateShortCut(...)           writes a .lnk through the shell's link object.
- * Plug-in proxies: Plugin_Init loads a .tlx and returns its id (-1 on failure);
+ * Plug-in proxies: SetPluginHost(host) keeps the host's services (tlx_plugin.h)
+ * that Plugin_Init hands every plug-in exporting PIN_SetHost before its PIN_Init;
+ * Plugin_Init loads a .tlx and returns its id (-1 on failure);
  * the other Plugin_* forward to the plug-in's PIN_* export (tlx_plugin.h) and
  * return 0 without calling anything for an id that is not loaded, or when the
  * record buffer of Plugin_GetInfo / Plugin_GetFuncInfo is null (a null name
@@ -31,7 +33,7 @@
 #define KXDLL_H
 
 #include <windows.h>
-#include "tlx_records.h"
+#include "tlx_plugin.h"
 
 #ifdef __cplusplus
 extern "C" {
@@ -82,6 +84,7 @@ KX_EXPORT int32_t WINAPI CreateShortCut(const char *linkFile, const char *target
                                         int32_t iconIndex, const char *description,
                                         const char *arguments);
 
+KX_EXPORT void    WINAPI SetPluginHost(const TlxHost *host);
 KX_EXPORT INT_PTR WINAPI Plugin_Init(const char *path);
 KX_EXPORT int32_t WINAPI Plugin_Quit(INT_PTR id);
 KX_EXPORT int32_t WINAPI Plugin_ShowAbout(INT_PTR id, HWND owner);

@@ -60,6 +60,27 @@
  * without extension, beside the plug-in ("tlxText\Setting.ini" beside
  * "tlxText.tlx"); it finds it from GetModuleFileNameA of its own module.
  *
+ * The host's services (optional). A plug-in that also exports
+ *   PIN_SetHost(host)
+ * is handed the host's services right before PIN_Init, and may use them until
+ * PIN_Quit returns. The record is the host's and lives as long as the plug-in;
+ * its Size tells which fields the host has: a field that ends beyond Size is
+ * not there, and a newer host may add fields at the end. A host that knows
+ * nothing of PIN_SetHost never calls it, and the plug-in does without:
+ *   LookAtCopy()   what the host found when it looked at the copy now on the
+ *                  clipboard: its formats, whether it is private (a password
+ *                  manager's copy) and its privacy marks. The host looks once
+ *                  per change, before it runs the watch actions, so a check or
+ *                  an action that asks here need not ask the system again. The
+ *                  look is of the copy now on the clipboard (Sequence is its
+ *                  GetClipboardSequenceNumber); null when the host has not
+ *                  looked at this copy (watching is off, or the clipboard has
+ *                  changed since), and the plug-in looks itself. It never
+ *                  opens the clipboard: it may be called with the clipboard
+ *                  open or closed. The answer points to the host's memory,
+ *                  valid until the plug-in's call returns.
+ * A plug-in without PIN_SetHost loads and works as before.
+ *
  * Texts are ANSI, code page 932. Window handles and the plug-in id are
  * pointer-sized: 32 bits in a 32-bit build, 64 bits in a 64-bit one.
  */
@@ -101,6 +122,18 @@ TLX_EXPORT int32_t WINAPI PIN_GetFuncInfo(int32_t funcno, TlxFuncInfo *info);
 TLX_EXPORT int32_t WINAPI PIN_GetFuncSettingName(int32_t funcno, int32_t setno,
                                                  char *buffer, int32_t size);
 
+/* The host's services, handed to PIN_SetHost; see above. */
+typedef struct TlxHost {
+    uint32_t Size;                                  /* sizeof(TlxHost) as the host knows it */
+    const TlxCopyLook *(WINAPI *LookAtCopy)(void);  /* the copy on the clipboard now, as the host saw it */
+} TlxHost;
+
+TLX_STATIC_ASSERT(offsetof(TlxHost, LookAtCopy) == sizeof(void *) && sizeof(TlxHost) == 2 * sizeof(void *),
+                  "host services: the size, then pointers");
+
+/* Optional: the host's services, before PIN_Init. */
+TLX_EXPORT void WINAPI PIN_SetHost(const TlxHost *host);
+
 /* Pointer types, as the host resolves the exports. */
 typedef int32_t (WINAPI *TlxInitProc)(void);
 typedef void    (WINAPI *TlxQuitProc)(void);
@@ -110,6 +143,7 @@ typedef int32_t (WINAPI *TlxFuncProc)(int32_t, int32_t, HWND, int32_t, int32_t);
 typedef int32_t (WINAPI *TlxGetInfoProc)(TlxPluginInfo *);
 typedef int32_t (WINAPI *TlxGetFuncInfoProc)(int32_t, TlxFuncInfo *);
 typedef int32_t (WINAPI *TlxGetFuncSettingNameProc)(int32_t, int32_t, char *, int32_t);
+typedef void    (WINAPI *TlxSetHostProc)(const TlxHost *);
 
 #ifdef __cplusplus
 }

@@ -47,6 +47,31 @@ typedef struct KxCallFunctionRecord {
 
 #pragma pack(pop)
 
+/* A clipboard block the host hands a plug-in (TlxCopyLook): the host's memory. */
+typedef struct TlxClipboardBlock {
+    uint32_t    Format;
+    uint32_t    Size;        /* bytes at Data */
+    const void *Data;
+} TlxClipboardBlock;
+
+/* What the host found when it looked at the copy on the clipboard (TlxHost.LookAtCopy).
+ * Not a fixed record: it holds pointers, so its size differs between the 32-bit and the
+ * 64-bit build. Everything it points to is the host's and stays valid until the plug-in
+ * call during which it was asked for returns. */
+typedef struct TlxCopyLook {
+    uint32_t Size;           /* sizeof(TlxCopyLook) as the host knows it */
+    uint32_t Sequence;       /* GetClipboardSequenceNumber() of the copy looked at */
+    int32_t  IsPrivate;      /* nonzero: the copying program marked it private (a password) */
+    int32_t  Listed;         /* nonzero: Formats holds every format on the clipboard, with those the
+                                system makes from them on request; 0: the system could not list them,
+                                ask IsClipboardFormatAvailable */
+    uint32_t FormatCount;
+    uint32_t MarkCount;
+    const uint32_t *Formats;           /* FormatCount formats, ascending */
+    const TlxClipboardBlock *Marks;    /* MarkCount privacy marks on the copy, with their data:
+                                          what a plug-in writes in place of the copy carries them */
+} TlxCopyLook;
+
 enum { TLX_FUNC_ACTION = 0, TLX_FUNC_CHECK = 1 };
 
 /* Why PIN_Func is called. */
@@ -87,5 +112,16 @@ TLX_STATIC_ASSERT(offsetof(TlxFuncInfo, Reserved) == 332, "Reserved at 332");
 
 TLX_STATIC_ASSERT(sizeof(KxCallFunctionRecord) == 1032, "call-function record is 1,032 bytes");
 TLX_STATIC_ASSERT(offsetof(KxCallFunctionRecord, Option) == 4, "Option at 4");
+
+/* The records with pointers: fixed for each build, P being the size of a pointer. */
+#define TLX_P sizeof(void *)
+TLX_STATIC_ASSERT(offsetof(TlxClipboardBlock, Size) == 4 && offsetof(TlxClipboardBlock, Data) == 8, "block fields");
+TLX_STATIC_ASSERT(sizeof(TlxClipboardBlock) == 8 + TLX_P, "block: 8 bytes and a pointer");
+TLX_STATIC_ASSERT(offsetof(TlxCopyLook, Sequence) == 4 && offsetof(TlxCopyLook, IsPrivate) == 8 &&
+                  offsetof(TlxCopyLook, Listed) == 12 && offsetof(TlxCopyLook, FormatCount) == 16 &&
+                  offsetof(TlxCopyLook, MarkCount) == 20, "look: six 32-bit fields first");
+TLX_STATIC_ASSERT(offsetof(TlxCopyLook, Formats) == 24 && offsetof(TlxCopyLook, Marks) == 24 + TLX_P &&
+                  sizeof(TlxCopyLook) == 24 + 2 * TLX_P, "look: then two pointers");
+#undef TLX_P
 
 #endif

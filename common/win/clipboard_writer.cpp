@@ -2,8 +2,7 @@
 
 #include <cstring>
 
-#include "clipboard_marks.h"
-#include "clipboard_presence.h"
+#include "current_copy.h"
 #include "plugin_clipboard.h"
 
 namespace tlx {
@@ -40,19 +39,15 @@ bool GlobalBlock::SetAs(UINT format) {
     return true;
 }
 
-ClipboardWriter::ClipboardWriter(MarksOnWrite marks) {
-    if (marks == MarksOnWrite::Drop) return;
+ClipboardWriter::ClipboardWriter(const std::vector<MarkBlock> &carried) {
     const PrivacyFormatIds &ids = PrivacyFormats();
-    const ClipboardPresence present;   // one question to the system for all four marks
-    for (const UINT format : {ids.excludeFromMonitor, ids.viewerIgnore, ids.canIncludeInHistory, ids.canUploadToCloud}) {
-        if (!present.Has(format)) continue;
-        const std::optional<std::string> data = ReadClipboardBlock(format);
-        // A presence mark stays a mark even when its data cannot be read.
-        const bool presenceMark = format == ids.excludeFromMonitor || format == ids.viewerIgnore;
-        if (data && !data->empty())
-            marks_.emplace_back(format, GlobalBlock(data->data(), data->size(), 0));
+    for (const MarkBlock &mark : carried) {
+        // A presence mark stays a mark even when its data could not be read.
+        const bool presenceMark = mark.format == ids.excludeFromMonitor || mark.format == ids.viewerIgnore;
+        if (!mark.data.empty())
+            marks_.emplace_back(mark.format, GlobalBlock(mark.data.data(), mark.data.size(), 0));
         else if (presenceMark)
-            marks_.emplace_back(format, GlobalBlock(nullptr, 0, sizeof(DWORD)));
+            marks_.emplace_back(mark.format, GlobalBlock(nullptr, 0, sizeof(DWORD)));
         else
             continue;
         ready_ = ready_ && marks_.back().second;

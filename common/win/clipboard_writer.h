@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "private_copy.h"
+
 namespace tlx {
 
 // A movable global memory block that is freed unless handed to the clipboard.
@@ -29,22 +31,21 @@ private:
     HGLOBAL handle_ = nullptr;
 };
 
-enum class MarksOnWrite {
-    Carry,  // the content derives from the copy on the clipboard: keep its marks
-    Drop    // the content comes from elsewhere (a saved text, an older entry)
-};
+// No marks to carry: what is written comes from elsewhere (a saved text, an older entry).
+inline const std::vector<MarkBlock> kNoMarks;
 
 // Used with the clipboard open (ClipboardSession).
 class ClipboardWriter {
 public:
-    // Notes the marks of the copy on the clipboard now, with their data.
-    explicit ClipboardWriter(MarksOnWrite marks = MarksOnWrite::Carry);
+    // `carried`: the marks of the copy what is written derives from (CurrentCopy().marks),
+    // put back with it; kNoMarks for content from elsewhere.
+    explicit ClipboardWriter(const std::vector<MarkBlock> &carried);
     void Add(UINT format, GlobalBlock block);
     // CF_UNICODETEXT, CF_TEXT in the system's code page and the matching CF_LOCALE.
     void AddUnicodeText(std::u16string_view text);
     // Every block added so far was allocated.
     bool Ready() const { return ready_; }
-    // Empties the clipboard, sets the blocks and puts the noted marks back; when a
+    // Empties the clipboard, sets the blocks and puts the carried marks back; when a
     // block is missing nothing is changed. False when a block was refused.
     bool Replace();
     // Sets the blocks beside what the clipboard holds (its marks stay as they are).

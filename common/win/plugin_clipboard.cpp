@@ -45,6 +45,8 @@ ClipboardSession::~ClipboardSession() {
     CloseClipboard();
 }
 
+bool ClipboardIsOpenHere() { return g_openSession != nullptr; }
+
 HANDLE ClipboardHandle(UINT format) {
     if (!g_openSession) return GetClipboardData(format);
     const auto [at, first] = g_openSession->handles_.try_emplace(format, nullptr);

@@ -29,6 +29,9 @@ private:
     std::map<UINT, HANDLE> handles_;   // what GetClipboardData gave, by format
 };
 
+// Whether a ClipboardSession of this module has the clipboard open now.
+bool ClipboardIsOpenHere();
+
 // With the clipboard open: GetClipboardData, asked of the system once per format
 // and opening (Wine answers a second request from its cache and loses a buffer
 // of 1 KiB each time); later calls give the handle first given, valid until the

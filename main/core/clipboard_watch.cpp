@@ -5,8 +5,7 @@
 
 #include "app_state.h"
 #include "change_formats.h"
-#include "clipboard_marks.h"
-#include "clipboard_presence.h"
+#include "current_copy.h"
 #include "execute_function.h"
 #include "text_util.h"
 #include "vbIniFile.h"
@@ -53,11 +52,11 @@ void SaveWatchActions(IniStore &ini) { SaveWatchActions(App().WatchActions, ini)
 void RunWatchActions() {
     AppState &app = App();
     if (!app.Settings.ClipboardWatch || IsEmptyWatchList(app.WatchActions)) return;
-    const ChangeFormats formats(SystemClipboardFormats(), tlx::ListClipboardFormats());
+    // The one look at this copy; the plug-ins' checks and actions are handed the same.
+    const std::shared_ptr<const tlx::CopyLook> copy = tlx::CurrentCopy();
     // A copy marked private (a password) is left as it is, as if nothing was copied.
-    if (app.Settings.IgnorePrivate &&
-        tlx::ClipboardIsPrivate([&](UINT format) { return formats.IsAvailable(static_cast<int32_t>(format)); }))
-        return;
+    if (app.Settings.IgnorePrivate && copy->isPrivate) return;
+    const ChangeFormats formats(SystemClipboardFormats(), copy->formats);
     // Held: a function that runs may open the settings window, where the list can change.
     const std::shared_ptr<const WatchActionList> actions = app.WatchActions.Hold();
     EvaluateWatchActions(*actions, formats, app.Plugins, app.ActivateWnd, [](const WatchAction &action) {

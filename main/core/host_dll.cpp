@@ -21,7 +21,8 @@ bool HostDll::Load(const std::string &folder) {
                     Resolve(m, "ShowMainProgramWindow", d.showMainProgramWindow_) &&
                     Resolve(m, "CallFunction", d.callFunction_) &&
                     Resolve(m, "NotifyIconControl", d.notifyIconControl_) &&
-                    Resolve(m, "CreateShortCut", d.createShortCut_) && Resolve(m, "Plugin_Init", d.pluginInit_) &&
+                    Resolve(m, "CreateShortCut", d.createShortCut_) && Resolve(m, "SetPluginHost", d.setPluginHost_) &&
+                    Resolve(m, "Plugin_Init", d.pluginInit_) &&
                     Resolve(m, "Plugin_Quit", d.pluginQuit_) && Resolve(m, "Plugin_ShowAbout", d.pluginShowAbout_) &&
                     Resolve(m, "Plugin_ShowSetting", d.pluginShowSetting_) &&
                     Resolve(m, "Plugin_Func", d.pluginFunc_) && Resolve(m, "Plugin_GetInfo", d.pluginGetInfo_) &&

@@ -29,6 +29,7 @@ public:
                                description.c_str(), arguments.c_str()) != 0;
     }
 
+    void SetPluginHost(const TlxHost &host) { setPluginHost_(&host); }
     intptr_t Init(const std::string &path) override;
     void Quit(intptr_t id) override { pluginQuit_(id); }
     int32_t ShowAbout(intptr_t id, WindowHandle owner) override {
@@ -56,6 +57,7 @@ private:
     decltype(&::CallFunction) callFunction_ = nullptr;
     decltype(&::NotifyIconControl) notifyIconControl_ = nullptr;
     decltype(&::CreateShortCut) createShortCut_ = nullptr;
+    decltype(&::SetPluginHost) setPluginHost_ = nullptr;
     decltype(&::Plugin_Init) pluginInit_ = nullptr;
     decltype(&::Plugin_Quit) pluginQuit_ = nullptr;
     decltype(&::Plugin_ShowAbout) pluginShowAbout_ = nullptr;

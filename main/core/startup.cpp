@@ -11,6 +11,7 @@
 #include "frmMain.h"
 #include "frmSplash.h"
 #include "host_dll.h"
+#include "plugin_host.h"
 #include "hotkeys.h"
 #include "menus.h"
 #include "sort_strings.h"
@@ -109,6 +110,7 @@ bool StartUp(const std::string &arguments) {
         return false;
     }
     app.HostWindow = HostDll::Get().Init(HostCallback);
+    HostDll::Get().SetPluginHost(PluginHost());
     LoadPlugins();
     LoadWatchActions();
     LoadHotkeys();

@@ -3,6 +3,8 @@
 // asked for explicitly writes back, are never joined in and never reach the disk.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "e2e_support.h"
 #include "private_copy.h"
 
@@ -196,4 +198,26 @@ TEST_F(Privacy, TheAddressChecksAnswerNoOnAPrivateCopyEvenWithTheRuleOff) {
     for (std::string &call : calls) call = call.substr(0, 10);
     EXPECT_EQ(calls, (std::vector<std::string>{"Func 1 3 1", "Func 1 3 1", "Func 1 1 1", "Func 1 3 1", "Func 1 2 1",
                                                "Func 1 3 1"}));
+}
+
+TEST_F(Privacy, TheProgramsLookAtEachCopyIsHandedToThePlugins) {
+    // Record, Rewrite (a new copy the program has not looked at), Record again, on every copy.
+    program.WriteSettings(Settings("IgnorePrivate= 0\r\n", OnText(1, "tlxProbe.tlx/1/1") + OnText(2, "tlxProbe.tlx/4/1") +
+                                                              OnText(3, "tlxProbe.tlx/1/2") + End(4)));
+    ASSERT_TRUE(program.Start());
+    const auto looks = [&] {
+        std::vector<std::string> lines;
+        std::istringstream in(ptrtest::ReadFileBytes(program.Path() + "Plugins\\tlxProbe.look"));
+        for (std::string line; std::getline(in, line);) lines.push_back(line.substr(0, line.find('\r')));
+        return lines;
+    };
+    ASSERT_TRUE(ptrtest::SetClipboardText("ordinary"));
+    ASSERT_EQ(SettledCalls(3), 3u);
+    ASSERT_TRUE(CopyMarked("secret", kBitwarden));
+    ASSERT_EQ(SettledCalls(6), 6u);
+    EXPECT_EQ(looks(), (std::vector<std::string>{"current private=0", "current private=0", "none", "current private=1",
+                                                 "current private=1", "none"}));
+    EXPECT_EQ(program.Run("/Execute:1:tlxProbe.tlx/1/1").Wait(), 0);
+    ASSERT_EQ(SettledCalls(7), 7u);
+    EXPECT_EQ(looks().back(), "none") << "the program has not looked at what the rewrite put there";
 }

@@ -1,6 +1,8 @@
 // A plug-in for the end-to-end tests, observed from outside. Beside itself it keeps
 //   <name>.log  one line per PIN_Func call: "Func <funcno> <setno> <CallType> <ActivateWnd, hex>",
 //               and per settings call: "Setting <funcno> <setno> <owner, hex>"
+//   <name>.look one line per PIN_Func call: what the host's LookAtCopy answered,
+//               "none" or "current private=<0|1>" ("stale" for a look at another copy)
 //   <name>.ini  [Probe] Name = display name, and what the information record offers:
 //               Comment, Copyright, URL, Mail, About = 1 (an about box);
 //               [Verdict] <funcno> = what a check answers;
@@ -22,6 +24,7 @@
 #include "tlx_plugin.h"
 
 static HMODULE g_self;
+static const TlxHost *g_host;
 
 static std::string SelfBase() {
     char path[MAX_PATH] = {};
@@ -30,14 +33,23 @@ static std::string SelfBase() {
     return full.substr(0, full.find_last_of('.'));
 }
 
-static void Log(const std::string &line) {
+static void Append(const char *extension, const std::string &line) {
     const std::string text = line + "\r\n";
-    HANDLE h = CreateFileA((SelfBase() + ".log").c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+    HANDLE h = CreateFileA((SelfBase() + extension).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
                            nullptr, OPEN_ALWAYS, 0, nullptr);
     if (h == INVALID_HANDLE_VALUE) return;
     DWORD written;
     WriteFile(h, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
     CloseHandle(h);
+}
+
+static void Log(const std::string &line) { Append(".log", line); }
+
+static void LogLook() {
+    const TlxCopyLook *look = g_host ? g_host->LookAtCopy() : nullptr;
+    if (!look) return Append(".look", "none");
+    const char *which = look->Sequence == GetClipboardSequenceNumber() ? "current" : "stale";
+    Append(".look", std::string(which) + " private=" + (look->IsPrivate ? "1" : "0"));
 }
 
 // A value of section [Probe] of <name>.ini.
@@ -72,6 +84,7 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD, LPVOID) {
 
 extern "C" {
 
+void WINAPI PIN_SetHost(const TlxHost *host) { g_host = host; }
 int32_t WINAPI PIN_Init(void) { return 0; }
 void WINAPI PIN_Quit(void) {}
 // The about box: a message box owned by the caller's window, titled with the name.
@@ -96,6 +109,7 @@ int32_t WINAPI PIN_Func(int32_t funcno, int32_t setno, HWND activateWnd, int32_t
     std::snprintf(line, sizeof line, "Func %d %d %d %llx", funcno, setno, callType,
                   static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(activateWnd)));
     Log(line);
+    LogLook();
     if (funcno == 4) PutText("rewritten");
     if (funcno < 1 || funcno > kFunctionCount || kFunctions[funcno - 1].type != TLX_FUNC_CHECK) return 0;
     return static_cast<int32_t>(GetPrivateProfileIntA("Verdict", std::to_string(funcno).c_str(), 0,

@@ -14,6 +14,12 @@ using ptrtest::MemoryIni;
 
 namespace {
 
+// The formats of one change as the program's look at the copy gives them.
+tlx::FormatPresence Look(FakeFormats &formats, std::optional<std::vector<uint32_t>> listed) {
+    return tlx::FormatPresence(std::move(listed),
+                               [&formats](uint32_t format) { return formats.IsAvailable(static_cast<int32_t>(format)); });
+}
+
 void AddType(MemoryIni &ini, int n, const std::string &name, const std::string &value) {
     ini.SetText(kClipboardTypeSection, NumberedKey(n, "Name"), name);
     ini.SetText(kClipboardTypeSection, NumberedKey(n, "Value"), value);
@@ -254,8 +260,9 @@ TEST_F(Watch, ActionsMatchAgainstTheFormatsOfTheChange) {
     for (const bool listed : {true, false}) {
         formats.present = {1, 13, 16, html};
         formats.asked.clear();
-        const ChangeFormats change(formats, listed ? std::optional<std::vector<uint32_t>>({13, 1, uint32_t(html)})
-                                                   : std::nullopt);
+        const tlx::FormatPresence present =
+            Look(formats, listed ? std::optional<std::vector<uint32_t>>({13, 1, uint32_t(html)}) : std::nullopt);
+        const ChangeFormats change(formats, present);
         for (const auto &c : cases)
             EXPECT_EQ(c.matches, CheckClipboardType(c.allType, types.ParseTypeList(c.types, formats), change))
                 << c.what << (listed ? " (listed)" : " (asked)");
@@ -296,7 +303,8 @@ TEST_F(Watch, FormatsTheSystemMakesFromThePlacedOnesArePresent) {
         {{0xC001}, {0xC001}, {1, 16}},           // a registered format stands alone
     };
     for (const auto &c : cases) {
-        const ChangeFormats change(formats, c.placed);
+        const tlx::FormatPresence present = Look(formats, c.placed);
+        const ChangeFormats change(formats, present);
         for (int32_t id : c.present) EXPECT_TRUE(change.IsAvailable(id)) << id << " from " << c.placed.front();
         for (int32_t id : c.absent) EXPECT_FALSE(change.IsAvailable(id)) << id << " from " << c.placed.front();
     }

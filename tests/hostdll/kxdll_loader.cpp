@@ -27,6 +27,7 @@ KxDll::KxDll() {
     KX_RESOLVE(CallFunction);
     KX_RESOLVE(NotifyIconControl);
     KX_RESOLVE(CreateShortCut);
+    KX_RESOLVE(SetPluginHost);
     KX_RESOLVE(Plugin_Init);
     KX_RESOLVE(Plugin_Quit);
     KX_RESOLVE(Plugin_ShowAbout);

@@ -28,6 +28,7 @@ public:
     decltype(&::CallFunction) CallFunction = nullptr;
     decltype(&::NotifyIconControl) NotifyIconControl = nullptr;
     decltype(&::CreateShortCut) CreateShortCut = nullptr;
+    decltype(&::SetPluginHost) SetPluginHost = nullptr;
     decltype(&::Plugin_Init) Plugin_Init = nullptr;
     decltype(&::Plugin_Quit) Plugin_Quit = nullptr;
     decltype(&::Plugin_ShowAbout) Plugin_ShowAbout = nullptr;

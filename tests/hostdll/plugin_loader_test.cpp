@@ -64,6 +64,21 @@ TEST_F(PluginLoader, TheSecondPluginKeepsWorkingWhenTheFirstIsQuit) {
     EXPECT_EQ((Lines{"first Init", "second Init", "first Quit", "second Func 2 2 0 3 0", "second GetInfo"}), Calls());
 }
 
+TEST_F(PluginLoader, TheHostsServicesComeBeforeInitToThePluginsThatTakeThem) {
+    const INT_PTR before = Load("before");
+    static const TlxHost host{sizeof(TlxHost), nullptr};
+    kx.SetPluginHost(&host);
+    const INT_PTR taking = Load("taking");
+    const INT_PTR older = kx.Plugin_Init(Plugin("kxtest_older.tlx", "older.tlx").c_str());
+    kx.SetPluginHost(nullptr);
+    const INT_PTR after = Load("after");
+    for (const INT_PTR id : {before, taking, older, after}) EXPECT_NE(KX_PLUGIN_NOT_LOADED, id);
+    EXPECT_EQ(2002, kx.Plugin_Func(older, 2, 2, nullptr, TLX_CALL_MENU, 0)) << "an older plug-in works as before";
+    const std::string setHost = "taking SetHost " + std::to_string(sizeof(TlxHost));
+    EXPECT_EQ((Lines{"before Init", setHost, "taking Init", "older Init", "after Init", "older Func 2 2 0 3 0"}),
+              Calls());
+}
+
 TEST_F(PluginLoader, FilesThatAreNotCompletePluginsAreRefusedUnused) {
     const std::string text = Dir() + "text.tlx";
     ASSERT_TRUE(ptrtest::WriteFileBytes(text, "This is not a library.\r\n"));

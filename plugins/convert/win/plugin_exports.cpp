@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "convert_settings.h"
+#include "current_copy.h"
 #include "plugin_functions.h"
 #include "plugin_records.h"
 #include "profile_file.h"
@@ -88,5 +89,7 @@ int32_t WINAPI PIN_GetFuncSettingName(int32_t funcno, int32_t setno, char *buffe
     const std::string *name = SettingName(funcno, setno);
     return name ? tlx::CopySettingName(*name, buffer, size) : 0;
 }
+
+void WINAPI PIN_SetHost(const TlxHost *host) { tlx::UseHost(host); }
 
 }  // extern "C"

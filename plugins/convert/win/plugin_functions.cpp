@@ -1,9 +1,9 @@
 #include "plugin_functions.h"
 
 #include "bounded_pattern.h"
-#include "clipboard_marks.h"
 #include "clipboard_edit.h"
 #include "copy_source.h"
+#include "current_copy.h"
 #include "line_text.h"
 #include "pattern_cache.h"
 #include "plugin_clipboard.h"
@@ -54,7 +54,7 @@ bool CopiedFrom(const ProgramSetting &setting, HWND activeWindow, PrivateCopies 
     if (setting.programs.empty() ||
         !ProgramListMatches(tlx::WidenAnsi(setting.programs), CopySourceFileName(activeWindow)))
         return false;
-    return privateCopies == PrivateCopies::kInclude || !tlx::ClipboardIsPrivate();
+    return privateCopies == PrivateCopies::kInclude || !tlx::CurrentCopy()->isPrivate;
 }
 
 // The action's change; nothing for a check or an unknown number.

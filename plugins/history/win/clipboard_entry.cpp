@@ -6,8 +6,8 @@
 
 #include <cstring>
 
-#include "clipboard_marks.h"
 #include "clipboard_writer.h"
+#include "current_copy.h"
 #include "plugin_clipboard.h"
 #include "png_codec.h"
 
@@ -71,11 +71,11 @@ tlx::GlobalBlock DibBlock(const std::string &png) {
 }  // namespace
 
 std::optional<HistoryEntry> ReadClipboardEntry() {
-    const tlx::ClipboardPresence present;
-    if (tlx::OpenClipboardIsPrivate(present)) return std::nullopt;
-    if (present.Has(CF_HDROP)) return ReadFileList();
-    if (present.Has(CF_UNICODETEXT)) return ReadText();
-    if (present.Has(CF_BITMAP)) return ReadImage();   // made from CF_DIB or CF_DIBV5 too
+    const std::shared_ptr<const tlx::CopyLook> copy = tlx::CurrentCopy();
+    if (copy->isPrivate) return std::nullopt;
+    if (copy->formats.Has(CF_HDROP)) return ReadFileList();
+    if (copy->formats.Has(CF_UNICODETEXT)) return ReadText();
+    if (copy->formats.Has(CF_BITMAP)) return ReadImage();   // made from CF_DIB or CF_DIBV5 too
     return std::nullopt;
 }
 
@@ -86,7 +86,7 @@ bool PutEntryOnClipboard(const HistoryEntry &entry) {
     if (entry.kind == EntryKind::kImage) block.emplace(DibBlock(entry.data));
     tlx::ClipboardSession clipboard;
     if (!clipboard.IsOpen()) return false;
-    tlx::ClipboardWriter writer(tlx::MarksOnWrite::Drop);
+    tlx::ClipboardWriter writer(tlx::kNoMarks);
     switch (entry.kind) {
     case EntryKind::kText:
         writer.AddUnicodeText(Utf16FromBytes(entry.data));

@@ -1,6 +1,7 @@
 // The eight exports the host resolves by name, over the history of this run.
 #include "tlx_plugin.h"
 
+#include "current_copy.h"
 #include "history_functions.h"
 #include "history_keeper.h"
 #include "record_text.h"
@@ -72,5 +73,7 @@ int32_t WINAPI PIN_GetFuncInfo(int32_t funcno, TlxFuncInfo *info) {
 }
 
 int32_t WINAPI PIN_GetFuncSettingName(int32_t, int32_t, char *, int32_t) { return 0; }
+
+void WINAPI PIN_SetHost(const TlxHost *host) { tlx::UseHost(host); }
 
 }  // extern "C"

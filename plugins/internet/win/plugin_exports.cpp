@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "clipboard_marks.h"
+#include "current_copy.h"
 #include "plugin_actions.h"
 #include "plugin_records.h"
 #include "profile_file.h"
@@ -59,7 +59,7 @@ int32_t WINAPI PIN_Func(int32_t funcno, int32_t setno, HWND, int32_t CallType, i
     // A private copy (a password) never goes to the browser, the mail program or a
     // search by itself: watching sees no address in it; only an explicit request acts.
     const bool unattended = CallType == TLX_CALL_CHECK || CallType == TLX_CALL_WATCH;
-    if (unattended && tlx::ClipboardIsPrivate()) return 0;
+    if (unattended && tlx::CurrentCopy()->isPrivate) return 0;
     switch (funcno) {
         case kFuncOpenUrl: OpenCopiedUrl(); return 0;
         case kFuncSendMail: MailToCopiedAddress(); return 0;
@@ -85,5 +85,7 @@ int32_t WINAPI PIN_GetFuncSettingName(int32_t funcno, int32_t setno, char *buffe
     const SearchSetting *setting = g_settings.Find(setno);
     return setting ? tlx::CopySettingName(setting->name, buffer, size) : 0;
 }
+
+void WINAPI PIN_SetHost(const TlxHost *host) { tlx::UseHost(host); }
 
 }  // extern "C"

@@ -11,7 +11,6 @@ namespace tlxtext {
 using tlx::ClipboardSession;
 using tlx::ClipboardWriter;
 using tlx::GlobalBlock;
-using tlx::MarksOnWrite;
 using tlx::ReadClipboardBlock;
 using tlx::TextForms;
 

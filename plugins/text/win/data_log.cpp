@@ -4,7 +4,7 @@
 #include <string>
 
 #include "clipboard.h"
-#include "clipboard_marks.h"
+#include "current_copy.h"
 #include "file_bytes.h"
 #include "module_folder.h"
 #include "unicode_log.h"
@@ -17,8 +17,9 @@ namespace {
 // stays as it was, as it does when the clipboard holds no text.
 std::optional<TextForms> CurrentClipboardText() {
     ClipboardSession clipboard;
-    if (!clipboard.IsOpen() || !IsClipboardFormatAvailable(CF_TEXT) || tlx::OpenClipboardIsPrivate())
-        return std::nullopt;
+    if (!clipboard.IsOpen()) return std::nullopt;
+    const std::shared_ptr<const tlx::CopyLook> copy = tlx::CurrentCopy();
+    if (!copy->formats.Has(CF_TEXT) || copy->isPrivate) return std::nullopt;
     return tlx::ReadClipboardTextForms();
 }
 
@@ -33,7 +34,7 @@ void RestoreSavedText(const PluginFiles &files) {
     const std::optional<std::u16string> unicode = UnicodeTextToRestore(*saved, unicodeLog);
     ClipboardSession clipboard;
     if (!clipboard.IsOpen()) return;
-    ClipboardWriter writer(MarksOnWrite::Drop);
+    ClipboardWriter writer(tlx::kNoMarks);
     AddTextForms(writer, TextForms{*saved, unicode.value_or(u""), unicode.has_value()});
     writer.Replace();
 }

@@ -2,6 +2,7 @@
 // where the plug-in's files are, and the join function's kept text.
 #include "tlx_plugin.h"
 
+#include "current_copy.h"
 #include "data_log.h"
 #include "record_text.h"
 #include "settings_dialogs.h"
@@ -107,5 +108,7 @@ int32_t WINAPI PIN_GetFuncInfo(int32_t funcno, TlxFuncInfo *info) {
 }
 
 int32_t WINAPI PIN_GetFuncSettingName(int32_t, int32_t, char *, int32_t) { return 0; }
+
+void WINAPI PIN_SetHost(const TlxHost *host) { tlx::UseHost(host); }
 
 }  // extern "C"

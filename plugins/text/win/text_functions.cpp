@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "clipboard.h"
-#include "clipboard_marks.h"
+#include "current_copy.h"
 #include "drop_files.h"
 #include "html_decode.h"
 #include "separator.h"
@@ -36,9 +36,9 @@ GlobalBlock CopyOfBlock(const std::string &block, size_t unit) {
 }
 
 // Sets both text formats, so that programs reading either see the same text,
-// without emptying the clipboard.
+// without emptying the clipboard (its marks stay where they are).
 void SetBothTexts(const std::string &ansi, const std::u16string &wide) {
-    ClipboardWriter writer;
+    ClipboardWriter writer(tlx::kNoMarks);
     AddTextForms(writer, TextForms{ansi, wide, true});
     writer.AddToCurrent();
 }
@@ -69,7 +69,9 @@ std::optional<std::string> KeptBlock(UINT format, const TextForms &forms) {
 
 void KeepTextOnly() {
     ClipboardSession clipboard;
-    if (!clipboard.IsOpen() || !IsClipboardFormatAvailable(CF_TEXT)) return;
+    if (!clipboard.IsOpen()) return;
+    const std::shared_ptr<const tlx::CopyLook> copy = tlx::CurrentCopy();
+    if (!copy->formats.Has(CF_TEXT)) return;
     const std::optional<TextForms> forms = ReadClipboardTextForms();
     if (!forms) return;
     // The 8-bit text byte for byte; a Unicode text of its own likewise, with the
@@ -78,7 +80,7 @@ void KeepTextOnly() {
         UINT format;
         size_t terminatorBytes;
     } kKept[] = {{CF_LOCALE, 0}, {CF_TEXT, 1}, {CF_UNICODETEXT, 2}};
-    ClipboardWriter writer;
+    ClipboardWriter writer(copy->marks);
     for (const auto &kept : kKept) {
         if (kept.format != CF_TEXT && !forms->unicodeOwn) continue;
         const std::optional<std::string> block = KeptBlock(kept.format, *forms);
@@ -91,7 +93,7 @@ void KeepTextOnly() {
 
 void AddFileNamesAsText(const std::string &storedSeparator) {
     ClipboardSession clipboard;
-    if (!clipboard.IsOpen() || !IsClipboardFormatAvailable(CF_HDROP)) return;
+    if (!clipboard.IsOpen() || !tlx::CurrentCopy()->formats.Has(CF_HDROP)) return;
     const auto drop = static_cast<HDROP>(tlx::ClipboardHandle(CF_HDROP));
     const std::optional<std::string> block = ReadClipboardBlock(CF_HDROP);
     if (!drop || !block) return;
@@ -113,7 +115,7 @@ void AddFileNamesAsText(const std::string &storedSeparator) {
 void AddHtmlSourceAsText() {
     static const UINT htmlFormat = RegisterClipboardFormatA("HTML Format");
     ClipboardSession clipboard;
-    if (!htmlFormat || !clipboard.IsOpen() || !IsClipboardFormatAvailable(htmlFormat)) return;
+    if (!htmlFormat || !clipboard.IsOpen() || !tlx::CurrentCopy()->formats.Has(htmlFormat)) return;
     const std::optional<std::string> block = ReadClipboardBlock(htmlFormat);
     if (!block) return;
     const std::u16string wide =
@@ -129,12 +131,12 @@ void JoinWithKeptText(TextJoiner &joiner, const TextSettings &settings) {
     if (!current) return;
     // A private copy is joined when the user asks for it, but neither it nor the
     // joined text becomes what the next copy is joined to.
-    const bool isPrivate = tlx::OpenClipboardIsPrivate();
+    const std::shared_ptr<const tlx::CopyLook> copy = tlx::CurrentCopy();
     TextForms joined = joiner.Compose(*current, TextForms{separator, WidenAnsi(separator), false},
                                       settings.textAddType);
-    ClipboardWriter writer;
+    ClipboardWriter writer(copy->marks);
     AddTextForms(writer, joined);
-    if (writer.Replace() && !isPrivate) joiner.Keep(std::move(joined));
+    if (writer.Replace() && !copy->isPrivate) joiner.Keep(std::move(joined));
 }
 
 }  // namespace tlxtext

@@ -47,6 +47,8 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
 
 extern "C" {
 
+void WINAPI PIN_SetHost(const TlxHost *host) { Log("SetHost %u", host ? host->Size : 0u); }
+
 int32_t WINAPI PIN_Init(void) {
     Log("Init");
     return 0;

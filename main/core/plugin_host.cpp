@@ -1,0 +1,34 @@
+#include "plugin_host.h"
+
+#include <memory>
+#include <optional>
+
+#include "current_copy.h"
+
+namespace ptr {
+
+namespace {
+
+// The look the program's watch took of the copy now on the clipboard. Nothing is
+// looked at anew here: a plug-in may ask with the clipboard open.
+const TlxCopyLook *WINAPI LookAtCopy() {
+    static std::shared_ptr<const tlx::CopyLook> shown;
+    static std::optional<tlx::CopyLookRecord> record;
+    std::shared_ptr<const tlx::CopyLook> look = tlx::LookedAtCopy();
+    if (!look) return nullptr;
+    // The record points into the look: both are kept until another look is asked for.
+    if (look != shown) {
+        record.emplace(*look);
+        shown = std::move(look);
+    }
+    return &record->Record();
+}
+
+}  // namespace
+
+const TlxHost &PluginHost() {
+    static const TlxHost host{sizeof(TlxHost), LookAtCopy};
+    return host;
+}
+
+}  // namespace ptr
