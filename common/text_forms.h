@@ -12,6 +12,9 @@ struct TextForms {
     // page 932): it is set beside the 8-bit text and used in its place. Otherwise
     // everything stays as the 8-bit text alone would have it.
     bool unicodeOwn = false;
+    // Read from the clipboard: its 8-bit text was not placed by the copying program but
+    // would be made by the system from the Unicode text on request.
+    bool ansiMadeBySystem = false;
 };
 
 }  // namespace tlx

@@ -80,11 +80,6 @@ SystemMadeTexts SystemMadeTextForms() {
     return made;
 }
 
-bool IsSystemMadeText(UINT format) {
-    const SystemMadeTexts made = SystemMadeTextForms();
-    return format == CF_TEXT ? made.ansi : format == CF_UNICODETEXT && made.unicode;
-}
-
 std::optional<TextForms> ReadClipboardTextForms() {
     const SystemMadeTexts made = SystemMadeTextForms();   // one walk of the formats for both
     const std::optional<std::string> ansi = made.ansi ? std::nullopt : ReadClipboardBlock(CF_TEXT);
@@ -96,6 +91,7 @@ std::optional<TextForms> ReadClipboardTextForms() {
     std::u16string widened = WidenAnsi(forms.ansi, ClipboardCodePage());
     forms.unicodeOwn = unicode && forms.unicode != widened;
     if (!unicode) forms.unicode = std::move(widened);
+    forms.ansiMadeBySystem = made.ansi;
     return forms;
 }
 

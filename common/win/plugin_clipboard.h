@@ -50,12 +50,11 @@ std::optional<std::string> ReadClipboardBlock(UINT format);
 // Wine renders it anew on every change, keeping memory each time.
 std::optional<TextForms> ReadClipboardTextForms();
 
-// With the clipboard open: whether the text form (CF_TEXT or CF_UNICODETEXT) is
-// one the system makes from another text form rather than one the copying
-// program placed. The system lists what it makes after everything placed,
-// after the locale it adds itself and after CF_OEMTEXT; in doubt, placed.
-bool IsSystemMadeText(UINT format);
-// Both text forms told apart in one walk of the formats.
+// With the clipboard open: whether each text form (CF_TEXT, CF_UNICODETEXT) is one
+// the system makes from another text form rather than one the copying program
+// placed, both told apart in one walk of the formats. The system lists what it
+// makes after everything placed, after the locale it adds itself and after
+// CF_OEMTEXT; in doubt, placed.
 struct SystemMadeTexts {
     bool ansi = false;      // CF_TEXT
     bool unicode = false;   // CF_UNICODETEXT

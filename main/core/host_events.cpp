@@ -75,13 +75,11 @@ bool OwnedByAnotherProcess() {
     return window && GetWindowThreadProcessId(window, &owner) && owner != GetCurrentProcessId();
 }
 
-}  // namespace
-
-bool RunAsHostEvent(const std::function<void()> &work) {
+// `sequence`: the clipboard's sequence number as the event began.
+bool RunEvent(DWORD sequence, const std::function<void()> &work) {
     AppState &app = App();
     if (!app.EventReady) return false;   // dropped, not queued
     app.EventReady = false;
-    const DWORD sequence = GetClipboardSequenceNumber();
     work();
     const bool foreign = OwnedByAnotherProcess();
     const DWORD after = GetClipboardSequenceNumber();
@@ -90,12 +88,14 @@ bool RunAsHostEvent(const std::function<void()> &work) {
     return true;
 }
 
+}  // namespace
+
+bool RunAsHostEvent(const std::function<void()> &work) { return RunEvent(GetClipboardSequenceNumber(), work); }
+
 int32_t WINAPI HostCallback(int32_t event, INT_PTR a, INT_PTR b) {
-    if (event == KX_EVENT_CLIPBOARD) {
-        const DWORD sequence = GetClipboardSequenceNumber();
-        if (sequence != 0 && sequence == g_ownChange) return 0;
-    }
-    RunAsHostEvent([&] {
+    const DWORD sequence = GetClipboardSequenceNumber();
+    if (event == KX_EVENT_CLIPBOARD && sequence != 0 && sequence == g_ownChange) return 0;
+    RunEvent(sequence, [&] {
         SettingsWindowApi *window = App().SettingsWindow;
         if (window && window->IsVisible()) {
             if (event == KX_EVENT_SHOW_WINDOW) window->BringToFront();

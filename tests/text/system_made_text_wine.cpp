@@ -47,8 +47,9 @@ TEST(SystemMadeText, OnlyTheFormTheSystemWouldMakeIsTakenForMade) {
         Place(c.placed);
         tlx::ClipboardSession clipboard;
         ASSERT_TRUE(clipboard.IsOpen());
-        EXPECT_EQ(tlx::IsSystemMadeText(CF_TEXT), c.textMade) << c.copy;
-        EXPECT_EQ(tlx::IsSystemMadeText(CF_UNICODETEXT), c.unicodeMade) << c.copy;
+        const tlx::SystemMadeTexts made = tlx::SystemMadeTextForms();
+        EXPECT_EQ(made.ansi, c.textMade) << c.copy;
+        EXPECT_EQ(made.unicode, c.unicodeMade) << c.copy;
     }
 }
 

@@ -61,7 +61,7 @@ std::vector<std::basic_string<Char>> DroppedFileNames(size_t count, Query query)
 // would only make from the Unicode one is made here the same way. Asked of the
 // system, it keeps memory under Wine on every copy.
 std::optional<std::string> KeptBlock(UINT format, const TextForms &forms) {
-    if (format != CF_TEXT || !tlx::IsSystemMadeText(CF_TEXT)) return ReadClipboardBlock(format);
+    if (format != CF_TEXT || !forms.ansiMadeBySystem) return ReadClipboardBlock(format);
     return NarrowToAnsi(forms.unicode, tlx::ClipboardCodePage()) + '\0';
 }
 
