@@ -1,9 +1,9 @@
 // The menu page: every loaded menu, the task menu marked; create, edit, delete and try
 // menus. Menu files are written and deleted at once, not when the settings are saved.
 #include "app_state.h"
+#include "check_list.h"
 #include "folder_files.h"
 #include "frmInputBox.h"
-#include "frmMain.h"
 #include "frmMenuEdit.h"
 #include "information_text.h"
 #include "list_page.h"
@@ -134,6 +134,6 @@ private:
 
 }  // namespace
 
-std::unique_ptr<ListPage> MakeMenuPage(frmMain &window) { return std::make_unique<MenuPage>(window); }
+std::unique_ptr<ListPage> MakeMenuPage(PageWindow &window) { return std::make_unique<MenuPage>(window); }
 
 }  // namespace ptr
