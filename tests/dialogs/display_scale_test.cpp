@@ -244,7 +244,7 @@ void CheckEditors(Report &report, HWND owner) {
     editor("hotkey", hotkey);
     ptr::frmShortcut shortcut;
     editor("shortcut", shortcut);
-    ptr::frmMenuEdit menu;
+    ptr::frmMenuEdit menu(ptr::ChooseFunction);
     menu.EditMenuName = "new.mnu";   // a new menu
     editor("menu_editor", menu);
     std::string text = "新しいメニュー";

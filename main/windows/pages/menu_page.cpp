@@ -5,6 +5,7 @@
 #include "folder_files.h"
 #include "frmInputBox.h"
 #include "frmMenuEdit.h"
+#include "frmSelectFunc.h"
 #include "information_text.h"
 #include "list_page.h"
 #include "menu_names.h"
@@ -90,7 +91,7 @@ private:
 
     // The menu editor over the window; true when it saved the file.
     bool EditMenuFile(const std::string &fileName) const {
-        frmMenuEdit editor;
+        frmMenuEdit editor(ChooseFunction);
         editor.FormBackColor = window_.FormBackColor();
         editor.EditMenuName = fileName;
         editor.Show2(1, Owner());
