@@ -615,7 +615,7 @@ void frmMain::ShowTrayPopup() {
 void frmMain::tmrTiming_Timer() {
     KillTimer(hwnd_, kTrayTimer);
     if (!IsVisible() && trayClickPending_ == 1)   // an owner in front, so the menu takes keys
-        RunAsHostEvent([] { ShowMenuInFront(App().Settings.TaskMenu, false); });
+        RunAsHostEvent([] { RunMenu(App().Settings.TaskMenu); });
     trayClickPending_ = -1;
 }
 
