@@ -1,8 +1,5 @@
 #include "stamp_board.h"
 
-#include "pump.h"
-#include "stamp_wait.h"
-
 namespace ptrbench {
 
 std::string BoardName() {
@@ -30,16 +27,6 @@ void BoardView::Stamp(int32_t callType) {
     InterlockedExchange(&board_->lastCallType, callType);
     InterlockedIncrement(&board_->stamps);
     if (event_) SetEvent(event_);
-}
-
-int64_t WaitForStamp(BoardView &board, LONG before, DWORD ms) {
-    const DWORD start = GetTickCount();
-    while (board.Board().stamps <= before) {
-        const DWORD elapsed = GetTickCount() - start;
-        if (elapsed >= ms) return 0;
-        WaitPumping(board.Event(), ms - elapsed);
-    }
-    return board.Board().lastStamp;
 }
 
 }  // namespace ptrbench

@@ -63,9 +63,9 @@ BOOL SendIcon(DWORD message) {
 void LoadTrayIcon(HINSTANCE instance, LPCSTR name) {
     if (g_tray.iconOwned) DestroyIcon(g_tray.icon);
     // The size the notification area shows, which grows with the display's scale.
-    const int dpi = ptr::SystemDpi();
-    g_tray.icon = static_cast<HICON>(LoadImageA(instance, name, IMAGE_ICON, ptr::SystemMetricAt(SM_CXSMICON, dpi),
-                                                ptr::SystemMetricAt(SM_CYSMICON, dpi), 0));
+    const int dpi = tlx::SystemDpi();
+    g_tray.icon = static_cast<HICON>(LoadImageA(instance, name, IMAGE_ICON, tlx::SystemMetricAt(SM_CXSMICON, dpi),
+                                                tlx::SystemMetricAt(SM_CYSMICON, dpi), 0));
     g_tray.iconOwned = g_tray.icon != nullptr;
     if (!g_tray.icon) g_tray.icon = LoadIconA(nullptr, IDI_APPLICATION);
 }

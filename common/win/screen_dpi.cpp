@@ -1,6 +1,6 @@
 #include "screen_dpi.h"
 
-namespace ptr {
+namespace tlx {
 
 namespace {
 
@@ -35,4 +35,4 @@ int SystemMetricAt(int metric, int dpi) {
     return MulDiv(GetSystemMetrics(metric), dpi, SystemDpi());
 }
 
-}  // namespace ptr
+}  // namespace tlx

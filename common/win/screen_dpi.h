@@ -4,7 +4,7 @@
 #pragma once
 #include <windows.h>
 
-namespace ptr {
+namespace tlx {
 
 // A function of user32 that older systems lack, looked up where it is used; null where
 // the system has none.
@@ -20,4 +20,4 @@ int SystemDpi();
 // GetSystemMetrics of the metric as it is at that resolution.
 int SystemMetricAt(int metric, int dpi);
 
-}  // namespace ptr
+}  // namespace tlx

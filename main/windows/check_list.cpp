@@ -26,7 +26,7 @@ void CheckList::Create(HWND parent, int id) {
     SetWindowSubclass(list_, Subclass, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
-int CheckList::TextGap() const { return Rescale(kTextGap, WindowDpi(list_), kDesignDpi); }
+int CheckList::TextGap() const { return Rescale(kTextGap, tlx::WindowDpi(list_), kDesignDpi); }
 
 void CheckList::Clear() { SendMessageA(list_, LB_RESETCONTENT, 0, 0); }
 
@@ -79,7 +79,7 @@ int CheckList::RowHeight() const {
     SelectObject(dc, old);
     ReleaseDC(list_, dc);
     // Room for a check box of the usual size, and a little air round the text.
-    return std::max<int>(tm.tmHeight + 2, SystemMetricAt(SM_CYMENUCHECK, WindowDpi(list_)) + 2);
+    return std::max<int>(tm.tmHeight + 2, tlx::SystemMetricAt(SM_CYMENUCHECK, tlx::WindowDpi(list_)) + 2);
 }
 
 void CheckList::FitRowHeight() {

@@ -72,7 +72,7 @@ INT_PTR CALLBACK EditorDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM
 
 void EditorDialog::Initialise() {
     KeepDialogDpiChanges(hwnd_);
-    dpi_ = loadDpi_ = WindowDpi(hwnd_);
+    dpi_ = loadDpi_ = tlx::WindowDpi(hwnd_);
     baseUnits_ = {0, 0, 4, 8};
     MapDialogRect(hwnd_, &baseUnits_);
     for (HWND child = GetWindow(hwnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))

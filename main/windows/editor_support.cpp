@@ -1,23 +1,9 @@
 #include "editor_support.h"
 
 #include "app_state.h"
-#include "frmSelectFunc.h"
 #include "function_catalogue.h"
 
 namespace ptr {
-
-bool ChooseFunction(HWND owner, int32_t mode, COLORREF backColor, int32_t &type, std::string &option) {
-    frmSelectFunc dialog;
-    dialog.EditMode = mode;
-    dialog.FormBackColor = backColor;
-    dialog.EditFuncType = type;
-    dialog.EditFuncOption = option;
-    dialog.Show2(1, owner);
-    if (dialog.EditMode == -1) return false;
-    type = dialog.EditFuncType;
-    option = dialog.EditFuncOption;
-    return true;
-}
 
 std::string FunctionDisplayName(int32_t type, const std::string &option) {
     return GetFunctionName(type, option, App().Plugins, App().Menus);

@@ -1,5 +1,5 @@
-// What the editor dialogs share beyond the dialog protocol: choosing a function with
-// the function selection dialog, its display text, and messages owned by the dialog.
+// What the editor dialogs share beyond the dialog protocol: the display text of a
+// function, and messages owned by the dialog.
 #pragma once
 #include <windows.h>
 
@@ -7,11 +7,6 @@
 #include <string>
 
 namespace ptr {
-
-// Opens the function selection dialog in `mode`, owned by `owner` and tinted with
-// `backColor`, with type and option preselected; true, with the choice in type and
-// option, unless the user cancelled.
-bool ChooseFunction(HWND owner, int32_t mode, COLORREF backColor, int32_t &type, std::string &option);
 
 // The display text of a function, named with the running program's plug-ins and menus.
 std::string FunctionDisplayName(int32_t type, const std::string &option);

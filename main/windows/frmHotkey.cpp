@@ -4,6 +4,7 @@
 #include "editor_refusals.h"
 #include "editor_support.h"
 #include "frmHotkey_ids.h"
+#include "frmSelectFunc.h"
 #include "hotkey_edit_rules.h"
 #include "vbHotKey.h"
 

@@ -44,7 +44,7 @@ INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) {
         data = reinterpret_cast<InputBoxData *>(lp);
         SetWindowLongPtrA(dialog, DWLP_USER, lp);
         KeepDialogDpiChanges(dialog);
-        data->dpi = WindowDpi(dialog);
+        data->dpi = tlx::WindowDpi(dialog);
         if (App().HelpMode) ScaleForHelpMode(dialog);
         SetWindowTextA(dialog, data->title.c_str());
         SetDlgItemTextA(dialog, IDC_INPUTBOX_PROMPT, data->prompt.c_str());

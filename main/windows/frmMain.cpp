@@ -117,7 +117,7 @@ bool frmMain::Load() {
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
     if (!CreateBound(cls, 0, kCaption, style, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, menuBar_)) return false;
     // Sized once it exists: its size depends on the monitor it is on.
-    dpi_ = WindowDpi(hwnd_);
+    dpi_ = tlx::WindowDpi(hwnd_);
     const SIZE frame = FrameSize(hwnd_, Px(kFormWidth), Px(kFormHeight), dpi_);
     SetWindowPos(hwnd_, nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     Form_Load();
@@ -615,7 +615,7 @@ void frmMain::ShowTrayPopup() {
 void frmMain::tmrTiming_Timer() {
     KillTimer(hwnd_, kTrayTimer);
     if (!IsVisible() && trayClickPending_ == 1)   // an owner in front, so the menu takes keys
-        RunAsHostEvent([] { ShowMenuInFront(App().Settings.TaskMenu, false); });
+        RunAsHostEvent([] { RunMenu(App().Settings.TaskMenu); });
     trayClickPending_ = -1;
 }
 

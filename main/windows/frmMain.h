@@ -15,12 +15,13 @@
 #include "list_page.h"
 #include "mode_texts.h"
 #include "page_rows.h"
+#include "page_window.h"
 #include "settings_window_api.h"
 #include "tool_tips.h"
 
 namespace ptr {
 
-class frmMain : public BoundWindow, public SettingsWindowApi {
+class frmMain : public BoundWindow, public SettingsWindowApi, public PageWindow {
 public:
     frmMain() = default;
     ~frmMain() override;
@@ -38,8 +39,7 @@ public:
     void SetWatchMenuCheck(bool on) override;
     void *Handle() const override { return hwnd_; }
 
-    // Builds the page of mode ModeNo (0..5) and makes it the current mode.
-    void ActivatMode(int ModeNo);
+    void ActivatMode(int ModeNo) override;
     // Window caption and view-menu captions, then the current page.
     void ViewControlText();
     // The current page, then the window shown modeless.
@@ -48,16 +48,15 @@ public:
     void NotifyIcon_MouseUp(int Button);
     void NotifyIcon_DblClick(int Button);
 
-    HWND Control(int id) const { return GetDlgItem(hwnd_, id); }
-    CheckList &lstView() { return list_; }
+    HWND Window() const override { return hwnd_; }
+    HWND Control(int id) const override { return GetDlgItem(hwnd_, id); }
+    CheckList &lstView() override { return list_; }
     const ToolTips &Tips() const { return tips_; }
-    ToolTips &Tips() { return tips_; }
-    // The light colour of the current page, handed to the dialogs the page opens.
-    COLORREF FormBackColor() const { return ModeColour(CurrentMode()).light; }
+    ToolTips &Tips() override { return tips_; }
+    COLORREF FormBackColor() const override { return ModeColour(CurrentMode()).light; }
     bool InActivate() const { return inActivate_; }
     bool ListReady() const { return listReady_; }
-    // Cleared while a page rewrites rows, so that the list's events are not taken for the user's.
-    void SetListReady(bool ready) { listReady_ = ready; }
+    void SetListReady(bool ready) override { listReady_ = ready; }
 
 private:
     LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;

@@ -4,7 +4,6 @@
 
 #include "app_state.h"
 #include "frmMenuEdit_ids.h"
-#include "frmSelectFunc.h"
 #include "function_catalogue.h"
 #include "replace_ini_file.h"
 #include "text_util.h"
@@ -26,7 +25,8 @@ std::string WindowText(HWND window) {
 
 }  // namespace
 
-frmMenuEdit::frmMenuEdit() : EditorDialog(IDD_MENUEDIT) {}
+frmMenuEdit::frmMenuEdit(FunctionChooser chooseFunction)
+    : EditorDialog(IDD_MENUEDIT), chooseFunction_(std::move(chooseFunction)) {}
 
 void frmMenuEdit::Show2(int16_t modal, HWND owner) {
     if (EqualsNoCase(EditMenuName, "?")) return;
@@ -118,14 +118,10 @@ void frmMenuEdit::chkSeparator_Click() {
 void frmMenuEdit::cmdSelectFunc_Click() {
     size_t index;
     if (!Selected(index)) return;
-    frmSelectFunc dialog;
-    dialog.EditMode = kSelectMenuFunction;
-    dialog.EditFuncType = model_.Item(index).FuncType;
-    dialog.EditFuncOption = model_.Item(index).FuncOption;
-    dialog.FormBackColor = FormBackColor;
-    dialog.Show2(1, hWnd());
-    if (dialog.EditMode == -1) return;
-    model_.SetItemFunction(index, dialog.EditFuncType, dialog.EditFuncOption);
+    int32_t type = model_.Item(index).FuncType;
+    std::string option = model_.Item(index).FuncOption;
+    if (!chooseFunction_(hWnd(), kSelectMenuFunction, FormBackColor, type, option)) return;
+    model_.SetItemFunction(index, type, option);
     ShowItem(index);
 }
 

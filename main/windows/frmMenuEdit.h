@@ -1,7 +1,7 @@
 // The menu editor: one menu file of MenuData\ edited as an indented list of entries
 // (MenuEditModel), checked and saved on OK.
 //
-//   frmMenuEdit editor;
+//   frmMenuEdit editor(ChooseFunction);
 //   editor.FormBackColor = ...;
 //   editor.EditMenuName = "tools.mnu";   // relative to MenuDataPath
 //   editor.Show2(1, owner);
@@ -10,6 +10,8 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,9 +20,14 @@
 
 namespace ptr {
 
+// How an entry's function is chosen: ChooseFunction (frmSelectFunc.h), handed in because
+// the selection dialog in turn opens this editor on a menu.
+using FunctionChooser =
+    std::function<bool(HWND owner, int32_t mode, COLORREF backColor, int32_t &type, std::string &option)>;
+
 class frmMenuEdit : public EditorDialog {
 public:
-    frmMenuEdit();
+    explicit frmMenuEdit(FunctionChooser chooseFunction);
 
     std::string EditMenuName = "?";   // "?": no menu given, Show2 shows nothing
     bool MenuSaveFlag = false;        // out: the file was saved
@@ -57,6 +64,7 @@ private:
     bool CheckMenuData();
     bool WriteMenuFile();
 
+    FunctionChooser chooseFunction_;
     MenuEditModel model_;
     std::vector<std::string> shown_;   // the texts the list shows, entry by entry
     bool inCaptionUpdate_ = false;     // InCaptionUpdate

@@ -383,7 +383,7 @@ void frmSelectFunc::RewriteSettingEntry() {
 }
 
 void frmSelectFunc::EditMenu(const std::string &fileName) {
-    frmMenuEdit editor;
+    frmMenuEdit editor(ChooseFunction);
     editor.FormBackColor = FormBackColor;
     editor.EditMenuName = fileName;
     editor.Show2(1, hWnd());
@@ -517,6 +517,19 @@ FuncSelection frmSelectFunc::CurrentSelection(int category) const {
         break;
     }
     return selection;
+}
+
+bool ChooseFunction(HWND owner, int32_t mode, COLORREF backColor, int32_t &type, std::string &option) {
+    frmSelectFunc dialog;
+    dialog.EditMode = mode;
+    dialog.FormBackColor = backColor;
+    dialog.EditFuncType = type;
+    dialog.EditFuncOption = option;
+    dialog.Show2(1, owner);
+    if (dialog.EditMode == -1) return false;
+    type = dialog.EditFuncType;
+    option = dialog.EditFuncOption;
+    return true;
 }
 
 }  // namespace ptr

@@ -73,4 +73,9 @@ private:
     HMENU popupBar_ = nullptr;       // mnuPopup
 };
 
+// Opens the function selection dialog in `mode`, owned by `owner` and tinted with
+// `backColor`, with type and option preselected; true, with the choice in type and
+// option, unless the user cancelled.
+bool ChooseFunction(HWND owner, int32_t mode, COLORREF backColor, int32_t &type, std::string &option);
+
 }  // namespace ptr

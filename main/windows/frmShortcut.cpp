@@ -4,6 +4,7 @@
 #include "basCommonFunc.h"
 #include "editor_refusals.h"
 #include "editor_support.h"
+#include "frmSelectFunc.h"
 #include "frmShortcut_ids.h"
 #include "shortcut_rules.h"
 #include "vbDialog.h"

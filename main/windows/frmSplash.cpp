@@ -54,7 +54,7 @@ bool frmSplash::Load() {
     const DWORD style = WS_POPUP | WS_BORDER | WS_CLIPCHILDREN;
     if (!CreateBound(cls, WS_EX_TOOLWINDOW, kProductName, style, 0, 0, 0, 0, nullptr)) return false;
     // Sized once it exists: its size depends on the monitor it is on.
-    dpi_ = WindowDpi(hwnd_);
+    dpi_ = tlx::WindowDpi(hwnd_);
     const SIZE frame =
         FrameSize(hwnd_, Rescale(kSplashWidth, dpi_, kDesignDpi), Rescale(kSplashHeight, dpi_, kDesignDpi), dpi_);
     SetWindowPos(hwnd_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - frame.cx) / 2,

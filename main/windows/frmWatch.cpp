@@ -3,6 +3,7 @@
 #include "app_state.h"
 #include "editor_refusals.h"
 #include "editor_support.h"
+#include "frmSelectFunc.h"
 #include "frmWatch_ids.h"
 #include "function_catalogue.h"
 #include "watch_edit_rules.h"

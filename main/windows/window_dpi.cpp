@@ -7,7 +7,7 @@ namespace ptr {
 
 SIZE FrameSize(HWND window, int clientWidth, int clientHeight, int dpi) {
     using AdjustForDpiFn = BOOL(WINAPI *)(RECT *, DWORD, BOOL, DWORD, UINT);
-    static const auto adjustForDpi = User32Function<AdjustForDpiFn>("AdjustWindowRectExForDpi");
+    static const auto adjustForDpi = tlx::User32Function<AdjustForDpiFn>("AdjustWindowRectExForDpi");
     const DWORD style = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE));
     const DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_EXSTYLE));
     const BOOL menu = GetMenu(window) != nullptr;
@@ -24,7 +24,7 @@ void TakeSuggestedRect(HWND window, const RECT &suggested) {
 
 void KeepDialogDpiChanges(HWND dialog) {
     using SetBehaviorFn = BOOL(WINAPI *)(HWND, int, int);
-    static const auto setBehavior = User32Function<SetBehaviorFn>("SetDialogDpiChangeBehavior");
+    static const auto setBehavior = tlx::User32Function<SetBehaviorFn>("SetDialogDpiChangeBehavior");
     constexpr int kDisableAll = 1;   // DDC_DISABLE_ALL
     if (setBehavior) setBehavior(dialog, kDisableAll, kDisableAll);
 }

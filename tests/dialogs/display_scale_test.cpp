@@ -111,7 +111,7 @@ std::string CaptionFault(HWND control, int dpi) {
             width -= ptr::Rescale(16, dpi, ptr::kDesignDpi);
         } else if (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON ||
                    type == BS_AUTORADIOBUTTON || type == BS_3STATE || type == BS_AUTO3STATE) {
-            width -= ptr::SystemMetricAt(SM_CXMENUCHECK, dpi) + ptr::Rescale(4, dpi, ptr::kDesignDpi);
+            width -= tlx::SystemMetricAt(SM_CXMENUCHECK, dpi) + ptr::Rescale(4, dpi, ptr::kDesignDpi);
             wraps = (style & BS_MULTILINE) != 0;
         } else {
             width -= 2 * ptr::Rescale(3, dpi, ptr::kDesignDpi);
@@ -244,7 +244,7 @@ void CheckEditors(Report &report, HWND owner) {
     editor("hotkey", hotkey);
     ptr::frmShortcut shortcut;
     editor("shortcut", shortcut);
-    ptr::frmMenuEdit menu;
+    ptr::frmMenuEdit menu(ptr::ChooseFunction);
     menu.EditMenuName = "new.mnu";   // a new menu
     editor("menu_editor", menu);
     std::string text = "新しいメニュー";
@@ -303,7 +303,7 @@ dlgtest::ProgramSetup ProgramWithPlugins() {
 PTR_CHILD(display_scale_windows) {
     const int dpi = std::stoi(args.at(0));
     Report report(dpi);
-    if (ptr::SystemDpi() != dpi) report.Add("the process runs at " + std::to_string(ptr::SystemDpi()) + " dpi");
+    if (tlx::SystemDpi() != dpi) report.Add("the process runs at " + std::to_string(tlx::SystemDpi()) + " dpi");
     {
         dlgtest::DialogProgram program(ProgramWithPlugins());
         if (!program.Ready()) return 2;

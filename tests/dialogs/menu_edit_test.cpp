@@ -7,6 +7,7 @@
 #include "dialog_driver.h"
 #include "frmMenuEdit.h"
 #include "frmMenuEdit_ids.h"
+#include "frmSelectFunc.h"
 #include "frmSelectFunc_ids.h"
 #include "vbIniFile.h"
 
@@ -72,7 +73,7 @@ void ChooseFunction(Driver &d, HWND w, const std::string &path, int line) {
 }  // namespace
 
 TEST_F(MenuEdit, ANestedMenuTypedIndentedAndSavedReadsBack) {
-    ptr::frmMenuEdit editor;
+    ptr::frmMenuEdit editor(ptr::ChooseFunction);
     editor.EditMenuName = "new.mnu";
     Run(editor, [&](Driver &d, HWND w) {
         EXPECT_EQ(std::vector<std::string>{""}, ListTexts(w)) << "a missing file is a new menu";
@@ -123,7 +124,7 @@ TEST_F(MenuEdit, AFileThatCannotBeReplacedStaysAndTheEditorStaysOpen) {
     const std::string path = Path("tools.mnu");
     const std::string before = ptrtest::ReadFileBytes(path);
     ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
-    ptr::frmMenuEdit editor;
+    ptr::frmMenuEdit editor(ptr::ChooseFunction);
     editor.EditMenuName = "tools.mnu";
     Run(editor, [&](Driver &d, HWND w) {
         EXPECT_EQ((std::vector<std::string>{"メモ帳", "テキスト<サブメニュー>", "････テキストのみ", ""}), ListTexts(w));
@@ -146,7 +147,7 @@ TEST_F(MenuEdit, AFileThatCannotBeReplacedStaysAndTheEditorStaysOpen) {
 
 TEST_F(MenuEdit, HelpModeShowsTheNestedMenuEnlarged) {
     dlgtest::HelpModeOn help;
-    ptr::frmMenuEdit editor;
+    ptr::frmMenuEdit editor(ptr::ChooseFunction);
     editor.EditMenuName = "tools.mnu";
     Run(editor, [&](Driver &d, HWND w) {
         SendMessageA(GetDlgItem(w, IDC_MENUEDIT_LIST), LB_SETCURSEL, 2, 0);
@@ -161,7 +162,7 @@ TEST_F(MenuEdit, HelpModeShowsTheNestedMenuEnlarged) {
 }
 
 TEST_F(MenuEdit, NoMenuGivenShowsNothing) {
-    ptr::frmMenuEdit editor;
+    ptr::frmMenuEdit editor(ptr::ChooseFunction);
     editor.Show2(1, program->Owner());
     EXPECT_FALSE(editor.MenuSaveFlag);
 }

@@ -1,6 +1,6 @@
 // What one page of the settings window does with its list and its list buttons: the
 // buttons, a double-click and a changed mark in the list, and the information box for
-// the selected row. frmMain hands these events to the page of the current mode.
+// the selected row. The settings window hands these events to the page of the current mode.
 #pragma once
 #include <windows.h>
 
@@ -9,15 +9,13 @@
 #include <vector>
 
 #include "page_rows.h"
+#include "page_window.h"
 
 namespace ptr {
 
-class CheckList;
-class frmMain;
-
 class ListPage {
 public:
-    explicit ListPage(frmMain &window) : window_(window) {}
+    explicit ListPage(PageWindow &window) : window_(window) {}
     virtual ~ListPage() = default;
     ListPage(const ListPage &) = delete;
     ListPage &operator=(const ListPage &) = delete;
@@ -45,17 +43,17 @@ protected:
     // A message box of this window, titled with the product name.
     int Ask(const std::string &text, UINT style) const;
 
-    frmMain &window_;
+    PageWindow &window_;
 };
 
 // The page of a mode (0..5).
-std::unique_ptr<ListPage> MakeListPage(int mode, frmMain &window);
+std::unique_ptr<ListPage> MakeListPage(int mode, PageWindow &window);
 // The pages, one file each.
-std::unique_ptr<ListPage> MakeBasicPage(frmMain &window);
-std::unique_ptr<ListPage> MakeWatchPage(frmMain &window);
-std::unique_ptr<ListPage> MakeHotkeyPage(frmMain &window);
-std::unique_ptr<ListPage> MakeMenuPage(frmMain &window);
-std::unique_ptr<ListPage> MakePluginPage(frmMain &window);
-std::unique_ptr<ListPage> MakeInformationPage(frmMain &window);
+std::unique_ptr<ListPage> MakeBasicPage(PageWindow &window);
+std::unique_ptr<ListPage> MakeWatchPage(PageWindow &window);
+std::unique_ptr<ListPage> MakeHotkeyPage(PageWindow &window);
+std::unique_ptr<ListPage> MakeMenuPage(PageWindow &window);
+std::unique_ptr<ListPage> MakePluginPage(PageWindow &window);
+std::unique_ptr<ListPage> MakeInformationPage(PageWindow &window);
 
 }  // namespace ptr

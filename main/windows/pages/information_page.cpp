@@ -2,7 +2,6 @@
 // program and the host DLL's about box.
 #include "app_state.h"
 #include "basCommonFunc.h"
-#include "frmMain.h"
 #include "host_dll.h"
 #include "list_page.h"
 
@@ -31,6 +30,6 @@ public:
 
 }  // namespace
 
-std::unique_ptr<ListPage> MakeInformationPage(frmMain &window) { return std::make_unique<InformationPage>(window); }
+std::unique_ptr<ListPage> MakeInformationPage(PageWindow &window) { return std::make_unique<InformationPage>(window); }
 
 }  // namespace ptr

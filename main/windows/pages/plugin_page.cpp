@@ -2,7 +2,6 @@
 // and its author's mail, each where the plug-in offers it.
 #include "app_state.h"
 #include "basCommonFunc.h"
-#include "frmMain.h"
 #include "frmSelectFunc.h"
 #include "information_text.h"
 #include "list_page.h"
@@ -62,6 +61,6 @@ private:
 
 }  // namespace
 
-std::unique_ptr<ListPage> MakePluginPage(frmMain &window) { return std::make_unique<PluginPage>(window); }
+std::unique_ptr<ListPage> MakePluginPage(PageWindow &window) { return std::make_unique<PluginPage>(window); }
 
 }  // namespace ptr

@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "app_state.h"
+#include "check_list.h"
 #include "frmHotkey.h"
-#include "frmMain.h"
 #include "hotkey_entries.h"
 #include "information_text.h"
 #include "list_page.h"
@@ -98,6 +98,6 @@ private:
 
 }  // namespace
 
-std::unique_ptr<ListPage> MakeHotkeyPage(frmMain &window) { return std::make_unique<HotkeyPage>(window); }
+std::unique_ptr<ListPage> MakeHotkeyPage(PageWindow &window) { return std::make_unique<HotkeyPage>(window); }
 
 }  // namespace ptr

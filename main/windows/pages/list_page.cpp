@@ -1,9 +1,10 @@
 #include "list_page.h"
 
 #include "app_state.h"
-#include "frmMain.h"
+#include "check_list.h"
 #include "mode_texts.h"
 #include "resource_ids.h"
+#include "tool_tips.h"
 
 namespace ptr {
 
@@ -41,7 +42,7 @@ int ListPage::Ask(const std::string &text, UINT style) const {
     return MessageBoxA(Owner(), text.c_str(), kProductName, style);
 }
 
-std::unique_ptr<ListPage> MakeListPage(int mode, frmMain &window) {
+std::unique_ptr<ListPage> MakeListPage(int mode, PageWindow &window) {
     switch (mode) {
     case kModeWatch: return MakeWatchPage(window);
     case kModeHotkey: return MakeHotkeyPage(window);

@@ -1,7 +1,6 @@
 #include "menus.h"
 
 #include "app_state.h"
-#include "execute_function.h"
 #include "folder_files.h"
 #include "basCommonFunc.h"
 #include "settings_window_api.h"
@@ -70,7 +69,7 @@ vbMenu &LoadMenuByName(const std::string &name) { return ptr::LoadMenuByName(App
 
 vbMenu *FindMenu(const std::string &name) { return App().Menus.Find(name); }
 
-void ShowMenu(HWND owner, const std::string &name, bool testMode) {
+void ShowMenu(HWND owner, const std::string &name, bool testMode, const MenuItemRun &run) {
     AppState &app = App();
     vbMenu *menu = FindMenu(name);
     if (!menu) return;
@@ -80,11 +79,11 @@ void ShowMenu(HWND owner, const std::string &name, bool testMode) {
                     MB_OK | MB_ICONINFORMATION);
         return;
     }
-    if (!chosen) return;
+    if (!chosen || !run) return;
     // Copies: the function may rebuild the menus.
     const int32_t type = chosen->FuncType;
     const std::string option = chosen->FuncOption;
-    ExecuteFunction(type, option, TLX_CALL_MENU);
+    run(type, option);
 }
 
 namespace {
@@ -122,19 +121,19 @@ private:
 
 }  // namespace
 
-void ShowMenuInFront(const std::string &name, bool testMode) {
+void ShowMenuInFront(const std::string &name, const MenuItemRun &run) {
     AppState &app = App();
     if (!FindMenu(name)) return;   // nothing to show: leave the foreground where it is
     const HWND settings = app.SettingsWindow ? static_cast<HWND>(app.SettingsWindow->Handle()) : nullptr;
     if (settings && IsWindowVisible(settings)) {
         ActivateWindow(settings);
-        ShowMenu(settings, name, testMode);
+        ShowMenu(settings, name, false, run);
         return;
     }
     const StandInOwner standIn;
     const HWND owner = standIn.Handle() ? standIn.Handle() : app.HostWindow;
     ActivateWindow(owner);
-    ShowMenu(owner, name, testMode);
+    ShowMenu(owner, name, false, run);
 }
 
 }  // namespace ptr

@@ -1,8 +1,8 @@
 // The clipboard-watch page: the actions in the order they are tried, each with its mark
 // for on and off; add, change, delete and move them.
 #include "app_state.h"
+#include "check_list.h"
 #include "clipboard_watch.h"
-#include "frmMain.h"
 #include "frmWatch.h"
 #include "information_text.h"
 #include "list_page.h"
@@ -130,6 +130,6 @@ private:
 
 }  // namespace
 
-std::unique_ptr<ListPage> MakeWatchPage(frmMain &window) { return std::make_unique<WatchPage>(window); }
+std::unique_ptr<ListPage> MakeWatchPage(PageWindow &window) { return std::make_unique<WatchPage>(window); }
 
 }  // namespace ptr

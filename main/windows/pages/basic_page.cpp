@@ -2,7 +2,6 @@
 // and shortcut files that run a function.
 #include "app_state.h"
 #include "basCommonFunc.h"
-#include "frmMain.h"
 #include "frmShortcut.h"
 #include "list_page.h"
 #include "mode_texts.h"
@@ -41,6 +40,6 @@ private:
 
 }  // namespace
 
-std::unique_ptr<ListPage> MakeBasicPage(frmMain &window) { return std::make_unique<BasicPage>(window); }
+std::unique_ptr<ListPage> MakeBasicPage(PageWindow &window) { return std::make_unique<BasicPage>(window); }
 
 }  // namespace ptr

@@ -6,10 +6,7 @@
 #include "basMain.h"
 #include "clipboard_watch.h"
 #include "command_line.h"
-#include "common_controls.h"
 #include "folder_files.h"
-#include "frmMain.h"
-#include "frmSplash.h"
 #include "host_dll.h"
 #include "plugin_host.h"
 #include "hotkeys.h"
@@ -78,7 +75,7 @@ void LoadPlugins() {
     SetCurrentDirectoryA(app.AppPath.c_str());
 }
 
-bool StartUp(const std::string &arguments) {
+bool StartUp(const std::string &arguments, StartUpWindows &windows) {
     const std::string folder = ProgramFolder();
     const CommandLine cl = ParseCommandLine(arguments);
     if (cl.kind == CommandLine::Kind::Execute) {
@@ -89,7 +86,7 @@ bool StartUp(const std::string &arguments) {
         OfferRunningInstance(folder);
         return false;
     }
-    LoadCommonControls();
+    windows.Prepare();
 
     AppState &app = App();
     app.HelpMode = cl.kind == CommandLine::Kind::HelpMode;
@@ -100,13 +97,12 @@ bool StartUp(const std::string &arguments) {
     app.PluginsPath = folder + "Plugins\\";
 
     app.Settings = LoadSettings(vbIniFile(app.SettingFile()));
-    ModeTexts().Fill();
-    ShowSplash();
+    windows.ShowSplash();
     ShowProgress("設定を読み込んでいます...");
     LoadClipboardTypes();
     ShowProgress("メインDLLを初期化しています...");
     if (!LoadHostDllOrReport(folder, true)) {
-        CloseSplash();
+        windows.CloseSplash();
         return false;
     }
     app.HostWindow = HostDll::Get().Init(HostCallback);
@@ -117,8 +113,8 @@ bool StartUp(const std::string &arguments) {
     LoadMenus();
     ShowProgress("初期化を終了しています...");
     app.EventReady = true;
-    LoadSettingsWindow();
-    CloseSplash();
+    windows.LoadSettingsWindow();
+    windows.CloseSplash();
     return true;
 }
 

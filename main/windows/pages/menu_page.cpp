@@ -1,10 +1,11 @@
 // The menu page: every loaded menu, the task menu marked; create, edit, delete and try
 // menus. Menu files are written and deleted at once, not when the settings are saved.
 #include "app_state.h"
+#include "check_list.h"
 #include "folder_files.h"
 #include "frmInputBox.h"
-#include "frmMain.h"
 #include "frmMenuEdit.h"
+#include "frmSelectFunc.h"
 #include "information_text.h"
 #include "list_page.h"
 #include "menu_names.h"
@@ -90,7 +91,7 @@ private:
 
     // The menu editor over the window; true when it saved the file.
     bool EditMenuFile(const std::string &fileName) const {
-        frmMenuEdit editor;
+        frmMenuEdit editor(ChooseFunction);
         editor.FormBackColor = window_.FormBackColor();
         editor.EditMenuName = fileName;
         editor.Show2(1, Owner());
@@ -134,6 +135,6 @@ private:
 
 }  // namespace
 
-std::unique_ptr<ListPage> MakeMenuPage(frmMain &window) { return std::make_unique<MenuPage>(window); }
+std::unique_ptr<ListPage> MakeMenuPage(PageWindow &window) { return std::make_unique<MenuPage>(window); }
 
 }  // namespace ptr

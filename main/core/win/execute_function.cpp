@@ -52,7 +52,7 @@ void ExecuteFunction(int32_t type, const std::string &option, int32_t callType) 
         break;
     }
     case kFunctionMenu:
-        ShowMenuInFront(option, false);
+        RunMenu(option);
         break;
     case kFunctionOpen:
         ShellOpen(nullptr, option);
@@ -60,6 +60,11 @@ void ExecuteFunction(int32_t type, const std::string &option, int32_t callType) 
     default:
         break;
     }
+}
+
+void RunMenu(const std::string &name) {
+    ShowMenuInFront(name,
+                    [](int32_t type, const std::string &option) { ExecuteFunction(type, option, TLX_CALL_MENU); });
 }
 
 }  // namespace ptr
