@@ -7,6 +7,7 @@
 #include "plugin_records.h"
 #include "resource.h"
 #include "setting_form.h"
+#include "unicode_text.h"
 
 namespace tlxconv {
 
@@ -40,9 +41,9 @@ bool RefusedPattern(HWND dialog, const std::string &text) {
     const std::string message = "正規表現に誤りがあります。\r\n" + DescribePatternFault(*fault);
     MessageBoxA(dialog, message.c_str(), "設定", MB_OK | MB_ICONWARNING);
     // The edit control counts UTF-16 units; the fault is counted in characters.
-    int unit = 0;
-    for (size_t chars = 1; chars < fault->position && unit < static_cast<int>(pattern.size()); ++chars)
-        unit += (pattern[unit] >= 0xD800 && pattern[unit] <= 0xDBFF) ? 2 : 1;
+    size_t unit = 0;
+    for (size_t chars = 1; chars < fault->position && unit < pattern.size(); ++chars)
+        unit += utf::CharAt(pattern, unit).units;
     SetFocus(GetDlgItem(dialog, IDC_SETTING_TEXT));
     SendDlgItemMessageW(dialog, IDC_SETTING_TEXT, EM_SETSEL, unit, unit + 1);
     return true;
