@@ -6,9 +6,6 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-bool IsHighSurrogate(char32_t u) { return u >= 0xD800 && u <= 0xDBFF; }
-bool IsLowSurrogate(char32_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
-
 void AppendUtf8(std::string &out, char32_t c) {
     if (c < 0x80) {
         out += static_cast<char>(c);
@@ -24,15 +21,6 @@ void AppendUtf8(std::string &out, char32_t c) {
         out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
         out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-void AppendUtf16(std::u16string &out, char32_t c) {
-    if (c < 0x10000) {
-        out += static_cast<char16_t>(c);
-    } else {
-        out += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
-        out += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
     }
 }
 
@@ -69,16 +57,11 @@ char32_t DecodeAt(std::string_view text, size_t pos, size_t &length) {
 std::string Utf8FromUtf16(std::u16string_view text, LoneSurrogates lone) {
     std::string out;
     out.reserve(text.size() * 3);
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char32_t u = text[i];
-        if (IsHighSurrogate(u) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
-            AppendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (char32_t(text[i + 1]) - 0xDC00));
-            ++i;
-        } else if ((IsHighSurrogate(u) || IsLowSurrogate(u)) && lone == LoneSurrogates::kReplace) {
-            AppendUtf8(out, kReplacement);
-        } else {
-            AppendUtf8(out, u);
-        }
+    for (size_t i = 0; i < text.size();) {
+        const Utf16Char c = CharAt(text, i);
+        i += c.units;
+        const bool loneSurrogate = IsHighSurrogate(c.code) || IsLowSurrogate(c.code);
+        AppendUtf8(out, loneSurrogate && lone == LoneSurrogates::kReplace ? kReplacement : c.code);
     }
     return out;
 }
@@ -93,7 +76,7 @@ std::u16string Utf16FromUtf8(std::string_view text) {
 std::u16string_view Utf16Prefix(std::u16string_view text, size_t maxUnits) {
     if (text.size() <= maxUnits) return text;
     size_t end = maxUnits;
-    if (end > 0 && IsHighSurrogate(text[end - 1]) && IsLowSurrogate(text[end])) --end;
+    if (end > 0 && CharAt(text, end - 1).units == 2) --end;
     return text.substr(0, end);
 }
 

@@ -7,6 +7,45 @@
 
 namespace utf {
 
+// Surrogate pairs: how UTF-16 holds a character beyond U+FFFF in two units. Inline, as
+// the pattern matcher walks every unit of the clipboard's text with them.
+constexpr bool IsHighSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+constexpr bool IsLowSurrogate(char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
+// One character of UTF-16 text and the units it takes. A surrogate without its
+// partner stands for itself, one unit long, as the system shows it.
+struct Utf16Char {
+    char32_t code;
+    size_t units;
+};
+
+// The character that starts at text[pos]; pos < text.size().
+constexpr Utf16Char CharAt(std::u16string_view text, size_t pos) {
+    const char16_t unit = text[pos];
+    if (IsHighSurrogate(unit) && pos + 1 < text.size() && IsLowSurrogate(text[pos + 1]))
+        return {0x10000 + ((char32_t(unit) - 0xD800) << 10) + (char32_t(text[pos + 1]) - 0xDC00), 2};
+    return {unit, 1};
+}
+
+// The character that ends just before text[end]; 0 < end <= text.size().
+constexpr Utf16Char CharBefore(std::u16string_view text, size_t end) {
+    return end >= 2 && IsHighSurrogate(text[end - 2]) && IsLowSurrogate(text[end - 1]) ? CharAt(text, end - 2)
+                                                                                        : Utf16Char{text[end - 1], 1};
+}
+
+// A character as one unit or as a pair; one beyond U+10FFFF has no UTF-16 form and
+// becomes U+FFFD.
+inline void AppendUtf16(std::u16string &out, char32_t c) {
+    if (c < 0x10000) {
+        out += static_cast<char16_t>(c);
+    } else if (c <= 0x10FFFF) {
+        out += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+        out += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+    } else {
+        out += u'\uFFFD';
+    }
+}
+
 // What becomes of a surrogate without its partner.
 enum class LoneSurrogates {
     kReplace,  // U+FFFD: the result is well-formed UTF-8, as an address needs

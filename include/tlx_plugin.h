@@ -81,6 +81,19 @@
  *                  valid until the plug-in's call returns.
  * A plug-in without PIN_SetHost loads and works as before.
  *
+ * Writing one. The four standard plug-ins (plugins/text, plugins/internet,
+ * plugins/convert, plugins/history) are built one way, described in the section
+ * "Writing a plug-in" of README.md: the function numbers, the function table
+ * and the information record in a portable core/plugin_records.cpp; the
+ * settings model in core/, read and written through tlx::ProfileStore
+ * (common/profile_store.h); each dialog a tlx::SettingForm
+ * (common/win/setting_form.h); the module handle from tlx::OwnModule()
+ * (common/win/module_folder.h), so no DllMain; the host's look at each copy
+ * through tlx::CurrentCopy() (common/win/current_copy.h), which PIN_SetHost
+ * hands to tlx::UseHost; and win/plugin_exports.cpp holding only the exports
+ * above, undecorated through a .def file. plugins/internet is the smallest to
+ * start from.
+ *
  * Texts are ANSI, code page 932. Window handles and the plug-in id are
  * pointer-sized: 32 bits in a 32-bit build, 64 bits in a 64-bit one.
  */

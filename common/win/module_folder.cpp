@@ -6,6 +6,13 @@
 
 namespace tlx {
 
+HMODULE OwnModule() {
+    HMODULE module = nullptr;
+    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCSTR>(&OwnModule), &module);
+    return module;
+}
+
 std::string ModulePath(HMODULE module) {
     std::vector<char> path(MAX_PATH);
     for (;;) {

@@ -6,6 +6,9 @@
 
 namespace tlx {
 
+// The module this code is linked into (the plug-in's DLL), found from an address
+// inside it, so that no plug-in needs a DllMain to learn its handle.
+HMODULE OwnModule();
 // The module's full path, however long.
 std::string ModulePath(HMODULE module);
 // Its data folder (plugin_folder.h), ending in a backslash.

@@ -24,8 +24,8 @@ void ProfileFile::WriteText(const std::string &section, const std::string &key, 
     file_.Write(section, key, value);
 }
 
-std::unique_ptr<ProfileFile> PluginSettingsFile(HINSTANCE module) {
-    return std::make_unique<ProfileFile>(PluginFolderOf(module), "Setting.ini");
+std::unique_ptr<ProfileFile> PluginSettingsFile() {
+    return std::make_unique<ProfileFile>(PluginFolderOf(OwnModule()), "Setting.ini");
 }
 
 }  // namespace tlx

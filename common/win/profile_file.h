@@ -24,7 +24,8 @@ private:
     ini::IniFileSections file_;
 };
 
-// The plug-in module's Setting.ini, in the folder named after the plug-in file.
-std::unique_ptr<ProfileFile> PluginSettingsFile(HINSTANCE module);
+// The Setting.ini of the plug-in this code is linked into, in the folder named after
+// its file. Made afresh for each load or save: it keeps the sections it has read.
+std::unique_ptr<ProfileFile> PluginSettingsFile();
 
 }  // namespace tlx

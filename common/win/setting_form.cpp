@@ -1,5 +1,7 @@
 #include "setting_form.h"
 
+#include <commctrl.h>
+
 #include <vector>
 
 namespace tlx {
@@ -25,6 +27,7 @@ INT_PTR CALLBACK SettingForm::Proc(HWND dialog, UINT message, WPARAM wParam, LPA
             EndDialog(dialog, IDCANCEL);
             return TRUE;
         default:
+            if (form) form->Notify(dialog, LOWORD(wParam), HIWORD(wParam));
             return FALSE;
     }
 }
@@ -38,6 +41,32 @@ std::string DialogItemText(HWND dialog, int id) {
 void ShowEditText(HWND dialog, int id, const std::string &text, size_t maxBytes) {
     SendDlgItemMessageA(dialog, id, EM_LIMITTEXT, maxBytes, 0);
     SetDlgItemTextA(dialog, id, text.c_str());
+}
+
+void ShowChecked(HWND dialog, int id, bool checked) { CheckDlgButton(dialog, id, checked ? BST_CHECKED : BST_UNCHECKED); }
+
+bool IsChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+
+void WarnRefused(HWND dialog, const std::string &message) {
+    MessageBoxA(dialog, message.c_str(), "設定", MB_OK | MB_ICONWARNING);
+}
+
+void ShowNumber(HWND dialog, const NumberField &field, int value) {
+    SendDlgItemMessageA(dialog, field.spin, UDM_SETRANGE32, field.low, field.high);
+    SetDlgItemInt(dialog, field.edit, static_cast<UINT>(value), FALSE);
+}
+
+std::optional<int> ReadNumber(HWND dialog, const NumberField &field) {
+    BOOL ok = FALSE;
+    const UINT value = GetDlgItemInt(dialog, field.edit, &ok, FALSE);
+    if (ok && value >= static_cast<UINT>(field.low) && value <= static_cast<UINT>(field.high))
+        return static_cast<int>(value);
+    WarnRefused(dialog, std::string(field.name) + "は " + std::to_string(field.low) + " から " +
+                            std::to_string(field.high) + " までの数で入力してください。");
+    const HWND edit = GetDlgItem(dialog, field.edit);
+    SetFocus(edit);
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    return std::nullopt;
 }
 
 }  // namespace tlx

@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 namespace tlx {
@@ -17,6 +18,8 @@ protected:
     virtual void Fill(HWND dialog) = 0;
     // Reads the fields back; false keeps the dialog open so that what was refused can be mended.
     virtual bool Accept(HWND dialog) = 0;
+    // A notification from a control other than OK and cancel (code: EN_CHANGE, BN_CLICKED, ...).
+    virtual void Notify(HWND /*dialog*/, int /*id*/, int /*code*/) {}
 
 private:
     static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
@@ -26,5 +29,24 @@ private:
 std::string DialogItemText(HWND dialog, int id);
 // An edit field that takes at most maxBytes, showing text.
 void ShowEditText(HWND dialog, int id, const std::string &text, size_t maxBytes);
+void ShowChecked(HWND dialog, int id, bool checked);
+bool IsChecked(HWND dialog, int id);
+
+// Why OK was refused, in a warning owned by the dialog.
+void WarnRefused(HWND dialog, const std::string &message);
+
+// A number typed into an edit field with an up-down control beside it.
+struct NumberField {
+    int edit;
+    int spin;
+    int low;
+    int high;
+    const char *name;   // as the label says it, for the warning
+};
+// The up-down control limited to the range, the field showing value.
+void ShowNumber(HWND dialog, const NumberField &field, int value);
+// The number in the field; nothing, after telling the user the range and selecting the
+// field, when it is no number within the range.
+std::optional<int> ReadNumber(HWND dialog, const NumberField &field);
 
 }  // namespace tlx

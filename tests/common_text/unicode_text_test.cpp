@@ -10,6 +10,41 @@ namespace {
 const std::u16string kLoneHigh(1, char16_t(0xD83D));
 const std::u16string kLoneLow(1, char16_t(0xDE00));
 
+TEST(Utf16Char, PairsAreOneCharacterAndLoneSurrogatesStandForThemselves) {
+    const std::u16string emoji = u"\U0001F600";   // D83D DE00
+    const struct {
+        const char *what;
+        std::u16string text;
+        char32_t first;       // CharAt(text, 0)
+        size_t firstUnits;
+        char32_t last;        // CharBefore(text, text.size())
+        size_t lastUnits;
+    } cases[] = {
+        {"BMP only", u"\u6F22a", 0x6F22, 1, u'a', 1},
+        {"a pair alone", emoji, 0x1F600, 2, 0x1F600, 2},
+        {"pairs at both ends", emoji + u"x" + u"\U00010348", 0x1F600, 2, 0x10348, 2},
+        {"the highest character", u"\U0010FFFF", 0x10FFFF, 2, 0x10FFFF, 2},
+        {"lone high at the end", u"a" + kLoneHigh, u'a', 1, 0xD83D, 1},
+        {"lone low at the start", kLoneLow + u"a", 0xDE00, 1, u'a', 1},
+        {"low before high: no pair", kLoneLow + kLoneHigh, 0xDE00, 1, 0xD83D, 1},
+        {"high then a letter", kLoneHigh + u"a", 0xD83D, 1, u'a', 1},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(c.first, CharAt(c.text, 0).code);
+        EXPECT_EQ(c.firstUnits, CharAt(c.text, 0).units);
+        EXPECT_EQ(c.last, CharBefore(c.text, c.text.size()).code);
+        EXPECT_EQ(c.lastUnits, CharBefore(c.text, c.text.size()).units);
+        // Written back character by character, the text comes back unit for unit.
+        std::u16string back;
+        for (size_t i = 0; i < c.text.size(); i += CharAt(c.text, i).units) AppendUtf16(back, CharAt(c.text, i).code);
+        EXPECT_EQ(c.text, back);
+    }
+    std::u16string beyond;
+    AppendUtf16(beyond, 0x110000);
+    EXPECT_EQ(u"\uFFFD", beyond) << "no UTF-16 form";
+}
+
 TEST(Utf8RoundTrip, KeptTextComesBackUnitForUnit) {
     const std::u16string cases[] = {
         u"",

@@ -106,4 +106,26 @@ TEST(PluginRecords, FunctionsAndSettingCounts) {
     EXPECT_EQ(0, SettingCount(0));
 }
 
+TEST(PluginRecords, SettingNames) {
+    ConvertSettings settings;
+    settings.Replace(2)->name = "URLを消す";
+    settings.Program(20)->name = "";
+    const struct {
+        int32_t funcno, setno;
+        const char *name;
+    } rows[] = {
+        {kFuncToHalfWidth, kWidthLatinSigns, "英数字・記号"},
+        {kFuncToFullWidth, kWidthWithKatakana, "英数字・記号・カタカナ"},
+        {kFuncToHalfWidth, 3, ""},
+        {kFuncReplace, 2, "URLを消す"},
+        {kFuncMatchesPattern, 1, "設定01"},
+        {kFuncCopiedFrom, 20, ""},
+        {kFuncReplace, 21, ""},
+        {kFuncQuote, 1, ""},
+        {kFuncCount + 1, 1, ""},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(row.name, SettingName(settings, row.funcno, row.setno)) << row.funcno << "/" << row.setno;
+}
+
 }  // namespace

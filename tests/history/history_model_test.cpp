@@ -5,6 +5,7 @@
 
 #include "history.h"
 #include "history_settings.h"
+#include "memory_profile.h"
 
 namespace {
 
@@ -121,12 +122,34 @@ TEST(HistorySettings, ValuesOutsideTheirRangeAreClamped) {
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.section);
-        const auto settings = tlxhistory::SettingsFromSection(ini::IniSection(c.section));
+        ptrtest::MemoryProfile store;
+        store.SetSection("Main", c.section);
+        tlxhistory::HistorySettings settings;
+        settings.Load(store);
         EXPECT_EQ(c.count, settings.maxCount);
         EXPECT_EQ(c.sizeKB, settings.maxSizeKB);
         EXPECT_EQ(c.keep, settings.keepAfterExit);
         EXPECT_EQ(c.paste, settings.pasteChosen);
     }
+}
+
+TEST(HistorySettings, SavedAsPlainNumbersWithinTheirRanges) {
+    tlxhistory::HistorySettings settings;
+    settings.maxCount = 20000;
+    settings.maxSizeKB = 64;
+    settings.keepAfterExit = false;
+    ptrtest::MemoryProfile store;
+    settings.Save(store);
+    const struct {
+        const char *key;
+        const char *stored;
+    } rows[] = {{"MaxCount", "10000"}, {"MaxSizeKB", "64"}, {"KeepAfterExit", "0"}, {"PasteChosen", "1"}};
+    for (const auto &row : rows) EXPECT_EQ(row.stored, store.Stored("Main", row.key).value_or("(missing)")) << row.key;
+    tlxhistory::HistorySettings back;
+    back.Load(store);
+    EXPECT_EQ(10000, back.maxCount);
+    EXPECT_FALSE(back.keepAfterExit);
+    EXPECT_TRUE(back.pasteChosen);
 }
 
 }  // namespace

@@ -209,6 +209,19 @@ TEST(PluginRecords, FunctionRecords) {
     EXPECT_EQ(0x5A, static_cast<unsigned char>(untouched.Name[0]));
 }
 
+TEST(PluginRecords, OnlyTheKeywordSearchHasSettingNames) {
+    SearchSettings settings;
+    settings.Find(7)->name = "Wikipedia";
+    const struct {
+        int32_t funcno, setno;
+        const char *name;
+    } rows[] = {{kFuncKeywordSearch, 7, "Wikipedia"}, {kFuncKeywordSearch, 1, "設定001"},
+                {kFuncKeywordSearch, 101, ""},       {kFuncOpenUrl, 7, ""},
+                {kFuncIsUrl, 1, ""}};
+    for (const auto &row : rows)
+        EXPECT_EQ(row.name, SettingName(settings, row.funcno, row.setno)) << row.funcno << "/" << row.setno;
+}
+
 TEST(PluginRecords, SettingNameCopiesLikeStrncpy) {
     char buffer[8];
     std::memset(buffer, 'z', sizeof buffer);

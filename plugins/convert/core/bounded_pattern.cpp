@@ -4,6 +4,8 @@
 #include <iterator>
 #include <new>
 
+#include "unicode_text.h"
+
 namespace tlxconv {
 
 namespace {
@@ -132,8 +134,6 @@ std::optional<std::wregex> Compile(const std::wstring &pattern, bool caseSensiti
     }
 }
 
-bool IsLowSurrogate(wchar_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
-
 const char *FaultReason(std::regex_constants::error_type kind) {
     using namespace std::regex_constants;
     switch (kind) {
@@ -158,15 +158,14 @@ const char *FaultReason(std::regex_constants::error_type kind) {
 std::wstring WideFromUtf16(std::u16string_view text) {
     std::wstring out;
     out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        char32_t c = text[i];
+    for (size_t i = 0; i < text.size();) {
         if constexpr (sizeof(wchar_t) < 4) {
-            out += static_cast<wchar_t>(c);
+            out += static_cast<wchar_t>(text[i++]);
             continue;
         }
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF)
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-        out += static_cast<wchar_t>(c);
+        const utf::Utf16Char c = utf::CharAt(text, i);
+        out += static_cast<wchar_t>(c.code);
+        i += c.units;
     }
     return out;
 }
@@ -174,15 +173,7 @@ std::wstring WideFromUtf16(std::u16string_view text) {
 std::u16string Utf16FromWide(std::wstring_view text) {
     std::u16string out;
     out.reserve(text.size());
-    for (wchar_t w : text) {
-        const auto c = static_cast<char32_t>(w);
-        if (c >= 0x10000 && c <= 0x10FFFF) {
-            out += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
-            out += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
-        } else {
-            out += static_cast<char16_t>(c);
-        }
-    }
+    for (wchar_t w : text) utf::AppendUtf16(out, static_cast<char32_t>(w));
     return out;
 }
 
@@ -196,7 +187,7 @@ std::optional<PatternFault> FindPatternFault(std::u16string_view pattern) {
         // character after it. Starts that end inside a surrogate pair are no starts.
         size_t good = 0;
         for (size_t length = wide.size(); length-- > 0;) {
-            if (length > 0 && IsLowSurrogate(wide[length])) continue;
+            if (length > 0 && utf::IsLowSurrogate(wide[length])) continue;
             try {
                 CompileOrThrow(wide.substr(0, length), std::regex_constants::ECMAScript);
                 good = length;
@@ -206,7 +197,7 @@ std::optional<PatternFault> FindPatternFault(std::u16string_view pattern) {
         }
         size_t position = 1;
         for (size_t i = 0; i < good; ++i)
-            if (!IsLowSurrogate(wide[i])) ++position;
+            if (!utf::IsLowSurrogate(wide[i])) ++position;
         return PatternFault{position, whole.code()};
     }
 }

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "unicode_text.h"
+
 namespace tlxconv {
 
 namespace {
@@ -36,27 +38,9 @@ std::u16string_view TrimBlanks(std::u16string_view s) {
     return s.substr(begin, end - begin);
 }
 
-bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
-
-char32_t Combine(char16_t high, char16_t low) {
-    return 0x10000 + ((static_cast<char32_t>(high) - 0xD800) << 10) + (low - 0xDC00);
-}
-
-char32_t LastChar(std::u16string_view s) {
-    const char16_t last = s.back();
-    if (IsLowSurrogate(last) && s.size() >= 2 && IsHighSurrogate(s[s.size() - 2])) return Combine(s[s.size() - 2], last);
-    return last;
-}
-
-char32_t FirstChar(std::u16string_view s) {
-    if (IsHighSurrogate(s[0]) && s.size() >= 2 && IsLowSurrogate(s[1])) return Combine(s[0], s[1]);
-    return s[0];
-}
-
 // What goes between two non-empty lines of a paragraph.
 std::u16string_view Joint(std::u16string_view before, std::u16string_view after) {
-    const char32_t last = LastChar(before), first = FirstChar(after);
+    const char32_t last = utf::CharBefore(before, before.size()).code, first = utf::CharAt(after, 0).code;
     if (last == u'-' || IsBlank(static_cast<char16_t>(last)) || IsBlank(static_cast<char16_t>(first))) return {};
     if (IsCjkWithoutBlanks(last) || IsCjkWithoutBlanks(first)) return {};
     return u" ";

@@ -32,6 +32,11 @@ constexpr tlx::FuncText kFunctions[kFuncCount] = {
      "* と ? のワイルドカードが使えます。"},
 };
 
+template <typename Setting>
+std::string_view NameOf(const Setting *setting) {
+    return setting ? std::string_view(setting->name) : std::string_view();
+}
+
 }  // namespace
 
 void FillPluginInfo(TlxPluginInfo &info) {
@@ -45,6 +50,20 @@ bool FillFuncInfo(int32_t funcno, TlxFuncInfo &info) { return tlx::FillFuncRecor
 
 int32_t SettingCount(int32_t funcno) {
     return funcno >= 1 && funcno <= kFuncCount ? kFunctions[funcno - 1].settingCount : 0;
+}
+
+std::string_view SettingName(const ConvertSettings &settings, int32_t funcno, int32_t setno) {
+    switch (funcno) {
+        case kFuncToHalfWidth:
+        case kFuncToFullWidth:
+            return setno == kWidthLatinSigns     ? "英数字・記号"
+                   : setno == kWidthWithKatakana ? "英数字・記号・カタカナ"
+                                                 : "";
+        case kFuncReplace: return NameOf(settings.Replace(setno));
+        case kFuncMatchesPattern: return NameOf(settings.Pattern(setno));
+        case kFuncCopiedFrom: return NameOf(settings.Program(setno));
+        default: return "";
+    }
 }
 
 }  // namespace tlxconv

@@ -7,6 +7,7 @@
 #include "plugin_records.h"
 #include "resource.h"
 #include "setting_form.h"
+#include "unicode_text.h"
 
 namespace tlxconv {
 
@@ -26,10 +27,8 @@ void ShowText(HWND dialog, int id, const std::string *text, size_t maxBytes) {
 }
 
 void ShowFlag(HWND dialog, int id, const bool *flag) {
-    if (flag) CheckDlgButton(dialog, id, *flag ? BST_CHECKED : BST_UNCHECKED);
+    if (flag) tlx::ShowChecked(dialog, id, *flag);
 }
-
-bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
 // A regular expression that does not read is refused with where it goes wrong;
 // the caret is put there so that it can be mended at once.
@@ -37,12 +36,11 @@ bool RefusedPattern(HWND dialog, const std::string &text) {
     const std::u16string pattern = tlx::WidenAnsi(text);
     const std::optional<PatternFault> fault = FindPatternFault(pattern);
     if (!fault) return false;
-    const std::string message = "正規表現に誤りがあります。\r\n" + DescribePatternFault(*fault);
-    MessageBoxA(dialog, message.c_str(), "設定", MB_OK | MB_ICONWARNING);
+    tlx::WarnRefused(dialog, "正規表現に誤りがあります。\r\n" + DescribePatternFault(*fault));
     // The edit control counts UTF-16 units; the fault is counted in characters.
-    int unit = 0;
-    for (size_t chars = 1; chars < fault->position && unit < static_cast<int>(pattern.size()); ++chars)
-        unit += (pattern[unit] >= 0xD800 && pattern[unit] <= 0xDBFF) ? 2 : 1;
+    size_t unit = 0;
+    for (size_t chars = 1; chars < fault->position && unit < pattern.size(); ++chars)
+        unit += utf::CharAt(pattern, unit).units;
     SetFocus(GetDlgItem(dialog, IDC_SETTING_TEXT));
     SendDlgItemMessageW(dialog, IDC_SETTING_TEXT, EM_SETSEL, unit, unit + 1);
     return true;
@@ -64,13 +62,13 @@ private:
 
     bool Accept(HWND dialog) override {
         const std::string text = tlx::DialogItemText(dialog, IDC_SETTING_TEXT);
-        const bool regex = fields_.regex && Checked(dialog, IDC_REGEX);
+        const bool regex = fields_.regex && tlx::IsChecked(dialog, IDC_REGEX);
         if (regex && RefusedPattern(dialog, text)) return false;
         if (fields_.name) *fields_.name = tlx::DialogItemText(dialog, IDC_SETTING_NAME);
         *fields_.text = text;
         if (fields_.replacement) *fields_.replacement = tlx::DialogItemText(dialog, IDC_REPLACEMENT);
         if (fields_.regex) *fields_.regex = regex;
-        if (fields_.caseSensitive) *fields_.caseSensitive = Checked(dialog, IDC_CASE_SENSITIVE);
+        if (fields_.caseSensitive) *fields_.caseSensitive = tlx::IsChecked(dialog, IDC_CASE_SENSITIVE);
         return true;
     }
 
@@ -79,6 +77,22 @@ private:
 
 bool RunDialog(HINSTANCE module, HWND owner, int templateId, const SettingFields &fields) {
     return SettingDialog(fields).Run(module, templateId, owner);
+}
+
+SettingFields FieldsOf(ReplaceSetting &s) { return {&s.name, &s.find, &s.replacement, &s.regex, &s.caseSensitive}; }
+SettingFields FieldsOf(PatternSetting &s) { return {&s.name, &s.pattern, nullptr, &s.regex, &s.caseSensitive}; }
+SettingFields FieldsOf(ProgramSetting &s) { return {&s.name, &s.programs}; }
+
+// One numbered setting, nullptr for a number outside 1 to 20: an accepted OK cuts the
+// edited copy to what the file holds, keeps it and saves it.
+template <typename Setting, typename Save>
+void EditNumbered(HINSTANCE module, HWND owner, int templateId, Setting *kept, Save save) {
+    if (!kept) return;
+    Setting edited = *kept;
+    if (!RunDialog(module, owner, templateId, FieldsOf(edited))) return;
+    ClampSetting(edited);
+    *kept = edited;
+    save();
 }
 
 }  // namespace
@@ -95,37 +109,15 @@ void ShowSettingDialog(HINSTANCE module, HWND owner, int32_t funcno, int number,
             }
             return;
         }
-        case kFuncReplace: {
-            if (!settings.Replace(number)) return;
-            ReplaceSetting s = *settings.Replace(number);
-            if (!RunDialog(module, owner, IDD_REPLACE_SETTING,
-                           {&s.name, &s.find, &s.replacement, &s.regex, &s.caseSensitive}))
-                return;
-            ClampSetting(s);
-            *settings.Replace(number) = s;
-            settings.SaveReplace(store, number);
-            return;
-        }
-        case kFuncMatchesPattern: {
-            if (!settings.Pattern(number)) return;
-            PatternSetting s = *settings.Pattern(number);
-            if (!RunDialog(module, owner, IDD_PATTERN_SETTING, {&s.name, &s.pattern, nullptr, &s.regex, &s.caseSensitive}))
-                return;
-            ClampSetting(s);
-            *settings.Pattern(number) = s;
-            settings.SavePattern(store, number);
-            return;
-        }
-        case kFuncCopiedFrom: {
-            if (!settings.Program(number)) return;
-            ProgramSetting s = *settings.Program(number);
-            if (!RunDialog(module, owner, IDD_PROGRAM_SETTING, {&s.name, &s.programs}))
-                return;
-            ClampSetting(s);
-            *settings.Program(number) = s;
-            settings.SaveProgram(store, number);
-            return;
-        }
+        case kFuncReplace:
+            return EditNumbered(module, owner, IDD_REPLACE_SETTING, settings.Replace(number),
+                                [&] { settings.SaveReplace(store, number); });
+        case kFuncMatchesPattern:
+            return EditNumbered(module, owner, IDD_PATTERN_SETTING, settings.Pattern(number),
+                                [&] { settings.SavePattern(store, number); });
+        case kFuncCopiedFrom:
+            return EditNumbered(module, owner, IDD_PROGRAM_SETTING, settings.Program(number),
+                                [&] { settings.SaveProgram(store, number); });
     }
 }
 

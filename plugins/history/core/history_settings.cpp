@@ -4,19 +4,30 @@
 
 namespace tlxhistory {
 
+namespace {
+constexpr const char *kSection = "Main";
+}  // namespace
+
+void HistorySettings::Load(tlx::ProfileStore &store) {
+    maxCount = store.ReadNumber(kSection, "MaxCount", kDefaultCount);
+    maxSizeKB = store.ReadNumber(kSection, "MaxSizeKB", kDefaultSizeKB);
+    keepAfterExit = store.ReadNumber(kSection, "KeepAfterExit", 1) != 0;
+    pasteChosen = store.ReadNumber(kSection, "PasteChosen", 1) != 0;
+    *this = ClampSettings(*this);
+}
+
+void HistorySettings::Save(tlx::ProfileStore &store) const {
+    const HistorySettings kept = ClampSettings(*this);
+    store.WriteNumber(kSection, "MaxCount", kept.maxCount);
+    store.WriteNumber(kSection, "MaxSizeKB", kept.maxSizeKB);
+    store.WriteNumber(kSection, "KeepAfterExit", kept.keepAfterExit ? 1 : 0);
+    store.WriteNumber(kSection, "PasteChosen", kept.pasteChosen ? 1 : 0);
+}
+
 HistorySettings ClampSettings(HistorySettings settings) {
     settings.maxCount = std::clamp(settings.maxCount, kMinCount, kMaxCount);
     settings.maxSizeKB = std::clamp(settings.maxSizeKB, kMinSizeKB, kMaxSizeKB);
     return settings;
-}
-
-HistorySettings SettingsFromSection(const ini::IniSection &main) {
-    HistorySettings settings;
-    settings.maxCount = main.Number("MaxCount", kDefaultCount);
-    settings.maxSizeKB = main.Number("MaxSizeKB", kDefaultSizeKB);
-    settings.keepAfterExit = main.Number("KeepAfterExit", 1) != 0;
-    settings.pasteChosen = main.Number("PasteChosen", 1) != 0;
-    return ClampSettings(settings);
 }
 
 HistoryLimits LimitsOf(const HistorySettings &settings) {

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "history.h"
-#include "ini_section.h"
+#include "profile_store.h"
 
 namespace tlxhistory {
 
@@ -19,11 +19,14 @@ struct HistorySettings {
     int maxSizeKB = kDefaultSizeKB;
     bool keepAfterExit = true;
     bool pasteChosen = true;
+
+    // Numbers outside their range are read, and written, as the nearest within it.
+    void Load(tlx::ProfileStore &store);
+    void Save(tlx::ProfileStore &store) const;
 };
 
 // Out-of-range numbers come back within their range.
 HistorySettings ClampSettings(HistorySettings settings);
-HistorySettings SettingsFromSection(const ini::IniSection &main);
 HistoryLimits LimitsOf(const HistorySettings &settings);
 
 }  // namespace tlxhistory

@@ -6,8 +6,6 @@
 
 namespace tlxhistory {
 
-enum { kFuncRecord = 1, kFuncPaste = 2, kFuncClear = 3, kFunctionCount = 3 };
-
 // Adds the clipboard's content as the newest entry (not a private copy).
 void RecordClipboard(HistoryKeeper &keeper);
 // Shows the history window; the chosen entry goes on the clipboard and, as the

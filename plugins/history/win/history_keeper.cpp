@@ -13,9 +13,9 @@ HistoryKeeper &Keeper() {
     return keeper;
 }
 
-void HistoryKeeper::Start(HMODULE module) {
-    files_ = LocatePluginFiles(module);
-    settings_ = LoadSettings(files_);
+void HistoryKeeper::Start(tlx::ProfileStore &store) {
+    files_ = LocatePluginFiles();
+    settings_.Load(store);
     history_ = History(LimitsOf(settings_));
     dirty_ = false;
     if (settings_.keepAfterExit) history_.Restore(LoadHistoryFile(files_));
@@ -27,10 +27,10 @@ void HistoryKeeper::Stop() {
     history_ = History(LimitsOf(settings_));
 }
 
-void HistoryKeeper::ApplySettings(const HistorySettings &settings) {
+void HistoryKeeper::ApplySettings(const HistorySettings &settings, tlx::ProfileStore &store) {
     const bool wasKept = settings_.keepAfterExit;
     settings_ = ClampSettings(settings);
-    SaveSettings(files_, settings_);
+    settings_.Save(store);
     history_.SetLimits(LimitsOf(settings_));
     if (wasKept && !settings_.keepAfterExit) {
         saver_.Cancel();

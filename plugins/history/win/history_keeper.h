@@ -15,16 +15,17 @@ constexpr UINT kHistoryChanged = WM_APP + 1;
 
 class HistoryKeeper {
 public:
-    void Start(HMODULE module);
+    // Reads the settings from store and the saved history, when it is kept.
+    void Start(tlx::ProfileStore &store);
     void Stop();
 
     History &Entries() { return history_; }
     const HistorySettings &Settings() const { return settings_; }
     const PluginFiles &Files() const { return files_; }
 
-    // Stores the settings, applies the limits, and writes or removes the file as
-    // keeping after exit was turned on or off.
-    void ApplySettings(const HistorySettings &settings);
+    // Writes the settings to store, applies the limits, and writes or removes the
+    // file as keeping after exit was turned on or off.
+    void ApplySettings(const HistorySettings &settings, tlx::ProfileStore &store);
     // To be called after every change of the entries; the watching window, if
     // any, is told with kHistoryChanged.
     void Changed();

@@ -7,6 +7,6 @@
 
 namespace tlxhistory {
 
-void ShowSettingsDialog(HINSTANCE instance, HWND owner, HistoryKeeper &keeper);
+void ShowSettingsDialog(HINSTANCE module, HWND owner, HistoryKeeper &keeper, tlx::ProfileStore &store);
 
 }  // namespace tlxhistory

@@ -34,4 +34,9 @@ void FillPluginInfo(TlxPluginInfo &info) {
 
 bool FillFuncInfo(int32_t funcno, TlxFuncInfo &info) { return tlx::FillFuncRecord(kFunctions, funcno, info); }
 
+std::string_view SettingName(const SearchSettings &settings, int32_t funcno, int32_t setno) {
+    const SearchSetting *setting = funcno == kFuncKeywordSearch ? settings.Find(setno) : nullptr;
+    return setting ? std::string_view(setting->name) : std::string_view();
+}
+
 }  // namespace tlxinet

@@ -1,7 +1,5 @@
 #include "search_settings.h"
 
-#include <cstdio>
-
 #include "address_text.h"
 #include "sjis_text.h"
 #include "unicode_text.h"
@@ -15,14 +13,6 @@ constexpr const char *kKeyHeader = "HeaderURL";
 constexpr const char *kKeyFooter = "FooterURL";
 constexpr const char *kKeyCharSet = "CharSet";
 constexpr const char *kKeyUrlEncode = "UrlEncode";
-
-std::string Numbered(const char *format, int value) {
-    char text[32];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
-
-void Clamp(std::string &text, size_t maxBytes) { text.resize(sjis::SjisPrefix(text, maxBytes).size()); }
 
 // Header + keyword + footer within the shell's limit: the keyword, made by
 // keywordIn(room), gets what header and footer leave; prefix cuts by whole characters.
@@ -42,9 +32,9 @@ std::basic_string<Char> AssembleAddress(std::basic_string_view<Char> header, std
 
 bool IsSearchSettingNumber(int number) { return number >= 1 && number <= kSearchSettingCount; }
 
-std::string DefaultSettingName(int number) { return Numbered("設定%03d", number); }
+std::string DefaultSettingName(int number) { return tlx::NumberedName("設定%03d", number); }
 
-std::string SearchSectionName(int number) { return Numbered("Search%03d", number - 1); }
+std::string SearchSectionName(int number) { return tlx::NumberedName("Search%03d", number - 1); }
 
 SearchSetting DefaultSearchSetting(int number) {
     SearchSetting setting;
@@ -53,9 +43,9 @@ SearchSetting DefaultSearchSetting(int number) {
 }
 
 void ClampSearchSetting(SearchSetting &setting) {
-    Clamp(setting.name, kSettingNameMaxBytes);
-    Clamp(setting.headerUrl, kUrlPartMaxBytes);
-    Clamp(setting.footerUrl, kUrlPartMaxBytes);
+    tlx::CutToBytes(setting.name, kSettingNameMaxBytes);
+    tlx::CutToBytes(setting.headerUrl, kUrlPartMaxBytes);
+    tlx::CutToBytes(setting.footerUrl, kUrlPartMaxBytes);
 }
 
 std::string_view SearchHeader(const SearchSetting &setting) {
@@ -107,8 +97,8 @@ void SearchSettings::Save(ProfileStore &store, int number) const {
     store.WriteText(section, kKeyName, setting->name);
     store.WriteText(section, kKeyHeader, setting->headerUrl);
     store.WriteText(section, kKeyFooter, setting->footerUrl);
-    store.WriteText(section, kKeyCharSet, std::to_string(setting->charSet));
-    store.WriteText(section, kKeyUrlEncode, std::to_string(setting->urlEncode));
+    store.WriteNumber(section, kKeyCharSet, setting->charSet);
+    store.WriteNumber(section, kKeyUrlEncode, setting->urlEncode);
 }
 
 const SearchSetting *SearchSettings::Find(int number) const {

@@ -1,9 +1,8 @@
 // The eight exports the host resolves by name, over the plug-in's state.
 #include <windows.h>
 
-#include <memory>
-
 #include "current_copy.h"
+#include "module_folder.h"
 #include "plugin_actions.h"
 #include "plugin_records.h"
 #include "profile_file.h"
@@ -16,31 +15,14 @@ using namespace tlxinet;
 
 namespace {
 
-HINSTANCE g_module = nullptr;
 SearchSettings g_settings;
-std::unique_ptr<tlx::ProfileFile> g_settingsFile;
-
-tlx::ProfileFile &SettingsFile() {
-    if (!g_settingsFile) g_settingsFile = tlx::PluginSettingsFile(g_module);
-    return *g_settingsFile;
-}
 
 }  // namespace
-
-BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
-    if (reason == DLL_PROCESS_ATTACH) {
-        g_module = instance;
-        DisableThreadLibraryCalls(instance);
-    }
-    return TRUE;
-}
 
 extern "C" {
 
 int32_t WINAPI PIN_Init(void) {
-    // A fresh file object: it keeps the sections it read, and the file may have changed since.
-    g_settingsFile.reset();
-    g_settings.Load(SettingsFile());
+    g_settings.Load(*tlx::PluginSettingsFile());
     return 0;
 }
 
@@ -50,7 +32,7 @@ int32_t WINAPI PIN_ShowAbout(HWND) { return 0; }
 
 int32_t WINAPI PIN_ShowSetting(int32_t funcno, int32_t SettingNo, HWND owner) {
     if (funcno == kFuncKeywordSearch)
-        ShowSearchSettingDialog(g_module, owner, g_settings, SettingNo, SettingsFile());
+        ShowSearchSettingDialog(tlx::OwnModule(), owner, g_settings, SettingNo, *tlx::PluginSettingsFile());
     return 0;
 }
 
@@ -81,9 +63,7 @@ int32_t WINAPI PIN_GetFuncInfo(int32_t funcno, TlxFuncInfo *info) {
 }
 
 int32_t WINAPI PIN_GetFuncSettingName(int32_t funcno, int32_t setno, char *buffer, int32_t size) {
-    if (funcno != kFuncKeywordSearch) return 0;
-    const SearchSetting *setting = g_settings.Find(setno);
-    return setting ? tlx::CopySettingName(setting->name, buffer, size) : 0;
+    return tlx::CopySettingName(SettingName(g_settings, funcno, setno), buffer, size);
 }
 
 void WINAPI PIN_SetHost(const TlxHost *host) { tlx::UseHost(host); }

@@ -43,7 +43,7 @@ private:
         tlx::ShowEditText(dialog, IDC_HEADER_URL, setting.headerUrl, kUrlPartMaxBytes);
         tlx::ShowEditText(dialog, IDC_FOOTER_URL, setting.footerUrl, kUrlPartMaxBytes);
         FillCharSetList(dialog, setting.charSet);
-        CheckDlgButton(dialog, IDC_URL_ENCODE, setting.urlEncode ? BST_CHECKED : BST_UNCHECKED);
+        tlx::ShowChecked(dialog, IDC_URL_ENCODE, setting.urlEncode != 0);
         SetDlgItemInt(dialog, IDC_SETTING_INDEX, static_cast<UINT>(number_ - 1), FALSE);
     }
 
@@ -54,7 +54,7 @@ private:
             setting->headerUrl = tlx::DialogItemText(dialog, IDC_HEADER_URL);
             setting->footerUrl = tlx::DialogItemText(dialog, IDC_FOOTER_URL);
             setting->charSet = SelectedCharSet(dialog);
-            setting->urlEncode = IsDlgButtonChecked(dialog, IDC_URL_ENCODE) == BST_CHECKED ? 1 : 0;
+            setting->urlEncode = tlx::IsChecked(dialog, IDC_URL_ENCODE) ? 1 : 0;
             ClampSearchSetting(*setting);
             settings_.Save(store_, number);
         }

@@ -1,5 +1,7 @@
 #include "html_decode.h"
 
+#include "unicode_text.h"
+
 namespace tlxtext {
 
 static size_t SequenceLength(unsigned char lead) {
@@ -29,8 +31,7 @@ static bool AppendSequence(const unsigned char *data, size_t length, std::u16str
         const char32_t cp = (lead & 0x07) << 18 | (data[1] & 0x3F) << 12 | (data[2] & 0x3F) << 6 |
                             (data[3] & 0x3F);
         if (cp < 0x10000 || cp > 0x10FFFF) return false;
-        out += static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
-        out += static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
+        utf::AppendUtf16(out, cp);
         return true;
     }
     }

@@ -27,6 +27,11 @@ std::string UnicodeLogPath(const PluginFiles &files) { return files.dataLog + st
 
 }  // namespace
 
+PluginFiles LocatePluginFiles() {
+    const std::string folder = tlx::PluginFolderOf(tlx::OwnModule());
+    return {folder, folder + "_datalog"};
+}
+
 void RestoreSavedText(const PluginFiles &files) {
     const std::optional<std::string> saved = tlx::ReadFileBytes(files.dataLog);
     if (!saved) return;

@@ -1,9 +1,17 @@
 // Keeping the clipboard text across runs in "_datalog": raw code page 932 bytes,
 // no terminator; a Unicode text of its own goes beside it (unicode_log.h).
 #pragma once
-#include "settings_store.h"
+#include <string>
 
 namespace tlxtext {
+
+struct PluginFiles {
+    std::string folder;   // "...\Plugins\tlxText\", beside the plug-in file
+    std::string dataLog;  // folder + "_datalog"
+};
+
+// The files of the plug-in this code is linked into.
+PluginFiles LocatePluginFiles();
 
 // Puts the saved text back on the clipboard (emptying it first), with its
 // Unicode form when the Unicode log belongs to this "_datalog". Nothing

@@ -1,41 +1,32 @@
-#include "dialog_context.h"
 #include "resource.h"
+#include "setting_form.h"
 #include "settings_dialogs.h"
 
 namespace tlxtext {
 
 namespace {
 
-void OnInitDialog(HWND dialog, DialogContext &context) {
-    CheckDlgButton(dialog, IDC_DATASAVE, context.settings.dataSave ? BST_CHECKED : BST_UNCHECKED);
-}
+class DataSaveDialog : public tlx::SettingForm {
+public:
+    DataSaveDialog(TextSettings &settings, tlx::ProfileStore &store) : settings_(settings), store_(store) {}
 
-void OnOk(HWND dialog) {
-    DialogContext &context = ContextOf(dialog);
-    context.settings.dataSave = IsDlgButtonChecked(dialog, IDC_DATASAVE) == BST_CHECKED ? 1 : 0;
-    SaveDataSave(context.files, context.settings.dataSave);
-    EndDialog(dialog, IDOK);
-}
+private:
+    void Fill(HWND dialog) override { tlx::ShowChecked(dialog, IDC_DATASAVE, settings_.dataSave != 0); }
 
-INT_PTR CALLBACK DataSaveProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_INITDIALOG:
-        OnInitDialog(dialog, AttachContext(dialog, lParam));
-        return TRUE;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK) OnOk(dialog);
-        else if (LOWORD(wParam) == IDCANCEL) EndDialog(dialog, IDCANCEL);
-        return TRUE;
+    bool Accept(HWND dialog) override {
+        settings_.dataSave = tlx::IsChecked(dialog, IDC_DATASAVE) ? 1 : 0;
+        settings_.SaveDataSave(store_);
+        return true;
     }
-    return FALSE;
-}
+
+    TextSettings &settings_;
+    tlx::ProfileStore &store_;
+};
 
 }  // namespace
 
-void ShowDataSaveDialog(HINSTANCE instance, HWND owner, TextSettings &settings, const PluginFiles &files) {
-    DialogContext context{settings, files, 0};
-    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_DATASAVE), owner, DataSaveProc,
-                    reinterpret_cast<LPARAM>(&context));
+void ShowDataSaveDialog(HINSTANCE module, HWND owner, TextSettings &settings, tlx::ProfileStore &store) {
+    DataSaveDialog(settings, store).Run(module, IDD_DATASAVE, owner);
 }
 
 }  // namespace tlxtext

@@ -1,16 +1,14 @@
 #include <string>
-#include <vector>
 
-#include "dialog_context.h"
+#include "plugin_records.h"
 #include "resource.h"
+#include "setting_form.h"
 #include "settings_dialogs.h"
-#include "text_functions.h"
+#include "text_joiner.h"
 
 namespace tlxtext {
 
 namespace {
-
-int EditedFunction(HWND dialog) { return static_cast<int>(GetDlgItemInt(dialog, IDC_FUNCNO, nullptr, TRUE)); }
 
 void SelectChoice(HWND dialog, SeparatorChoice choice) {
     CheckRadioButton(dialog, IDC_SEP_FIRST, IDC_SEP_OTHER, IDC_SEP_FIRST + choice);
@@ -18,16 +16,8 @@ void SelectChoice(HWND dialog, SeparatorChoice choice) {
 
 SeparatorChoice SelectedChoice(HWND dialog) {
     for (int choice = 0; choice < kSepChoiceCount; ++choice)
-        if (IsDlgButtonChecked(dialog, IDC_SEP_FIRST + choice) == BST_CHECKED)
-            return static_cast<SeparatorChoice>(choice);
+        if (tlx::IsChecked(dialog, IDC_SEP_FIRST + choice)) return static_cast<SeparatorChoice>(choice);
     return kSepNone;
-}
-
-std::string ControlText(HWND dialog, int id) {
-    const HWND control = GetDlgItem(dialog, id);
-    std::vector<char> text(GetWindowTextLengthA(control) + 1);
-    const int length = GetWindowTextA(control, text.data(), static_cast<int>(text.size()));
-    return std::string(text.data(), length > 0 ? length : 0);
 }
 
 void ShowJoinOrder(HWND dialog, bool show) {
@@ -35,67 +25,57 @@ void ShowJoinOrder(HWND dialog, bool show) {
         ShowWindow(GetDlgItem(dialog, id), show ? SW_SHOW : SW_HIDE);
 }
 
-void OnInitDialog(HWND dialog, DialogContext &context) {
-    SetDlgItemInt(dialog, IDC_FUNCNO, context.funcno, TRUE);
-    SendDlgItemMessageA(dialog, IDC_SEP_TEXT, EM_LIMITTEXT, kMaxSeparatorBytes, 0);
-    const bool join = context.funcno == kFuncJoin;
-    ShowJoinOrder(dialog, join);
-    if (join)
-        CheckRadioButton(dialog, IDC_JOIN_FRONT, IDC_JOIN_BACK,
-                         context.settings.textAddType == kCurrentFirst ? IDC_JOIN_FRONT : IDC_JOIN_BACK);
-    const std::string &separator = join ? context.settings.textAddSep : context.settings.fileToTextSep;
-    const SeparatorChoice choice = ChoiceForSeparator(separator);
-    if (choice == kSepOther) SetDlgItemTextA(dialog, IDC_SEP_TEXT, separator.c_str());
-    SelectChoice(dialog, choice);
-}
+// The separator of the file names or of the join; the join's also with its order.
+class SeparatorDialog : public tlx::SettingForm {
+public:
+    SeparatorDialog(int funcno, TextSettings &settings, tlx::ProfileStore &store)
+        : funcno_(funcno), settings_(settings), store_(store) {}
 
-void OnOk(HWND dialog) {
-    DialogContext &context = ContextOf(dialog);
-    const std::string separator = SeparatorForChoice(SelectedChoice(dialog), ControlText(dialog, IDC_SEP_TEXT));
-    if (EditedFunction(dialog) == kFuncJoin) {
-        context.settings.textAddSep = separator;
-        context.settings.textAddType =
-            IsDlgButtonChecked(dialog, IDC_JOIN_FRONT) == BST_CHECKED ? kCurrentFirst : kKeptFirst;
-        SaveTextAdd(context.files, context.settings.textAddSep, context.settings.textAddType);
-    } else {
-        context.settings.fileToTextSep = separator;
-        SaveFileToTextSep(context.files, context.settings.fileToTextSep);
+private:
+    void Fill(HWND dialog) override {
+        // Which separator OK stores, kept in the dialog itself.
+        SetDlgItemInt(dialog, IDC_FUNCNO, funcno_, TRUE);
+        SendDlgItemMessageA(dialog, IDC_SEP_TEXT, EM_LIMITTEXT, kMaxSeparatorBytes, 0);
+        const bool join = funcno_ == kFuncJoin;
+        ShowJoinOrder(dialog, join);
+        if (join)
+            CheckRadioButton(dialog, IDC_JOIN_FRONT, IDC_JOIN_BACK,
+                             settings_.textAddType == kCurrentFirst ? IDC_JOIN_FRONT : IDC_JOIN_BACK);
+        const std::string &separator = join ? settings_.textAddSep : settings_.fileToTextSep;
+        const SeparatorChoice choice = ChoiceForSeparator(separator);
+        if (choice == kSepOther) SetDlgItemTextA(dialog, IDC_SEP_TEXT, separator.c_str());
+        SelectChoice(dialog, choice);
     }
-    EndDialog(dialog, IDOK);
-}
 
-// Typing a separator of one's own means "other".
-void OnSeparatorTextChanged(HWND dialog) { SelectChoice(dialog, kSepOther); }
-
-INT_PTR CALLBACK SeparatorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_INITDIALOG:
-        OnInitDialog(dialog, AttachContext(dialog, lParam));
-        return TRUE;
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDOK:
-            OnOk(dialog);
-            return TRUE;
-        case IDCANCEL:
-            EndDialog(dialog, IDCANCEL);
-            return TRUE;
-        case IDC_SEP_TEXT:
-            if (HIWORD(wParam) == EN_CHANGE) OnSeparatorTextChanged(dialog);
-            return TRUE;
+    bool Accept(HWND dialog) override {
+        const std::string separator =
+            SeparatorForChoice(SelectedChoice(dialog), tlx::DialogItemText(dialog, IDC_SEP_TEXT));
+        if (static_cast<int>(GetDlgItemInt(dialog, IDC_FUNCNO, nullptr, TRUE)) == kFuncJoin) {
+            settings_.textAddSep = separator;
+            settings_.textAddType = tlx::IsChecked(dialog, IDC_JOIN_FRONT) ? kCurrentFirst : kKeptFirst;
+            settings_.SaveTextAdd(store_);
+        } else {
+            settings_.fileToTextSep = separator;
+            settings_.SaveFileToTextSep(store_);
         }
-        break;
+        return true;
     }
-    return FALSE;
-}
+
+    // Typing a separator of one's own means "other".
+    void Notify(HWND dialog, int id, int code) override {
+        if (id == IDC_SEP_TEXT && code == EN_CHANGE) SelectChoice(dialog, kSepOther);
+    }
+
+    const int funcno_;
+    TextSettings &settings_;
+    tlx::ProfileStore &store_;
+};
 
 }  // namespace
 
-void ShowSeparatorDialog(HINSTANCE instance, HWND owner, int funcno, TextSettings &settings,
-                         const PluginFiles &files) {
-    DialogContext context{settings, files, funcno};
-    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_SEPARATOR), owner, SeparatorProc,
-                    reinterpret_cast<LPARAM>(&context));
+void ShowSeparatorDialog(HINSTANCE module, HWND owner, int funcno, TextSettings &settings,
+                         tlx::ProfileStore &store) {
+    SeparatorDialog(funcno, settings, store).Run(module, IDD_SEPARATOR, owner);
 }
 
 }  // namespace tlxtext

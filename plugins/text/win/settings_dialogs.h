@@ -3,14 +3,13 @@
 #pragma once
 #include <windows.h>
 
-#include "settings_store.h"
 #include "text_settings.h"
 
 namespace tlxtext {
 
-void ShowDataSaveDialog(HINSTANCE instance, HWND owner, TextSettings &settings, const PluginFiles &files);
+void ShowDataSaveDialog(HINSTANCE module, HWND owner, TextSettings &settings, tlx::ProfileStore &store);
 // funcno is the file-name or the join function; it selects which separator is edited.
-void ShowSeparatorDialog(HINSTANCE instance, HWND owner, int funcno, TextSettings &settings,
-                         const PluginFiles &files);
+void ShowSeparatorDialog(HINSTANCE module, HWND owner, int funcno, TextSettings &settings,
+                         tlx::ProfileStore &store);
 
 }  // namespace tlxtext

@@ -8,15 +8,6 @@
 
 namespace tlxtext {
 
-enum FunctionNumber {
-    kFuncTextOnly = 1,
-    kFuncFileNames = 2,
-    kFuncHtmlSource = 3,
-    kFuncJoin = 4,
-    kFuncClearJoin = 5,
-    kFunctionCount = 5
-};
-
 // Removes every format but the text, which is kept byte for byte.
 void KeepTextOnly();
 // Adds the names of a copied file list as text; the file list stays.
