@@ -108,14 +108,14 @@ std::string CaptionFault(HWND control, int dpi) {
     if (cls == "Button") {
         const LONG type = style & BS_TYPEMASK;
         if (type == BS_GROUPBOX) {
-            width -= ptr::Rescale(16, dpi, ptr::kDesignDpi);
+            width -= tlx::Rescale(16, dpi, tlx::kDesignDpi);
         } else if (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON ||
                    type == BS_AUTORADIOBUTTON || type == BS_3STATE || type == BS_AUTO3STATE) {
-            width -= tlx::SystemMetricAt(SM_CXMENUCHECK, dpi) + ptr::Rescale(4, dpi, ptr::kDesignDpi);
+            width -= tlx::SystemMetricAt(SM_CXMENUCHECK, dpi) + tlx::Rescale(4, dpi, tlx::kDesignDpi);
             wraps = (style & BS_MULTILINE) != 0;
         } else {
-            width -= 2 * ptr::Rescale(3, dpi, ptr::kDesignDpi);
-            height -= 2 * ptr::Rescale(2, dpi, ptr::kDesignDpi);
+            width -= 2 * tlx::Rescale(3, dpi, tlx::kDesignDpi);
+            height -= 2 * tlx::Rescale(2, dpi, tlx::kDesignDpi);
             wraps = (style & BS_MULTILINE) != 0;
         }
     } else if (IsTextLabel(control)) {
@@ -337,14 +337,14 @@ TEST(DisplayScales, WindowsMovedToAMonitorOfAnotherScaleLayThemselvesOutAgain) {
     dlgtest::DialogProgram program(ProgramWithPlugins());
     ASSERT_TRUE(program.Ready());
     ptr::ModeTexts().Fill();
-    Report report(ptr::kDesignDpi);
+    Report report(tlx::kDesignDpi);
     const auto move = [&](HWND window, const std::string &name, int probeId) {
         RECT before, control;
         GetWindowRect(window, &before);
         const RECT probeBefore = RectIn(GetDlgItem(window, probeId), window);
         // At the screen's top left, so that the picture shows it whole.
-        RECT suggested{0, 0, ptr::Rescale(before.right - before.left, kMovedTo, ptr::kDesignDpi),
-                       ptr::Rescale(before.bottom - before.top, kMovedTo, ptr::kDesignDpi)};
+        RECT suggested{0, 0, tlx::Rescale(before.right - before.left, kMovedTo, tlx::kDesignDpi),
+                       tlx::Rescale(before.bottom - before.top, kMovedTo, tlx::kDesignDpi)};
         SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(kMovedTo, kMovedTo), reinterpret_cast<LPARAM>(&suggested));
         RECT after;
         GetWindowRect(window, &after);
@@ -355,7 +355,7 @@ TEST(DisplayScales, WindowsMovedToAMonitorOfAnotherScaleLayThemselvesOutAgain) {
         LOGFONTA lf{};
         GetObjectA(reinterpret_cast<HFONT>(SendMessageA(GetDlgItem(window, probeId), WM_GETFONT, 0, 0)), sizeof lf,
                    &lf);
-        EXPECT_EQ(ptr::FontHeight(9, kMovedTo), lf.lfHeight) << name;
+        EXPECT_EQ(tlx::FontHeight(9, kMovedTo), lf.lfHeight) << name;
         report.Check(window, name, kMovedTo);
         ptrtest::PumpFor(200);
         wintest::ScreenShot(window, false).Save("moved144_" + name);

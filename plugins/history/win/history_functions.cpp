@@ -4,6 +4,7 @@
 #include "history_window.h"
 #include "paste_target.h"
 #include "plugin_clipboard.h"
+#include "start_queue.h"
 
 namespace tlxhistory {
 
@@ -18,13 +19,19 @@ void RecordClipboard(HistoryKeeper &keeper) {
 }
 
 void PasteFromHistory(HINSTANCE instance, HistoryKeeper &keeper, HWND activeWindow) {
-    std::optional<HistoryEntry> chosen = ChooseFromHistory(instance, keeper);
-    if (!chosen) return;
-    // A chosen entry is used again: it moves to the top as a copy of it would.
-    keeper.Entries().Add(*chosen);
-    keeper.Changed();
+    const std::optional<HistoryChoice> choice = ChooseFromHistory(instance, keeper);
+    if (!choice) return;
+    if (choice->action == HistoryChoice::Action::kQueue) return StartQueue(QueueItems(choice->entries));
+    const std::optional<HistoryEntry> pasted = EntryToPaste(*choice);
+    if (!pasted) return;
+    // One chosen entry is used again: it moves to the top as a copy of it would.
+    // Several joined are a text of their own; they keep their places.
+    if (choice->entries.size() == 1) {
+        keeper.Entries().Add(choice->entries.front());
+        keeper.Changed();
+    }
     const bool paste = keeper.Settings().pasteChosen && CanPasteInto(activeWindow) && BringToFront(activeWindow);
-    if (PutEntryOnClipboard(*chosen) && paste) SendPasteKeys();
+    if (PutEntryOnClipboard(*pasted) && paste) SendPasteKeys();
 }
 
 void ClearHistory(HistoryKeeper &keeper) {

@@ -8,8 +8,9 @@ namespace tlxhistory {
 
 // Adds the clipboard's content as the newest entry (not a private copy).
 void RecordClipboard(HistoryKeeper &keeper);
-// Shows the history window; the chosen entry goes on the clipboard and, as the
-// settings say, is pasted into the window that was in front.
+// Shows the history window; what was chosen goes on the clipboard and, as the
+// settings say, is pasted into the window that was in front, or is queued for
+// 連続貼り付け.
 void PasteFromHistory(HINSTANCE instance, HistoryKeeper &keeper, HWND activeWindow);
 // Asks, then removes every entry that is not pinned.
 void ClearHistory(HistoryKeeper &keeper);
