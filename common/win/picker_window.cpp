@@ -89,7 +89,7 @@ private:
     LRESULT OnSearchMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     // Lengths of the design at the window's resolution and enlargement.
-    int Scaled(int pixels) const { return Rescale(pixels, dpi_ * percent_ / 100, kDesignDpi); }
+    int Scaled(int pixels) const { return Rescale(pixels, dpi_ * percent_, kDesignDpi * 100); }
     void MakeFonts();
     void DeleteFonts();
     int SearchHeight() const { return lineHeight_ + Scaled(kSearchPadding); }
@@ -501,6 +501,9 @@ LRESULT PickerWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
         if (spec_.watch) spec_.watch(nullptr);
         done_ = true;
+        // Destroyed from a sent message (another window activated), the loop would
+        // wait inside GetMessage for something posted before it saw this.
+        PostMessageW(nullptr, WM_NULL, 0, 0);
         return 0;
     }
     return DefWindowProcW(window_, message, wParam, lParam);

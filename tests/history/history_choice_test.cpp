@@ -18,11 +18,6 @@ using Action = HistoryChoice::Action;
 HistoryEntry Text(const std::u16string &text) {
     return tlxhistory::MakeEntry(EntryKind::kText, tlxhistory::BytesFromUtf16(text));
 }
-HistoryEntry Formatted(const std::u16string &text) {
-    HistoryEntry entry = Text(text);
-    entry.forms.push_back({"HTML Format", "<b>x</b>"});
-    return entry;
-}
 HistoryEntry Files(const std::vector<std::u16string> &names) {
     return tlxhistory::MakeEntry(EntryKind::kFiles, tlxhistory::FileListData(names));
 }
@@ -31,7 +26,7 @@ HistoryEntry Image() {
     return tlxhistory::MakeEntry(EntryKind::kImage, png);
 }
 
-// What a paste puts on the clipboard, told as kind, text and whether its forms go with it.
+// What a paste puts on the clipboard, told as its kind and text.
 std::string Pasted(const HistoryChoice &choice) {
     const std::optional<HistoryEntry> entry = tlxhistory::EntryToPaste(choice);
     if (!entry) return "nothing";
@@ -40,7 +35,7 @@ std::string Pasted(const HistoryChoice &choice) {
                                                                 : u"files:" + *tlxhistory::EntryText(*entry);
     std::string shown;
     for (char16_t unit : text) shown += unit == u'\r' ? '|' : unit == u'\n' ? '/' : static_cast<char>(unit);
-    return shown + (entry->forms.empty() ? "" : " +forms");
+    return shown;
 }
 
 TEST(HistoryChoice, WhatEachChoiceGivesToPaste) {
@@ -50,12 +45,12 @@ TEST(HistoryChoice, WhatEachChoiceGivesToPaste) {
         std::string pasted;
     };
     const Case cases[] = {
-        {"one entry with its forms", {Action::kPaste, {Formatted(u"rich")}}, "rich +forms"},
-        {"its text alone", {Action::kPasteTextOnly, {Formatted(u"rich")}}, "rich"},
+        {"one text", {Action::kPaste, {Text(u"one")}}, "one"},
+        {"its text alone", {Action::kPasteTextOnly, {Text(u"one")}}, "one"},
         {"a file list as it is", {Action::kPaste, {Files({u"C:\\a", u"C:\\b"})}}, "files:C:\\a|/C:\\b"},
         {"a file list as text", {Action::kPasteTextOnly, {Files({u"C:\\a", u"C:\\b"})}}, "C:\\a|/C:\\b"},
         {"an image as text stays an image", {Action::kPasteTextOnly, {Image()}}, "image"},
-        {"several joined in their order", {Action::kPaste, {Text(u"two"), Formatted(u"one"), Files({u"C:\\f"})}},
+        {"several joined in their order", {Action::kPaste, {Text(u"two"), Text(u"one"), Files({u"C:\\f"})}},
          "two|/one|/C:\\f"},
         {"several as text", {Action::kPasteTextOnly, {Text(u"a"), Text(u"b")}}, "a|/b"},
         {"images left out of several", {Action::kPaste, {Image(), Text(u"x"), Image()}}, "x"},
@@ -70,12 +65,7 @@ TEST(HistoryChoice, WhatEachChoiceGivesToPaste) {
 
 TEST(HistoryChoice, QueuedItemsAreTheTextsInTheirOrder) {
     EXPECT_EQ((std::vector<std::u16string>{u"b", u"a", u"C:\\x\r\nC:\\y"}),
-              tlxhistory::QueueItems({Text(u"b"), Image(), Formatted(u"a"), Files({u"C:\\x", u"C:\\y"})}));
-}
-
-TEST(HistoryChoice, ThePreviewMarksAFormattedText) {
-    EXPECT_EQ(u"［書式付き］\r\nrich", tlxhistory::PreviewText(Formatted(u"rich")));
-    EXPECT_EQ(u"plain", tlxhistory::PreviewText(Text(u"plain")));
+              tlxhistory::QueueItems({Text(u"b"), Image(), Text(u"a"), Files({u"C:\\x", u"C:\\y"})}));
 }
 
 TEST(HistoryPickerSource, DeletesAndPinsInTheHistoryAndSaysSo) {

@@ -15,19 +15,11 @@ enum class EntryKind : uint8_t {
     kImage = 3,  // a PNG file
 };
 
-// A further form a text was copied with (HTML, RTF): the clipboard format's name and
-// its bytes.
-struct EntryForm {
-    std::string name;
-    std::string data;
-};
-
 struct HistoryEntry {
     EntryKind kind = EntryKind::kText;
     std::string data;
     uint64_t key = 0;  // ContentKey(kind, data): equal content, equal key
     bool pinned = false;
-    std::vector<EntryForm> forms;   // of a text: pasted with it
 };
 
 // A hash of kind and bytes, so that a repeated copy is found without comparing
