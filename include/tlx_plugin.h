@@ -97,7 +97,7 @@
  * (common/win/setting_form.h); the module handle from tlx::OwnModule()
  * (common/win/module_folder.h), so no DllMain; the host's look at each copy
  * through tlx::CurrentCopy() (common/win/current_copy.h), which PIN_SetHost
- * hands to tlx::UseHost; and win/plugin_exports.cpp holding only the exports
+ * hands to tlx::UseHost (with the window scale, tlx::HostWindowScalePercent); and win/plugin_exports.cpp holding only the exports
  * above, undecorated through a .def file. plugins/internet is the smallest to
  * start from.
  *

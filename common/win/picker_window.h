@@ -6,9 +6,12 @@
 // much larger as the host draws its own windows (help mode). The history and the
 // phrases show their lists in it:
 //
-//   MySource source(...);                      // a tlx::PickerSource over the items
-//   tlx::PickerSpec spec{L"myPickerWindow", L"定型文", {}, tlx::PickerPlace::kNearCaret, activeWindow};
-//   if (auto choice = tlx::RunPicker(module, source, spec)) Use(choice->items);
+//   MySource source(...);   // a tlx::PickerSource over the items, with groups or without
+//   const tlx::PickerSpec spec{.className = L"myPickerWindow", .title = L"定型文",
+//                              .place = tlx::PickerPlace::kNearCaret, .front = activeWindow};
+//   if (auto choice = tlx::RunPicker(tlx::OwnModule(), source, spec)) Use(choice->items.front());
+//
+// Without features (PickerFeatures all off) a choice is always one item, chosen to paste.
 #pragma once
 #include <windows.h>
 

@@ -21,7 +21,12 @@ void RecordClipboard(HistoryKeeper &keeper) {
 void PasteFromHistory(HINSTANCE instance, HistoryKeeper &keeper, HWND activeWindow) {
     const std::optional<HistoryChoice> choice = ChooseFromHistory(instance, keeper);
     if (!choice) return;
-    if (choice->action == HistoryChoice::Action::kQueue) return StartQueue(QueueItems(choice->entries));
+    if (choice->action == HistoryChoice::Action::kQueue) {
+        // Pictures alone give nothing to queue: the mode is not started for nothing.
+        const std::vector<std::u16string> items = QueueItems(choice->entries);
+        if (!items.empty()) StartQueue(items);
+        return;
+    }
     const std::optional<HistoryEntry> pasted = EntryToPaste(*choice);
     if (!pasted) return;
     // One chosen entry is used again: it moves to the top as a copy of it would.

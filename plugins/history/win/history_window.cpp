@@ -7,10 +7,14 @@ namespace tlxhistory {
 
 std::optional<HistoryChoice> ChooseFromHistory(HINSTANCE instance, HistoryKeeper &keeper) {
     HistoryPickerSource source(keeper.Entries(), [&keeper] { keeper.Changed(); });
-    tlx::PickerSpec spec{L"tlxHistoryWindow", L"履歴", {}, tlx::PickerPlace::kNearCursor};
-    spec.features = {true, true, true, true, true};
-    // A copy recorded while the window is open (its watch action runs in the window's loop) shows at once.
-    spec.watch = [&keeper](HWND window) { keeper.Watch(window); };
+    const tlx::PickerSpec spec{
+        .className = L"tlxHistoryWindow",
+        .title = L"履歴",
+        .features = {.remove = true, .pin = true, .marks = true, .textOnly = true, .queue = true},
+        .place = tlx::PickerPlace::kNearCursor,
+        // A copy recorded while the window is open (its watch action runs in the window's loop) shows at once.
+        .watch = [&keeper](HWND window) { keeper.Watch(window); },
+    };
     const std::optional<tlx::PickerChoice> choice = tlx::RunPicker(instance, source, spec);
     if (!choice) return std::nullopt;
     HistoryChoice chosen{choice->action, {}};
