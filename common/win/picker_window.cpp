@@ -132,7 +132,6 @@ private:
     int pinColumn_ = 0;
     std::optional<uint64_t> previewed_;   // key of the item the preview shows
     std::optional<PickerChoice> chosen_;
-    bool swallowChar_ = false;   // the character of a key the picker took
     bool closing_ = false;       // destroying the window deactivates it first
     bool done_ = false;
 };
@@ -354,6 +353,12 @@ PickerKeyPress PressOf(WPARAM key) {
 bool PickerWindow::OnKey(WPARAM key) {
     const PickerOutcome outcome = model_.Press(PressOf(key), CaretAtEnd(search_));
     if (!outcome.handled) return false;
+    // The character TranslateMessage made of a key taken here (Space, Enter, Esc,
+    // Ctrl+P) would be typed or beep. It is the first one waiting: a flag set here and
+    // cleared by the next character would let through the second of two keys that
+    // arrive together.
+    MSG typed;
+    PeekMessageW(&typed, search_, WM_CHAR, WM_CHAR, PM_REMOVE);
     Apply(outcome);
     return true;
 }
@@ -363,15 +368,7 @@ LRESULT PickerWindow::OnSearchMessage(UINT message, WPARAM wParam, LPARAM lParam
     const HWND edit = search_;
     switch (message) {
     case WM_KEYDOWN:
-        swallowChar_ = OnKey(wParam);
-        if (swallowChar_) return 0;
-        break;
-    case WM_CHAR:
-        // The character of a key taken above (Enter, Esc, Space, Ctrl+P) would beep or be typed.
-        if (swallowChar_) {
-            swallowChar_ = false;
-            return 0;
-        }
+        if (OnKey(wParam)) return 0;
         break;
     case WM_GETDLGCODE:
         return CallWindowProcW(original, edit, message, wParam, lParam) | DLGC_WANTALLKEYS;

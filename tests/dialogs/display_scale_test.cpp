@@ -1,5 +1,6 @@
-// Every window of the program at the display scales of today's screens (100, 125, 150
-// and 200 %): each caption fits its control and each control lies inside its window.
+// Every window of the program and the standard plug-ins (their settings dialogs and the
+// history window) at the display scales of today's screens (100, 125, 150 and 200 %):
+// each caption fits its control and each control lies inside its window.
 // The prefix's resolution (LogPixels, read by a process as it starts) is set for one
 // child process per scale, which opens all the windows in turn; at 150 and 200 % their
 // pictures are kept as test artifacts. A move to a monitor of another scale is checked
@@ -20,6 +21,7 @@
 #include "frmShortcut.h"
 #include "frmSplash.h"
 #include "frmWatch.h"
+#include "picker_window.h"
 #include "resource_ids.h"
 #include "screen_capture.h"
 #include "screen_dpi.h"
@@ -261,6 +263,11 @@ void CheckPluginSettings(Report &report, HWND owner) {
         {"text_datasave", "tlxText.tlx", 0, 0},
         {"text_separator", "tlxText.tlx", 4, 0},
         {"internet_search", "tlxInternet.tlx", 3, 1},
+        {"convert_quote", "tlxConvert.tlx", 7, 1},
+        {"convert_replace", "tlxConvert.tlx", 11, 1},
+        {"convert_pattern", "tlxConvert.tlx", 12, 1},
+        {"convert_program", "tlxConvert.tlx", 13, 1},
+        {"history_settings", "tlxHistory.tlx", 0, 0},
     };
     for (const auto &d : dialogs) {
         ptr::vbKXPlugin *plugin = ptr::App().Plugins.Find(d.file);
@@ -270,6 +277,36 @@ void CheckPluginSettings(Report &report, HWND owner) {
         }
         CheckModal(report, d.name, owner, [&] { plugin->ShowSetting(d.funcno, d.setno, owner); });
     }
+}
+
+// The history window as its hotkey opens it, with three entries, two of them marked;
+// pictured at every scale, as the marks' badges are drawn to the row's height.
+void CheckHistoryWindow(Report &report, HWND owner) {
+    ptr::vbKXPlugin *history = ptr::App().Plugins.Find("tlxHistory.tlx");
+    if (!history) return report.Add("tlxHistory.tlx: not loaded");
+    for (const char *text : {"最初にコピーした文", "二番目にコピーした文", "最後にコピーした文"}) {
+        ptrtest::SetClipboardText(text);
+        history->CallFunc(1, 1, owner, TLX_CALL_WATCH);
+    }
+    dlgtest::RunModal([&] { history->CallFunc(2, 1, owner, TLX_CALL_HOTKEY); }, [&](Driver &d) {
+        HWND w = nullptr;
+        // Open once its search box has the keys, which the marks' Space goes to.
+        ptrtest::PumpUntil([&] {
+            w = FindWindowW(L"tlxHistoryWindow", nullptr);
+            return w && IsWindowVisible(w) && GetParent(d.Focus()) == w;
+        });
+        if (!w) return report.Add("history_window: did not open");
+        const LRESULT rows = SendMessageW(GetDlgItem(w, tlx::kPickerList), LB_GETCOUNT, 0, 0);
+        if (rows != 3) report.Add("history_window: " + std::to_string(rows) + " rows");
+        for (const UINT key : {VK_SPACE, VK_DOWN, VK_DOWN, VK_SPACE}) d.Key(w, key);
+        d.Sync();
+        if (GetWindowTextLengthW(GetDlgItem(w, tlx::kPickerSearch)) != 0)
+            report.Add("history_window: a Space went into the search box");
+        report.Check(w, "history_window");
+        d.Screenshot(w, "scale" + std::to_string(tlx::WindowDpi(w)) + "_history_window_marks");
+        d.Key(w, VK_ESCAPE);
+        if (!d.WaitClosed(w)) report.Add("history_window: Esc did not close it");
+    });
 }
 
 void CheckSplash(Report &report) {
@@ -295,7 +332,9 @@ void CheckSettingsWindow(Report &report) {
 }
 
 dlgtest::ProgramSetup ProgramWithPlugins() {
-    return {{dlgtest::StandardPlugin("tlxText.tlx"), dlgtest::StandardPlugin("tlxInternet.tlx")}, {}};
+    return {{dlgtest::StandardPlugin("tlxText.tlx"), dlgtest::StandardPlugin("tlxInternet.tlx"),
+             dlgtest::StandardPlugin("tlxConvert.tlx"), dlgtest::StandardPlugin("tlxHistory.tlx")},
+            {}};
 }
 
 }  // namespace
@@ -311,6 +350,7 @@ PTR_CHILD(display_scale_windows) {
         ptr::ModeTexts().Fill();
         CheckEditors(report, program.Owner());
         CheckPluginSettings(report, program.Owner());
+        CheckHistoryWindow(report, program.Owner());
         CheckSplash(report);
         CheckSettingsWindow(report);
     }
