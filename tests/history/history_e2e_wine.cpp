@@ -9,20 +9,19 @@
 #include "e2e_support.h"
 #include "history_file.h"
 #include "history_wine_support.h"
+#include "program_settings.h"
 #include "screen_capture.h"
 #include "text_plugin_host.h"
 
 using e2e::ProgramFolder;
 
 using historytest::SmallDib;
-using historytest::Utf16Bytes;
+using ptrtest::Utf16Bytes;
 
 namespace {
 
-const char kSettings[] =
-    "[Main]\r\nSplashShow= 0\r\nEndingCheck= 0\r\nClipboardWatch= 1\r\nDefaultMenu= 0\r\n"
-    "[Watch]\r\n001Enable= 1\r\n001Type=\r\n001AllType= 1\r\n001Function= 1\r\n001Option=tlxHistory.tlx/1/1\r\n"
-    "002Function=-1\r\n"
+const std::string kSettings =
+    ptrtest::QuietMain(true) + ptrtest::WatchSection({{.function = "tlxHistory.tlx/1/1", .formats = ""}}) +
     "[HotKey]\r\n001Function= 1\r\n001Key= 86\r\n001ModKey= 5\r\n001Option=tlxHistory.tlx/2/1\r\n"   // Alt+Shift+V
     "002Function=-1\r\n";
 
