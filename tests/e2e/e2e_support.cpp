@@ -12,6 +12,7 @@ using ptrtest::ChildProcess;
 
 namespace {
 constexpr const char *kProbeFile = "e2e_probe.tlx";   // the built test plug-in, beside the tests
+constexpr const char *kHandledProbe = "tlxHandled";   // the copy of it that marks a copy handled
 
 std::string ProbeBase(const std::string &folder, const std::string &probe) { return folder + "Plugins\\" + probe; }
 
@@ -77,6 +78,14 @@ void ProgramFolder::ClearCalls(const std::string &probe) { DeleteFileA((ProbeBas
 bool ProgramFolder::WaitForCalls(const std::string &probe, size_t count, DWORD ms) const {
     return ptrtest::PumpUntil([&] { return Calls(probe).size() >= count; }, ms);
 }
+
+void ProgramFolder::AddHandledMark() { AddProbe(kHandledProbe, "Handled"); }
+
+ptrtest::WatchAction ProgramFolder::HandledMark() {
+    return {.function = std::string(kHandledProbe) + ".tlx/1/1", .formats = ""};
+}
+
+bool ProgramFolder::WaitForHandled(size_t copies, DWORD ms) const { return WaitForCalls(kHandledProbe, copies, ms); }
 
 void ProgramFolder::WriteSettings(const std::string &iniText) { ptrtest::WriteFileBytes(dir_.path + "Setting.ini", iniText); }
 

@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "program_settings.h"
 #include "wine_support.h"
 
 namespace e2e {
@@ -31,6 +32,14 @@ public:
     void ClearCalls(const std::string &probe);
     // Waits until the plug-in has made at least `count` calls.
     bool WaitForCalls(const std::string &probe, size_t count, DWORD ms = 5000) const;
+
+    // The end of a copy's handling, seen from outside: a test plug-in of its own whose watch
+    // action, last in the list and on every format, records each copy once every other
+    // action has run on it. What a copy has not done by then, it does not do.
+    void AddHandledMark();
+    static ptrtest::WatchAction HandledMark();
+    // Waits until `copies` copies have reached the mark.
+    bool WaitForHandled(size_t copies, DWORD ms = 10000) const;
 
     void WriteSettings(const std::string &iniText);
     void WriteMenu(const std::string &fileName, const std::string &iniText);
