@@ -9,7 +9,7 @@
 # and measures it in the same run, before this one, in the start-up and /Execute phases.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/setup.sh"
+"$root/scripts/setup.sh" package
 build=${PTR_BENCH_BUILD:-$root/build/bench}
 # The program's release folder only, as a user runs it: no tests.
 build_tree() {  # source folder, build folder, targets...

@@ -4,6 +4,7 @@
 # without one it starts a virtual display and says how to look at it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh" look   # to look at a virtual display
 # The program, its host DLL and the standard plug-ins only: a new user does not wait
 # for the tests and benchmarks.
 PTR_TARGETS="ptrmain KXDLL tlxText tlxInternet tlxConvert tlxHistory" "$root/scripts/build.sh" win64
