@@ -102,18 +102,19 @@ TEST_F(Convert, WatchReplacesOnlyMatchingCopiesFromTheNamedProgram) {
     ASSERT_TRUE(Start(kWatchRule));
     {
         ptrtest::ChildProcess source = CopyFromSource("ID-42 の件");
-        EXPECT_TRUE(WaitForClipboard(u"No.42 の件")) << Utf8(ClipboardUnicode());
+        ASSERT_TRUE(program.WaitForHandled("No.42 の件")) << Utf8(ClipboardUnicode());
+        EXPECT_EQ(ClipboardUnicode(), u"No.42 の件");
     }
     {
         ptrtest::ChildProcess source = CopyFromSource("件名 ID-43");   // from the program, but no match at the start
-        ASSERT_TRUE(WaitForClipboard(u"件名 ID-43"));
-        ASSERT_TRUE(program.WaitForHandled(2));
+        ASSERT_TRUE(program.WaitForHandled("件名 ID-43"));
         EXPECT_EQ(ClipboardUnicode(), u"件名 ID-43");
     }
     // The same kind of text copied by another program (this test) stays as it is.
     ASSERT_TRUE(SetClipboardUnicode(u"ID-44"));
-    ASSERT_TRUE(program.WaitForHandled(3));
+    ASSERT_TRUE(program.WaitForHandled("ID-44"));
     EXPECT_EQ(ClipboardUnicode(), u"ID-44");
+    EXPECT_EQ(program.Handled(), (std::vector<std::string>{"No.42 の件", "件名 ID-43", "ID-44"}));
     // An action asked for afterwards works on the copy the checks read.
     program.Run("/Execute:1:tlxConvert.tlx/6/1").Wait();
     EXPECT_TRUE(WaitForClipboard(u"id-44")) << Utf8(ClipboardUnicode());
@@ -176,14 +177,13 @@ TEST_F(Convert, WatchingLeavesAPrivateCopyAlone) {
                           ProgramFolder::HandledMark(),
                       })));
     ASSERT_TRUE(SetClipboardUnicode(u"ID-46"));
-    ASSERT_TRUE(WaitForClipboard(u"No.46")) << "the rule on an ordinary copy";
-    ASSERT_TRUE(program.WaitForHandled(1));
+    ASSERT_TRUE(program.WaitForHandled("No.46")) << "the rule on an ordinary copy";
     const std::vector<std::string> checked = program.Calls("tlxProbe");
     ASSERT_EQ(checked.size(), 2u) << "both checks hold for an ordinary copy";
 
     const UINT exclude = RegisterClipboardFormatA("ExcludeClipboardContentFromMonitorProcessing");
     ASSERT_TRUE(SetClipboardUnicode(u"ID-45", {{exclude, "x"}}));
-    ASSERT_TRUE(program.WaitForHandled(2));
+    ASSERT_TRUE(program.WaitForHandled("ID-45")) << ::testing::PrintToString(program.Handled());
     EXPECT_EQ(ClipboardUnicode(), u"ID-45");
     EXPECT_EQ(program.Calls("tlxProbe"), checked) << "neither check holds for a private copy";
     // What watching left alone, the user may still convert.

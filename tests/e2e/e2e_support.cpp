@@ -1,5 +1,6 @@
 #include "e2e_support.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 #include <vector>
@@ -79,13 +80,38 @@ bool ProgramFolder::WaitForCalls(const std::string &probe, size_t count, DWORD m
     return ptrtest::PumpUntil([&] { return Calls(probe).size() >= count; }, ms);
 }
 
-void ProgramFolder::AddHandledMark() { AddProbe(kHandledProbe, "Handled"); }
+std::vector<std::string> ProgramFolder::SettledCalls(const std::string &probe, size_t count, DWORD settleMs) const {
+    WaitForCalls(probe, count, 10000);
+    ptrtest::PumpFor(settleMs);
+    return Calls(probe);
+}
+
+void ProgramFolder::AddHandledMark() {
+    AddProbe(kHandledProbe, "Handled");
+    WritePrivateProfileStringA("Probe", "ClipboardText", "1", (ProbeBase(dir_.path, kHandledProbe) + ".ini").c_str());
+}
 
 ptrtest::WatchAction ProgramFolder::HandledMark() {
     return {.function = std::string(kHandledProbe) + ".tlx/1/1", .formats = ""};
 }
 
-bool ProgramFolder::WaitForHandled(size_t copies, DWORD ms) const { return WaitForCalls(kHandledProbe, copies, ms); }
+std::vector<std::string> ProgramFolder::Handled() const {
+    std::vector<std::string> texts;
+    for (const std::string &call : Calls(kHandledProbe)) {
+        // "Func 1 1 1 <window> <text>": the text follows the fifth blank.
+        size_t blank = call.find(' ');
+        for (int n = 1; n < 5 && blank != std::string::npos; ++n) blank = call.find(' ', blank + 1);
+        texts.push_back(blank == std::string::npos ? "" : call.substr(blank + 1));
+    }
+    return texts;
+}
+
+bool ProgramFolder::WaitForHandled(const std::string &text, DWORD ms) const {
+    return ptrtest::PumpUntil([&] {
+        const std::vector<std::string> texts = Handled();
+        return std::find(texts.begin(), texts.end(), text) != texts.end();
+    }, ms);
+}
 
 void ProgramFolder::WriteSettings(const std::string &iniText) { ptrtest::WriteFileBytes(dir_.path + "Setting.ini", iniText); }
 

@@ -63,11 +63,7 @@ struct Privacy : ::testing::Test {
     }
     void TearDown() override { ptrtest::SetClipboardText("clean"); }
     // The probe's calls once `count` have come and no more follow for a while.
-    size_t SettledCalls(size_t count) {
-        program.WaitForCalls("tlxProbe", count, 10000);
-        ptrtest::PumpFor(700);
-        return program.Calls("tlxProbe").size();
-    }
+    size_t SettledCalls(size_t count) { return program.SettledCalls("tlxProbe", count, 700).size(); }
     bool HasExtraFormat() const { return ptrtest::GetClipboardBlock(kExtraFormat).has_value(); }
 };
 
