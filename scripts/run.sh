@@ -18,7 +18,8 @@ cp -rn "$root/dist/." "$run/" 2>/dev/null || true
 
 had_display=${DISPLAY:-}
 ptr_display
-ptr_wine_prefix "${PTR_WINEPREFIX:-$root/build/wineprefix}"
+# A prefix of its own: the tests' prefixes leave windows to Wine, a desktop to its window manager.
+ptr_wine_prefix "${PTR_WINEPREFIX:-$root/build/run-prefix}"
 if [ -z "$had_display" ] || [ "$had_display" != "$DISPLAY" ]; then
   echo "No X display: ポルテリカ runs on the virtual display $DISPLAY."
   echo "Look at it with:  DISPLAY=$DISPLAY import -window root screen.png"
