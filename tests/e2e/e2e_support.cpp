@@ -137,6 +137,10 @@ ChildProcess ProgramFolder::Run(const std::string &arguments) const {
 
 void ProgramFolder::Stop() {
     if (!Process() || WaitForSingleObject(Process(), 0) == WAIT_OBJECT_0) return;
+    // While its settings window shows, the program runs no function asked for from outside:
+    // closed first (as its close box does, it hides), it lets the request to quit through.
+    if (const HWND settings = WaitForWindow(process_->id, PTR_SETTINGS_CLASS, "", 0))
+        SendMessageTimeoutA(settings, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
     Run("/Execute:0:7").Wait(10000);
     if (process_->Wait(10000) < 0) TerminateProcess(Process(), 99);
 }
