@@ -188,8 +188,8 @@ TEST_F(Privacy, TheAddressChecksAnswerNoOnAPrivateCopyEvenWithTheRuleOff) {
 
 TEST_F(Privacy, TheProgramsLookAtEachCopyIsHandedToThePlugins) {
     // Record, Rewrite (a new copy the program has not looked at), Record again, on every copy.
-    program.WriteSettings(Settings("IgnorePrivate= 0\r\n", OnText(1, "tlxProbe.tlx/1/1") + OnText(2, "tlxProbe.tlx/4/1") +
-                                                              OnText(3, "tlxProbe.tlx/1/2") + End(4)));
+    program.WriteSettings(Settings("IgnorePrivate= 0\r\n",
+                                   {{"tlxProbe.tlx/1/1"}, {"tlxProbe.tlx/4/1"}, {"tlxProbe.tlx/1/2"}}));
     ASSERT_TRUE(program.Start());
     const auto looks = [&] {
         std::vector<std::string> lines;
