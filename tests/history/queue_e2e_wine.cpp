@@ -1,8 +1,9 @@
 // 連続貼り付け in the real program: copies queued while the mode is on and pasted with
 // Ctrl+V into another program one after another, in either order; the program's watch
 // and history looking at the clipboard meanwhile; the next item pasted by a hotkey with a
-// key after it; the clipboard left as an ordinary copy when the mode ends or the program
-// quits; the small window at two display scales.
+// key after it; an entry chosen from the history window pasted meanwhile; the clipboard
+// left as an ordinary copy when the mode ends or the program quits; the small window at
+// two display scales.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -184,6 +185,24 @@ TEST_F(QueueProgram, NextByHotkeyLineByLineWithEnterAfterEachPaste) {
     Paste(typing, u"a1\r\nb2\r\nc3\r\n");
     EXPECT_TRUE(IndicatorGone());
     ExpectOrdinaryCopy(u"c3");
+}
+
+TEST_F(QueueProgram, AnEntryChosenFromTheHistoryIsPastedOutOfTurn) {
+    ASSERT_TRUE(program.Start());
+    TurnOn();
+    CopyQueued(u"first");
+    CopyQueued(u"second");
+    TypingProgram typing;
+    ASSERT_TRUE(typing.Ready());
+    auto execute = program.Run("/Execute:1:tlxHistory.tlx/2/1");
+    ASSERT_NE(nullptr, e2e::WaitForWindow(ProgramId(), "tlxHistoryWindow", "履歴", 8000));
+    ptrtest::PumpFor(500);
+    e2e::PressChord({VK_RETURN});   // the newest entry
+    EXPECT_TRUE(typing.WaitForText(u"second")) << "the chosen entry, not the head of the queue";
+    ptrtest::PumpFor(500);
+    // The next copy offers the head again.
+    CopyQueued(u"third");
+    Paste(typing, u"secondfirst");
 }
 
 TEST_F(QueueProgram, TurnedOffOrQuitTheClipboardHoldsAnOrdinaryCopy) {

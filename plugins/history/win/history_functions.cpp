@@ -4,6 +4,7 @@
 #include "history_window.h"
 #include "paste_target.h"
 #include "plugin_clipboard.h"
+#include "sequential_paste.h"
 
 namespace tlxhistory {
 
@@ -24,7 +25,9 @@ void PasteFromHistory(HINSTANCE instance, HistoryKeeper &keeper, HWND activeWind
     keeper.Entries().Add(*chosen);
     keeper.Changed();
     const bool paste = keeper.Settings().pasteChosen && CanPasteInto(activeWindow) && BringToFront(activeWindow);
-    if (PutEntryOnClipboard(*chosen) && paste) SendPasteKeys();
+    if (!PutEntryOnClipboard(*chosen)) return;
+    Sequence().LeaveAlone(GetClipboardSequenceNumber());
+    if (paste) SendPasteKeys();
 }
 
 void ClearHistory(HistoryKeeper &keeper) {

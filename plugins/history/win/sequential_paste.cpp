@@ -145,7 +145,7 @@ void SequentialPaste::ShowState() {
 
 void SequentialPaste::JoinCopy() {
     // The plug-in's own offers and the copies it leaves alone change nothing.
-    if (!on_ || GetClipboardOwner() == window_) return;
+    if (!on_ || GetClipboardOwner() == window_ || GetClipboardSequenceNumber() == leftAlone_) return;
     const std::shared_ptr<const tlx::CopyLook> copy = tlx::CurrentCopy();
     if (copy->isPrivate || FromKeptAwayProgram() || !copy->formats.Has(CF_UNICODETEXT)) return;
     std::optional<std::u16string> text;
