@@ -1,9 +1,9 @@
 // 連続貼り付け in the real program: copies queued while the mode is on and pasted with
 // Ctrl+V into another program one after another, in either order; the program's watch
 // and history looking at the clipboard meanwhile; the next item pasted by a hotkey with a
-// key after it; an entry chosen from the history window pasted meanwhile; the clipboard
-// left as an ordinary copy when the mode ends or the program quits; the small window at
-// two display scales.
+// key after it; an entry chosen from the history window pasted meanwhile, joining no
+// queue; the clipboard left as an ordinary copy when the mode ends or the program quits;
+// the small window at two display scales.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -39,6 +39,7 @@ std::string ProgramSettings(const std::string &mainExtra = "", bool textOnly = f
 
 const char kToggle[] = "/Execute:1:tlxHistory.tlx/4/1";
 const char kRecord[] = "/Execute:1:tlxHistory.tlx/1/1";
+const char kOpenHistory[] = "/Execute:1:tlxHistory.tlx/2/1";
 const char kIndicatorClass[] = "tlxHistoryQueue";
 const char kIndicatorTitle[] = "連続貼り付け";
 const std::vector<std::u16string> kFive = {u"one", u"二つ目", u"three 3", u"四😀", u"five\r\nlines"};
@@ -187,22 +188,27 @@ TEST_F(QueueProgram, NextByHotkeyLineByLineWithEnterAfterEachPaste) {
     ExpectOrdinaryCopy(u"c3");
 }
 
-TEST_F(QueueProgram, AnEntryChosenFromTheHistoryIsPastedOutOfTurn) {
+TEST_F(QueueProgram, AnEntryChosenFromTheHistoryIsPastedOutOfTurnAndJoinsNoQueue) {
     ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(copier.Copy(u"older"));
+    ASSERT_EQ(std::vector<std::u16string>{u"older"}, Recorded({u"older"}));
     TurnOn();
     CopyQueued(u"first");
     CopyQueued(u"second");
     TypingProgram typing;
     ASSERT_TRUE(typing.Ready());
-    auto execute = program.Run("/Execute:1:tlxHistory.tlx/2/1");
+    auto execute = program.Run(kOpenHistory);
     ASSERT_NE(nullptr, e2e::WaitForWindow(ProgramId(), "tlxHistoryWindow", "履歴", 8000));
     ptrtest::PumpFor(500);
-    e2e::PressChord({VK_RETURN});   // the newest entry
-    EXPECT_TRUE(typing.WaitForText(u"second")) << "the chosen entry, not the head of the queue";
+    e2e::PressChord({VK_CONTROL, '3'});   // the third row: copied before the mode
+    EXPECT_TRUE(typing.WaitForText(u"older")) << "the chosen entry, not the head of the queue";
     ptrtest::PumpFor(500);
-    // The next copy offers the head again.
+    // The next copy offers the head again; the chosen entry is not among the items.
     CopyQueued(u"third");
-    Paste(typing, u"secondfirst");
+    Paste(typing, u"olderfirst");
+    Paste(typing, u"olderfirstsecond");
+    Paste(typing, u"olderfirstsecondthird");
+    EXPECT_TRUE(IndicatorGone());
 }
 
 TEST_F(QueueProgram, TurnedOffOrQuitTheClipboardHoldsAnOrdinaryCopy) {

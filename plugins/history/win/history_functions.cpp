@@ -4,7 +4,6 @@
 #include "history_window.h"
 #include "paste_target.h"
 #include "plugin_clipboard.h"
-#include "sequential_paste.h"
 
 namespace tlxhistory {
 
@@ -26,7 +25,7 @@ void PasteFromHistory(HINSTANCE instance, HistoryKeeper &keeper, HWND activeWind
     keeper.Changed();
     const bool paste = keeper.Settings().pasteChosen && CanPasteInto(activeWindow) && BringToFront(activeWindow);
     if (!PutEntryOnClipboard(*chosen)) return;
-    Sequence().LeaveAlone(GetClipboardSequenceNumber());
+    keeper.HistoryPasted();
     if (paste) SendPasteKeys();
 }
 

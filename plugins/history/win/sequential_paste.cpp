@@ -8,6 +8,7 @@
 #include "paste_target.h"
 #include "plugin_clipboard.h"
 #include "screen_dpi.h"
+#include "start_queue.h"
 
 namespace tlxhistory {
 
@@ -144,8 +145,9 @@ void SequentialPaste::ShowState() {
 }
 
 void SequentialPaste::JoinCopy() {
-    // The plug-in's own offers and the copies it leaves alone change nothing.
-    if (!on_ || GetClipboardOwner() == window_ || GetClipboardSequenceNumber() == leftAlone_) return;
+    // The plug-in's own offers change nothing; an entry the history pastes stays on the
+    // clipboard for that paste and joins no queue.
+    if (!on_ || GetClipboardOwner() == window_ || Keeper().PastedByHistory()) return;
     const std::shared_ptr<const tlx::CopyLook> copy = tlx::CurrentCopy();
     if (copy->isPrivate || FromKeptAwayProgram() || !copy->formats.Has(CF_UNICODETEXT)) return;
     std::optional<std::u16string> text;

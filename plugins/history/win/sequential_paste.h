@@ -33,9 +33,6 @@ public:
     void PasteNext(HWND front);
     // The plug-in quits: off, and its windows go.
     void Quit();
-    // The change of this clipboard sequence number is the program's own paste of an entry
-    // chosen from the history: it stays on the clipboard for that paste and joins no queue.
-    void LeaveAlone(DWORD sequence) { leftAlone_ = sequence; }
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
@@ -60,16 +57,11 @@ private:
     std::optional<std::u16string> lastPasted_;   // kept after the mode ends, until it starts again
     int advanceTries_ = 0;   // since the head was taken, while the pasting program holds the clipboard
     int offerTries_ = 0;
-    DWORD leftAlone_ = 0;
     std::function<void()> afterKeysUp_;
     int keysWaited_ = 0;
     QueueIndicator indicator_;
 };
 
 SequentialPaste &Sequence();
-
-// Queues the items (the history window's marked entries, in the order marked) and turns
-// the mode on.
-void StartQueue(const std::vector<std::u16string> &items);
 
 }  // namespace tlxhistory
