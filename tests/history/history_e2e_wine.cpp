@@ -15,6 +15,7 @@
 
 using e2e::ProgramFolder;
 
+using historytest::CopyingWindow;
 using historytest::SmallDib;
 using ptrtest::Utf16Bytes;
 
@@ -57,20 +58,6 @@ public:
 private:
     HWND window_;
 };
-
-
-// The test's copies come from a window of its own, as a program's copies do.
-class CopyingWindow {
-public:
-    CopyingWindow() : window_(CreateWindowExA(0, "Static", "copier", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr)) {}
-    ~CopyingWindow() { DestroyWindow(window_); }
-    bool Copy(const std::vector<texttest::Block> &blocks) const { return texttest::PutClipboard(blocks, window_); }
-    bool Copy(const std::u16string &text) const { return Copy({{CF_UNICODETEXT, Utf16Bytes(text)}}); }
-
-private:
-    HWND window_;
-};
-
 
 struct HistoryProgram : testing::Test {
     ProgramFolder program;

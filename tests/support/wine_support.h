@@ -71,6 +71,21 @@ bool SetClipboardBlocks(const std::vector<std::pair<UINT, std::string>> &blocks)
 std::optional<std::string> GetClipboardBlock(UINT format);
 std::string GetClipboardText();
 
+// HKCU\Control Panel\Desktop LogPixels while the object lives (the value Wine reads
+// first, as a process starts); as it was before afterwards, also when a check fails.
+class PrefixLogPixels {
+public:
+    explicit PrefixLogPixels(int dpi);
+    ~PrefixLogPixels();
+    PrefixLogPixels(const PrefixLogPixels &) = delete;
+    PrefixLogPixels &operator=(const PrefixLogPixels &) = delete;
+
+private:
+    HKEY key_ = nullptr;
+    DWORD old_ = 0;
+    bool had_ = false;
+};
+
 // Whether the shell holds an icon of that window and identifier (it accepts a change
 // only for an icon it has).
 bool ShellHasIcon(HWND window, UINT id);

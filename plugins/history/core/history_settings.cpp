@@ -13,6 +13,7 @@ void HistorySettings::Load(tlx::ProfileStore &store) {
     maxSizeKB = store.ReadNumber(kSection, "MaxSizeKB", kDefaultSizeKB);
     keepAfterExit = store.ReadNumber(kSection, "KeepAfterExit", 1) != 0;
     pasteChosen = store.ReadNumber(kSection, "PasteChosen", 1) != 0;
+    queue.Load(store, kSection);
     *this = ClampSettings(*this);
 }
 
@@ -22,6 +23,7 @@ void HistorySettings::Save(tlx::ProfileStore &store) const {
     store.WriteNumber(kSection, "MaxSizeKB", kept.maxSizeKB);
     store.WriteNumber(kSection, "KeepAfterExit", kept.keepAfterExit ? 1 : 0);
     store.WriteNumber(kSection, "PasteChosen", kept.pasteChosen ? 1 : 0);
+    kept.queue.Save(store, kSection);
 }
 
 HistorySettings ClampSettings(HistorySettings settings) {

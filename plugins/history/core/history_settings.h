@@ -4,6 +4,7 @@
 
 #include "history.h"
 #include "profile_store.h"
+#include "queue_settings.h"
 
 namespace tlxhistory {
 
@@ -19,6 +20,7 @@ struct HistorySettings {
     int maxSizeKB = kDefaultSizeKB;
     bool keepAfterExit = true;
     bool pasteChosen = true;
+    QueueSettings queue;
 
     // Numbers outside their range are read, and written, as the nearest within it.
     void Load(tlx::ProfileStore &store);

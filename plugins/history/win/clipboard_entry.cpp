@@ -34,12 +34,9 @@ std::optional<HistoryEntry> ReadFileList() {
 }
 
 std::optional<HistoryEntry> ReadText() {
-    const std::optional<std::string> block = tlx::ReadClipboardBlock(CF_UNICODETEXT);
-    if (!block) return std::nullopt;
-    std::u16string text = Utf16FromBytes(*block);
-    text.resize(std::min(text.size(), text.find(u'\0')));
-    if (text.empty()) return std::nullopt;
-    return MakeEntry(EntryKind::kText, BytesFromUtf16(text));
+    const std::optional<std::u16string> text = ReadClipboardText();
+    if (!text) return std::nullopt;
+    return MakeEntry(EntryKind::kText, BytesFromUtf16(*text));
 }
 
 std::optional<HistoryEntry> ReadImage() {
@@ -69,6 +66,15 @@ tlx::GlobalBlock DibBlock(const std::string &png) {
 }
 
 }  // namespace
+
+std::optional<std::u16string> ReadClipboardText() {
+    const std::optional<std::string> block = tlx::ReadClipboardBlock(CF_UNICODETEXT);
+    if (!block) return std::nullopt;
+    std::u16string text = Utf16FromBytes(*block);
+    text.resize(std::min(text.size(), text.find(u'\0')));
+    if (text.empty()) return std::nullopt;
+    return text;
+}
 
 std::optional<HistoryEntry> ReadClipboardEntry() {
     const std::shared_ptr<const tlx::CopyLook> copy = tlx::CurrentCopy();

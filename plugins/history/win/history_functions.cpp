@@ -24,7 +24,9 @@ void PasteFromHistory(HINSTANCE instance, HistoryKeeper &keeper, HWND activeWind
     keeper.Entries().Add(*chosen);
     keeper.Changed();
     const bool paste = keeper.Settings().pasteChosen && CanPasteInto(activeWindow) && BringToFront(activeWindow);
-    if (PutEntryOnClipboard(*chosen) && paste) SendPasteKeys();
+    if (!PutEntryOnClipboard(*chosen)) return;
+    keeper.HistoryPasted();
+    if (paste) SendPasteKeys();
 }
 
 void ClearHistory(HistoryKeeper &keeper) {
