@@ -42,7 +42,7 @@ bool CopyingWindow::Copy(const std::vector<texttest::Block> &blocks) const {
     return texttest::PutClipboard(blocks, window_);
 }
 
-bool CopyingWindow::Copy(const std::u16string &text) const { return Copy({{CF_UNICODETEXT, Utf16Bytes(text)}}); }
+bool CopyingWindow::Copy(const std::u16string &text) const { return Copy({{CF_UNICODETEXT, ptrtest::Utf16Bytes(text)}}); }
 
 // The typing program: a multi-line text box filling a window in front, until it is closed.
 PTR_CHILD(typing_program) {
