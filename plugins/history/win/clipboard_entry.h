@@ -1,16 +1,35 @@
 // The clipboard's content as a history entry, and an entry put back on it.
 #pragma once
+#include <windows.h>
+
 #include <optional>
+#include <string_view>
 
 #include "history_entry.h"
+#include "history_settings.h"
 
 namespace tlxhistory {
 
-// With the clipboard open: a file list, else the Unicode text, else a bitmap as
-// PNG; nothing for a private copy or when none of them is there.
+// Whether the copy on the clipboard came from a program the settings list as not
+// to be recorded ("記録しないアプリ"); activeWindow stands for the copying program
+// when the clipboard has no owner window.
+bool CopiedFromSkippedProgram(const HistorySettings &settings, HWND activeWindow);
+
+// With the clipboard open: a file list, else the Unicode text with the formatted
+// forms the copy offers ("HTML Format", "Rich Text Format"), else a bitmap as PNG;
+// nothing for a private copy or when none of them is there. No other format is
+// asked for: a program that offers more on request is not made to make it.
 std::optional<HistoryEntry> ReadClipboardEntry();
+
+enum class EntryForms {
+    kAll,       // every form the entry was recorded with
+    kTextOnly,  // a text entry's text alone
+};
 // Opens the clipboard and replaces its content with the entry (text in its three
-// forms, a file list, a bitmap), carrying no marks of the copy it replaces.
-bool PutEntryOnClipboard(const HistoryEntry &entry);
+// forms and, as asked, its formatted ones; a file list; a bitmap), carrying no
+// marks of the copy it replaces.
+bool PutEntryOnClipboard(const HistoryEntry &entry, EntryForms which);
+// Likewise with a text made of entries (several pasted at once).
+bool PutTextOnClipboard(std::u16string_view text);
 
 }  // namespace tlxhistory
