@@ -79,10 +79,13 @@ TEST(HistoryFile, RoundTripKeepsEveryEntryFormAndPin) {
 
 TEST(HistoryFile, AFirstVersionFileIsReadAndWrittenInTheNewOne) {
     const auto entries = Sample();
-    const auto back = tlxhistory::ParseHistory(FirstVersionFile(entries));
+    const std::string first = FirstVersionFile(entries);
+    const auto back = tlxhistory::ParseHistory(first);
     ASSERT_TRUE(back.has_value());
     ExpectSameEntries(entries, *back);
+    EXPECT_TRUE(tlxhistory::OfEarlierVersion(first));
     const std::string upgraded = tlxhistory::SerializeHistory(*back);
+    EXPECT_FALSE(tlxhistory::OfEarlierVersion(upgraded));
     EXPECT_EQ(upgraded[8], static_cast<char>(tlxhistory::kHistoryFileVersion));
     ASSERT_TRUE(tlxhistory::ParseHistory(upgraded).has_value());
     ExpectSameEntries(entries, *tlxhistory::ParseHistory(upgraded));

@@ -77,6 +77,13 @@ bool ReadForms(Reader &reader, std::vector<EntryForm> &forms) {
 }
 }  // namespace
 
+bool OfEarlierVersion(std::string_view file) {
+    Reader reader(file);
+    std::string_view signature;
+    uint32_t version = 0;
+    return reader.Bytes(kSignature.size(), signature) && reader.U32(version) && version < kHistoryFileVersion;
+}
+
 uint32_t Crc32(std::string_view bytes) {
     static const std::array<uint32_t, 256> table = CrcTable();
     uint32_t crc = 0xFFFFFFFFu;

@@ -24,6 +24,8 @@ std::string SerializeHistory(const std::vector<HistoryEntry> &entries);
 // entry of its kind, forms that are not a text's kept ones, or a checksum that
 // does not match.
 std::optional<std::vector<HistoryEntry>> ParseHistory(std::string_view file);
+// Whether a file ParseHistory reads is of an earlier version, to be written anew.
+bool OfEarlierVersion(std::string_view file);
 
 uint32_t Crc32(std::string_view bytes);
 
