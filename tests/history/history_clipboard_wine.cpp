@@ -1,5 +1,5 @@
 // An entry put back on the clipboard as the history window's choice asks: with every
-// form it was recorded with, or its text alone.
+// form it was recorded with, or as its text alone.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -13,7 +13,6 @@
 
 namespace {
 
-using tlxhistory::EntryForms;
 using tlxhistory::EntryKind;
 
 // The clipboard's formats in the order they were put there, the kept forms by
@@ -47,35 +46,26 @@ TEST(HistoryClipboard, AnEntryGoesBackInTheFormsAskedFor) {
     struct Case {
         const char *name;
         tlxhistory::HistoryEntry entry;
-        EntryForms which;
         std::vector<std::string> order;
     };
     const Case cases[] = {
-        {"every form, the formatted ones first", text({html, rtf}), EntryForms::kAll,
+        {"every form, the formatted ones first", text({html, rtf}),
          {"HTML Format", "Rich Text Format", "text"}},
-        {"the text alone", text({html, rtf}), EntryForms::kTextOnly, {"text"}},
-        {"HTML alone recorded", text({html}), EntryForms::kAll, {"HTML Format", "text"}},
-        {"recorded plain", text({}), EntryForms::kAll, {"text"}},
+        {"the text alone", tlxhistory::WithoutForms(text({html, rtf})), {"text"}},
+        {"HTML alone recorded", text({html}), {"HTML Format", "text"}},
+        {"recorded plain", text({}), {"text"}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        ASSERT_TRUE(tlxhistory::PutEntryOnClipboard(c.entry, c.which));
+        ASSERT_TRUE(tlxhistory::PutEntryOnClipboard(c.entry));
         EXPECT_EQ(c.order, FormsInOrder());
         EXPECT_EQ(u"太字 bold", ClipboardUnicode());
         for (const auto &form : c.entry.forms) {
             const std::optional<std::string> block = ptrtest::GetClipboardBlock(RegisterClipboardFormatA(form.name.c_str()));
-            if (c.which == EntryForms::kAll) {
-                ASSERT_TRUE(block.has_value());
-                EXPECT_EQ(form.data + '\0', block->substr(0, form.data.size() + 1)) << "as recorded, with a terminator";
-            }
+            ASSERT_TRUE(block.has_value());
+            EXPECT_EQ(form.data + '\0', block->substr(0, form.data.size() + 1)) << "as recorded, with a terminator";
         }
     }
-}
-
-TEST(HistoryClipboard, SeveralEntriesGoAsOneText) {
-    ASSERT_TRUE(tlxhistory::PutTextOnClipboard(u"一\r\ntwo"));
-    EXPECT_EQ(u"一\r\ntwo", ClipboardUnicode());
-    EXPECT_EQ(std::vector<std::string>{"text"}, FormsInOrder());
 }
 
 }  // namespace

@@ -375,8 +375,7 @@ TEST_F(HistoryProgram, AFormattedCopyIsPastedBackWithItsFormatting) {
     EXPECT_EQ(SavedTexts({u"太字 bold", u"later"}), (std::vector<std::u16string>{u"太字 bold", u"later"}));
 }
 
-// Enabled once the history window takes Shift+Enter ("テキストのみ貼り付け").
-TEST_F(HistoryProgram, DISABLED_ShiftEnterPastesTheTextAlone) {
+TEST_F(HistoryProgram, ShiftEnterPastesTheTextAlone) {
     ASSERT_TRUE(program.Start());
     const historytest::Formatted copy = FormattedCopy(u"太字 bold");
     ASSERT_TRUE(copier.Copy(copy.blocks));

@@ -118,7 +118,7 @@ std::optional<HistoryEntry> ReadClipboardEntry() {
     return std::nullopt;
 }
 
-bool PutEntryOnClipboard(const HistoryEntry &entry, EntryForms which) {
+bool PutEntryOnClipboard(const HistoryEntry &entry) {
     // Converted before the clipboard is opened: decoding a picture takes a moment.
     std::optional<tlx::GlobalBlock> block;
     if (entry.kind == EntryKind::kFiles) block.emplace(FileListBlock(entry.data));
@@ -130,7 +130,7 @@ bool PutEntryOnClipboard(const HistoryEntry &entry, EntryForms which) {
     case EntryKind::kText:
         // The formatted forms first: a program that takes the first form it knows
         // takes the richest, as from the program the text was copied from.
-        if (which == EntryForms::kAll) AddForms(writer, entry.forms);
+        AddForms(writer, entry.forms);
         writer.AddUnicodeText(Utf16FromBytes(entry.data));
         break;
     case EntryKind::kFiles:
@@ -140,14 +140,6 @@ bool PutEntryOnClipboard(const HistoryEntry &entry, EntryForms which) {
         writer.Add(CF_DIB, std::move(*block));
         break;
     }
-    return writer.Ready() && writer.Replace();
-}
-
-bool PutTextOnClipboard(std::u16string_view text) {
-    tlx::ClipboardSession clipboard;
-    if (!clipboard.IsOpen()) return false;
-    tlx::ClipboardWriter writer(tlx::kNoMarks);
-    writer.AddUnicodeText(text);
     return writer.Ready() && writer.Replace();
 }
 

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <optional>
-#include <string_view>
 
 #include "history_entry.h"
 #include "history_settings.h"
@@ -21,15 +20,9 @@ bool CopiedFromSkippedProgram(const HistorySettings &settings, HWND activeWindow
 // asked for: a program that offers more on request is not made to make it.
 std::optional<HistoryEntry> ReadClipboardEntry();
 
-enum class EntryForms {
-    kAll,       // every form the entry was recorded with
-    kTextOnly,  // a text entry's text alone
-};
 // Opens the clipboard and replaces its content with the entry (text in its three
-// forms and, as asked, its formatted ones; a file list; a bitmap), carrying no
-// marks of the copy it replaces.
-bool PutEntryOnClipboard(const HistoryEntry &entry, EntryForms which);
-// Likewise with a text made of entries (several pasted at once).
-bool PutTextOnClipboard(std::u16string_view text);
+// forms with the formatted forms it was recorded with; a file list; a bitmap),
+// carrying no marks of the copy it replaces.
+bool PutEntryOnClipboard(const HistoryEntry &entry);
 
 }  // namespace tlxhistory

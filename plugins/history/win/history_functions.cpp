@@ -1,7 +1,7 @@
 #include "history_functions.h"
 
+#include "clipboard_entry.h"
 #include "history_window.h"
-#include "joined_text.h"
 #include "paste_target.h"
 #include "plugin_clipboard.h"
 
@@ -23,26 +23,14 @@ void RecordClipboard(HistoryKeeper &keeper, HWND activeWindow) {
 }
 
 void PasteFromHistory(HINSTANCE instance, HistoryKeeper &keeper, HWND activeWindow) {
-    std::optional<HistoryEntry> chosen = ChooseFromHistory(instance, keeper);
-    if (chosen) PasteEntries(keeper, {*chosen}, EntryForms::kAll, activeWindow);
-}
-
-void PasteEntries(HistoryKeeper &keeper, const std::vector<HistoryEntry> &chosen, EntryForms which,
-                  HWND activeWindow) {
-    if (chosen.empty()) return;
-    bool written = false;
-    if (chosen.size() == 1) {
-        // A chosen entry is used again: it moves to the top as a copy of it would.
-        keeper.Entries().Add(chosen.front());
-        keeper.Changed();
-        written = PutEntryOnClipboard(chosen.front(), which);
-    } else {
-        written = PutTextOnClipboard(JoinedText(chosen));
-    }
-    if (!written) return;
-    // What was pasted is in the history already, as it was chosen from there.
+    const std::optional<HistoryPick> pick = ChooseFromHistory(instance, keeper);
+    if (!pick) return;
+    // A chosen entry is used again: it moves to the top as a copy of it would.
+    keeper.Entries().Add(pick->entry);
+    keeper.Changed();
+    if (!PutEntryOnClipboard(pick->textAlone ? WithoutForms(pick->entry) : pick->entry)) return;
     keeper.HistoryPasted();
-    if (keeper.Settings().pasteChosen && tlx::CanPasteInto(activeWindow)) tlx::PasteInto(activeWindow, kCaption);
+    if (keeper.Settings().pasteChosen && CanPasteInto(activeWindow)) PasteInto(activeWindow, kCaption);
 }
 
 void ClearHistory(HistoryKeeper &keeper) {

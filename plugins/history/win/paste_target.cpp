@@ -5,7 +5,7 @@
 
 #include "input_reach.h"
 
-namespace tlx {
+namespace tlxhistory {
 
 namespace {
 constexpr int kFrontWaitSteps = 25;
@@ -22,7 +22,7 @@ INPUT Key(WORD key, bool up) {
 }
 
 // Nothing when the token does not tell its integrity level (a system without them).
-std::optional<ProcessStanding> StandingOfToken(HANDLE token) {
+std::optional<tlx::ProcessStanding> StandingOfToken(HANDLE token) {
     DWORD size = 0;
     GetTokenInformation(token, TokenIntegrityLevel, nullptr, 0, &size);
     if (size == 0) return std::nullopt;
@@ -31,7 +31,7 @@ std::optional<ProcessStanding> StandingOfToken(HANDLE token) {
     const PSID sid = reinterpret_cast<const TOKEN_MANDATORY_LABEL *>(label.data())->Label.Sid;
     const UCHAR parts = *GetSidSubAuthorityCount(sid);
     if (parts == 0) return std::nullopt;
-    ProcessStanding standing;
+    tlx::ProcessStanding standing;
     standing.integrity = *GetSidSubAuthority(sid, parts - 1);
     TOKEN_ELEVATION elevation{};
     if (GetTokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size))
@@ -41,28 +41,21 @@ std::optional<ProcessStanding> StandingOfToken(HANDLE token) {
     return standing;
 }
 
-std::optional<ProcessStanding> StandingOfProcess(HANDLE process) {
+std::optional<tlx::ProcessStanding> StandingOfProcess(HANDLE process) {
     HANDLE token = nullptr;
     if (!OpenProcessToken(process, TOKEN_QUERY, &token)) return std::nullopt;
-    std::optional<ProcessStanding> standing = StandingOfToken(token);
+    std::optional<tlx::ProcessStanding> standing = StandingOfToken(token);
     CloseHandle(token);
     return standing;
 }
+}  // namespace
 
-bool KeysReach(HWND target) {
-    DWORD processId = 0;
-    GetWindowThreadProcessId(target, &processId);
-    const std::optional<ProcessStanding> ours = StandingOfProcess(GetCurrentProcess());
-    std::optional<ProcessStanding> theirs;
-    if (HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId)) {
-        theirs = StandingOfProcess(process);
-        CloseHandle(process);
-    }
-    return InputReaches(ours, theirs);
+bool CanPasteInto(HWND target) {
+    DWORD process = 0;
+    return target && IsWindow(target) && GetWindowThreadProcessId(target, &process) &&
+           process != GetCurrentProcessId();
 }
 
-// With what Windows asks before another process's window may come to the front.
-// False when it did not get there.
 bool BringToFront(HWND target) {
     DWORD targetProcess = 0;
     GetWindowThreadProcessId(target, &targetProcess);
@@ -88,23 +81,25 @@ void SendPasteKeys() {
     INPUT keys[] = {Key(VK_CONTROL, false), Key('V', false), Key('V', true), Key(VK_CONTROL, true)};
     SendInput(ARRAYSIZE(keys), keys, sizeof(INPUT));
 }
-}  // namespace
 
-bool CanPasteInto(HWND target) {
-    DWORD process = 0;
-    return target && IsWindow(target) && GetWindowThreadProcessId(target, &process) &&
-           process != GetCurrentProcessId();
+bool KeysReach(HWND target) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(target, &processId);
+    std::optional<tlx::ProcessStanding> theirs;
+    if (HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId)) {
+        theirs = StandingOfProcess(process);
+        CloseHandle(process);
+    }
+    return tlx::InputReaches(StandingOfProcess(GetCurrentProcess()), theirs);
 }
 
-PasteOutcome PasteInto(HWND target, const char *caption) {
+void PasteInto(HWND target, const char *caption) {
     if (!KeysReach(target)) {
         BringToFront(target);
         MessageBoxA(nullptr, kRefusedNotice, caption, MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND | MB_TOPMOST);
-        return PasteOutcome::kRefused;
+        return;
     }
-    if (!BringToFront(target)) return PasteOutcome::kNotInFront;
-    SendPasteKeys();
-    return PasteOutcome::kPasted;
+    if (BringToFront(target)) SendPasteKeys();
 }
 
-}  // namespace tlx
+}  // namespace tlxhistory
