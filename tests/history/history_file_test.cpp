@@ -101,6 +101,7 @@ std::string Resealed(std::string file) {
 
 TEST(HistoryFile, DamagedFilesAreRefused) {
     const std::string good = tlxhistory::SerializeHistory(Sample());
+    const std::string first = FirstVersionFile(Sample());
     const size_t firstEntry = 16;   // signature, version, count
     struct Case {
         const char *name;
@@ -115,8 +116,8 @@ TEST(HistoryFile, DamagedFilesAreRefused) {
         {"bytes appended", good + "x"},
         {"bytes appended and resealed", Resealed(good.substr(0, good.size() - 4) + "xxxx" + "0000")},
         {"other signature", Resealed("PTRHISU" + good.substr(7))},
-        {"newer version", Resealed(good.substr(0, 8) + '\x03' + good.substr(9))},
-        {"version 0", Resealed(good.substr(0, 8) + '\x00' + good.substr(9))},
+        {"newer version", Resealed(good.substr(0, 8) + static_cast<char>(tlxhistory::kHistoryFileVersion + 1) + good.substr(9))},
+        {"version 0 (laid out as the first)", Resealed(first.substr(0, 8) + '\x00' + first.substr(9))},
         {"count beyond entries", Resealed(good.substr(0, 12) + '\x05' + good.substr(13))},
         {"huge count", Resealed(good.substr(0, 12) + "\xff\xff\xff\x7f" + good.substr(16))},
         {"unknown kind", Resealed(good.substr(0, firstEntry) + '\x09' + good.substr(firstEntry + 1))},

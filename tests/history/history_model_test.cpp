@@ -180,11 +180,11 @@ TEST(HistoryModel, TheFormsArePartOfTheContent) {
     }
 }
 
-TEST(HistoryModel, AFormsBytesDoNotPassForTheNextFormsName) {
-    // The same bytes cut differently between two forms are other content.
-    const auto a = tlxhistory::ContentKey(EntryKind::kText, "x", {{"HTML Format", "ab"}, {"Rich Text Format", "c"}});
-    const auto b = tlxhistory::ContentKey(EntryKind::kText, "x", {{"HTML Format", "a"}, {"Rich Text Format", "bc"}});
-    EXPECT_NE(a, b);
+TEST(HistoryModel, AFormsBytesDoNotPassForTheNextForm) {
+    // Two forms, and one form whose bytes hold the second's name and bytes, are other content.
+    const auto two = tlxhistory::ContentKey(EntryKind::kText, "x", {{"HTML Format", "a"}, {"Rich Text Format", "b"}});
+    const auto one = tlxhistory::ContentKey(EntryKind::kText, "x", {{"HTML Format", std::string("aRich Text Format\0b", 19)}});
+    EXPECT_NE(two, one);
 }
 
 TEST(HistorySettings, ValuesOutsideTheirRangeAreClamped) {
