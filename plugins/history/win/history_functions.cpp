@@ -12,7 +12,7 @@ constexpr char kCaption[] = "履歴";
 }  // namespace
 
 void RecordClipboard(HistoryKeeper &keeper, HWND activeWindow) {
-    if (keeper.PastedByHistory() || CopiedFromSkippedProgram(keeper.Settings(), activeWindow)) return;
+    if (CopiedFromSkippedProgram(keeper.Settings(), activeWindow)) return;
     std::optional<HistoryEntry> entry;
     {
         tlx::ClipboardSession clipboard;
@@ -29,7 +29,6 @@ void PasteFromHistory(HINSTANCE instance, HistoryKeeper &keeper, HWND activeWind
     keeper.Entries().Add(pick->entry);
     keeper.Changed();
     if (!PutEntryOnClipboard(pick->textAlone ? WithoutForms(pick->entry) : pick->entry)) return;
-    keeper.HistoryPasted();
     if (keeper.Settings().pasteChosen && CanPasteInto(activeWindow)) PasteInto(activeWindow, kCaption);
 }
 

@@ -7,7 +7,7 @@
 namespace tlxhistory {
 
 // Adds the clipboard's content as the newest entry: not a private copy, not one
-// from a program the settings keep away, not what the history itself pasted.
+// from a program the settings keep away.
 void RecordClipboard(HistoryKeeper &keeper, HWND activeWindow);
 // Shows the history window; the chosen entry goes on the clipboard (with its
 // formatting, or as its text alone when so chosen) and, as the settings say, is

@@ -32,11 +32,6 @@ public:
     void Watch(HWND window) { watcher_ = window; }
     // Hands a pending change to the saver now.
     void SaveNow();
-    // To be called after the history put something on the clipboard; until the
-    // clipboard changes again, PastedByHistory says so and it is not recorded anew
-    // (a text pasted alone would come back as a second, plain entry).
-    void HistoryPasted() { pasted_ = GetClipboardSequenceNumber(); }
-    bool PastedByHistory() const { return pasted_ != 0 && pasted_ == GetClipboardSequenceNumber(); }
 
 private:
     static void CALLBACK OnSaveTimer(HWND, UINT, UINT_PTR, DWORD);
@@ -47,7 +42,6 @@ private:
     HistorySaver saver_;
     HWND watcher_ = nullptr;
     UINT_PTR saveTimer_ = 0;
-    DWORD pasted_ = 0;   // the clipboard's sequence number after the history's paste; 0: none
     bool dirty_ = false;
 };
 
