@@ -14,6 +14,7 @@ void HistorySettings::Load(tlx::ProfileStore &store) {
     keepAfterExit = store.ReadNumber(kSection, "KeepAfterExit", 1) != 0;
     pasteChosen = store.ReadNumber(kSection, "PasteChosen", 1) != 0;
     skippedPrograms = store.ReadText(kSection, "SkippedPrograms", "");
+    queue.Load(store, kSection);
     *this = ClampSettings(*this);
 }
 
@@ -24,6 +25,7 @@ void HistorySettings::Save(tlx::ProfileStore &store) const {
     store.WriteNumber(kSection, "KeepAfterExit", kept.keepAfterExit ? 1 : 0);
     store.WriteNumber(kSection, "PasteChosen", kept.pasteChosen ? 1 : 0);
     store.WriteQuoted(kSection, "SkippedPrograms", kept.skippedPrograms);
+    kept.queue.Save(store, kSection);
 }
 
 HistorySettings ClampSettings(HistorySettings settings) {

@@ -5,6 +5,7 @@
 
 #include "history.h"
 #include "profile_store.h"
+#include "queue_settings.h"
 
 namespace tlxhistory {
 
@@ -24,6 +25,7 @@ struct HistorySettings {
     // "記録しないアプリ": program file names whose copies are not recorded, as
     // "excel.exe;winword.exe" with * and ? (code page 932, as the file holds it).
     std::string skippedPrograms;
+    QueueSettings queue;
 
     // Numbers outside their range are read, and written, as the nearest within it.
     void Load(tlx::ProfileStore &store);

@@ -63,12 +63,9 @@ std::vector<EntryForm> ReadForms(const tlx::FormatPresence &offered) {
 }
 
 std::optional<HistoryEntry> ReadText(const tlx::FormatPresence &offered) {
-    const std::optional<std::string> block = tlx::ReadClipboardBlock(CF_UNICODETEXT);
-    if (!block) return std::nullopt;
-    std::u16string text = Utf16FromBytes(*block);
-    text.resize(std::min(text.size(), text.find(u'\0')));
-    if (text.empty()) return std::nullopt;
-    return MakeEntry(EntryKind::kText, BytesFromUtf16(text), ReadForms(offered));
+    const std::optional<std::u16string> text = ReadClipboardText();
+    if (!text) return std::nullopt;
+    return MakeEntry(EntryKind::kText, BytesFromUtf16(*text), ReadForms(offered));
 }
 
 void AddForms(tlx::ClipboardWriter &writer, const std::vector<EntryForm> &forms) {
@@ -107,6 +104,15 @@ tlx::GlobalBlock DibBlock(const std::string &png) {
 
 bool CopiedFromSkippedProgram(const HistorySettings &settings, HWND activeWindow) {
     return tlx::CopiedFromListedProgram(settings.skippedPrograms, activeWindow);
+}
+
+std::optional<std::u16string> ReadClipboardText() {
+    const std::optional<std::string> block = tlx::ReadClipboardBlock(CF_UNICODETEXT);
+    if (!block) return std::nullopt;
+    std::u16string text = Utf16FromBytes(*block);
+    text.resize(std::min(text.size(), text.find(u'\0')));
+    if (text.empty()) return std::nullopt;
+    return text;
 }
 
 std::optional<HistoryEntry> ReadClipboardEntry() {

@@ -19,6 +19,8 @@ bool CopiedFromSkippedProgram(const HistorySettings &settings, HWND activeWindow
 // nothing for a private copy or when none of them is there. No other format is
 // asked for: a program that offers more on request is not made to make it.
 std::optional<HistoryEntry> ReadClipboardEntry();
+// With the clipboard open: the Unicode text up to its end; nothing when there is none.
+std::optional<std::u16string> ReadClipboardText();
 
 // Opens the clipboard and replaces its content with the entry (text in its three
 // forms with the formatted forms it was recorded with; a file list; a bitmap),

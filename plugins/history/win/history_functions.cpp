@@ -29,6 +29,7 @@ void PasteFromHistory(HINSTANCE instance, HistoryKeeper &keeper, HWND activeWind
     keeper.Entries().Add(pick->entry);
     keeper.Changed();
     if (!PutEntryOnClipboard(pick->textAlone ? WithoutForms(pick->entry) : pick->entry)) return;
+    keeper.HistoryPasted();
     if (keeper.Settings().pasteChosen && CanPasteInto(activeWindow)) PasteInto(activeWindow, kCaption);
 }
 
