@@ -1,9 +1,9 @@
 // 連続貼り付け in the real program: copies queued while the mode is on and pasted with
 // Ctrl+V into another program one after another, in either order; the program's watch
 // and history looking at the clipboard meanwhile; the next item pasted by a hotkey with a
-// key after it; an entry chosen from the history window pasted meanwhile, joining no
-// queue; the clipboard left as an ordinary copy when the mode ends or the program quits;
-// the small window at two display scales.
+// key after it; an entry chosen from the history window pasted meanwhile, and a copy from
+// a program the settings keep away, joining no queue; the clipboard left as an ordinary
+// copy when the mode ends or the program quits; the small window at two display scales.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -209,6 +209,28 @@ TEST_F(QueueProgram, AnEntryChosenFromTheHistoryIsPastedOutOfTurnAndJoinsNoQueue
     Paste(typing, u"olderfirstsecond");
     Paste(typing, u"olderfirstsecondthird");
     EXPECT_TRUE(IndicatorGone());
+}
+
+TEST_F(QueueProgram, ACopyFromAProgramKeptAwayIsNeitherQueuedNorRecorded) {
+    WritePluginSettings("SkippedPrograms=\"pass*.exe\"\r\n");
+    const historytest::NamedCopiers sources({"PassKeeper.exe"});
+    ASSERT_TRUE(program.Start());
+    TurnOn();
+    CopyQueued(u"first");
+    {
+        ptrtest::ChildProcess child = sources.Copy("PassKeeper.exe", "kept away");
+        ptrtest::PumpFor(800);
+        ASSERT_FALSE(ItemOffered()) << "the copy stays on the clipboard as it came";
+        EXPECT_EQ(ptrtest::GetClipboardText(), "kept away");
+    }
+    CopyQueued(u"second");
+    TypingProgram typing;
+    ASSERT_TRUE(typing.Ready());
+    Paste(typing, u"first");
+    Paste(typing, u"firstsecond");
+    EXPECT_TRUE(IndicatorGone()) << "two items queued, not three";
+    const std::vector<std::u16string> recorded = {u"second", u"first"};
+    EXPECT_EQ(recorded, Recorded(recorded));
 }
 
 TEST_F(QueueProgram, TurnedOffOrQuitTheClipboardHoldsAnOrdinaryCopy) {
