@@ -232,6 +232,7 @@ void CheckPluginSettings(Report &report, HWND owner) {
         {"text_datasave", "tlxText.tlx", 0, 0},
         {"text_separator", "tlxText.tlx", 4, 0},
         {"internet_search", "tlxInternet.tlx", 3, 1},
+        {"history_settings", "tlxHistory.tlx", 0, 0},
     };
     for (const auto &d : dialogs) {
         ptr::vbKXPlugin *plugin = ptr::App().Plugins.Find(d.file);
@@ -266,7 +267,8 @@ void CheckSettingsWindow(Report &report) {
 }
 
 dlgtest::ProgramSetup ProgramWithPlugins() {
-    return {{dlgtest::StandardPlugin("tlxText.tlx"), dlgtest::StandardPlugin("tlxInternet.tlx")}, {}};
+    return {{dlgtest::StandardPlugin("tlxText.tlx"), dlgtest::StandardPlugin("tlxInternet.tlx"),
+             dlgtest::StandardPlugin("tlxHistory.tlx")}, {}};
 }
 
 }  // namespace

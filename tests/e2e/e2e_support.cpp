@@ -121,8 +121,8 @@ void ProgramFolder::WriteMenu(const std::string &fileName, const std::string &in
 
 std::string ProgramFolder::ReadSettings() const { return ptrtest::ReadFileBytes(dir_.path + "Setting.ini"); }
 
-bool ProgramFolder::Start() {
-    process_.reset(new ChildProcess(ptrtest::StartProcess("\"" + dir_.path + "ptrmain.exe\"", dir_.path)));
+bool ProgramFolder::Start(HANDLE token) {
+    process_.reset(new ChildProcess(ptrtest::StartProcess("\"" + dir_.path + "ptrmain.exe\"", dir_.path, token)));
     if (!process_->process) return false;
     if (WaitForInputIdle(process_->process, 20000) != 0) return false;
     // Input idle can come while start-up still runs (the splash takes messages), and the
@@ -143,6 +143,25 @@ void ProgramFolder::Stop() {
         SendMessageTimeoutA(settings, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
     Run("/Execute:0:7").Wait(10000);
     if (process_->Wait(10000) < 0) TerminateProcess(Process(), 99);
+}
+
+LimitedToken::LimitedToken() {
+    HANDLE own = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &own)) return;
+    TOKEN_LINKED_TOKEN linked{};
+    DWORD size = 0;
+    TOKEN_ELEVATION elevation{};
+    if (GetTokenInformation(own, TokenElevation, &elevation, sizeof elevation, &size) && elevation.TokenIsElevated &&
+        GetTokenInformation(own, TokenLinkedToken, &linked, sizeof linked, &size)) {
+        // The linked token is for impersonation; a process needs a primary one.
+        DuplicateTokenEx(linked.LinkedToken, MAXIMUM_ALLOWED, nullptr, SecurityImpersonation, TokenPrimary, &token_);
+        CloseHandle(linked.LinkedToken);
+    }
+    CloseHandle(own);
+}
+
+LimitedToken::~LimitedToken() {
+    if (token_) CloseHandle(token_);
 }
 
 // Texts of another process's controls come over as UTF-16 (the ANSI forms of the list and

@@ -1,6 +1,9 @@
 #include "history_wine_support.h"
 
+#include <gtest/gtest.h>
+
 #include "e2e_support.h"
+#include "unicode_text.h"
 
 namespace historytest {
 
@@ -33,6 +36,19 @@ std::string SmallDib() {
     return dib;
 }
 
+Formatted FormattedCopy(const std::u16string &text) {
+    // The fragment's offsets are not checked by anything that keeps the form as it came.
+    const std::string fragment = "<b>" + utf::Utf8FromUtf16(text) + "</b>";
+    Formatted copy;
+    copy.html = "Version:0.9\r\nStartHTML:-1\r\nEndHTML:-1\r\nStartFragment:0\r\nEndFragment:0\r\n"
+                "<html><body><!--StartFragment-->" + fragment + "<!--EndFragment--></body></html>";
+    copy.rtf = "{\\rtf1\\ansi {\\b formatted}\\par}";
+    copy.blocks = {{CF_UNICODETEXT, ptrtest::Utf16Bytes(text)},
+                   {RegisterClipboardFormatA("HTML Format"), copy.html + '\0'},
+                   {RegisterClipboardFormatA("Rich Text Format"), copy.rtf + '\0'}};
+    return copy;
+}
+
 CopyingWindow::CopyingWindow()
     : window_(CreateWindowExA(0, "Static", "copier", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr)) {}
 
@@ -43,6 +59,34 @@ bool CopyingWindow::Copy(const std::vector<texttest::Block> &blocks) const {
 }
 
 bool CopyingWindow::Copy(const std::u16string &text) const { return Copy({{CF_UNICODETEXT, ptrtest::Utf16Bytes(text)}}); }
+
+bool ExpectNoticeOfKeysNotReaching(const std::string &caption) {
+    const HWND box = e2e::WaitForMessageBox(caption, 8000);
+    if (!box) return false;
+    EXPECT_EQ(e2e::MessageBoxText(box),
+              "管理者として実行中のウィンドウには自動で貼り付けできません。Ctrl+V で貼り付けてください。\n");
+    e2e::PressButton(box);
+    ptrtest::PumpFor(1000);
+    return true;
+}
+
+NamedCopiers::NamedCopiers(const std::vector<std::string> &names) {
+    char self[MAX_PATH];
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    for (const std::string &name : names) ptrtest::CopyFileTo(self, dir_.path + name);
+}
+
+ptrtest::ChildProcess NamedCopiers::Copy(const std::string &name, const std::string &text) const {
+    ptrtest::ChildProcess child =
+        ptrtest::StartProcess("\"" + dir_.path + name + "\" --child=copy_as_owner \"" + text + "\"", dir_.path);
+    // Not by reading the clipboard: that would paste an item 連続貼り付け offers there.
+    ptrtest::PumpUntil([&] {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(GetClipboardOwner(), &owner);
+        return owner == child.id;
+    }, 10000);
+    return child;
+}
 
 // The typing program: a multi-line text box filling a window in front, until it is closed.
 PTR_CHILD(typing_program) {

@@ -1,9 +1,10 @@
 // 連続貼り付け in the real program: copies queued while the mode is on and pasted with
 // Ctrl+V into another program one after another, in either order; the program's watch
 // and history looking at the clipboard meanwhile; the next item pasted by a hotkey with a
-// key after it; an entry chosen from the history window pasted meanwhile, joining no
-// queue; the clipboard left as an ordinary copy when the mode ends or the program quits;
-// the small window at two display scales.
+// key after it, or a word to the user where the keys would not reach; an entry chosen
+// from the history window pasted meanwhile, and a copy from a program the settings keep
+// away, joining no queue; the clipboard left as an ordinary copy when the mode ends or
+// the program quits; the small window at two display scales.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -209,6 +210,46 @@ TEST_F(QueueProgram, AnEntryChosenFromTheHistoryIsPastedOutOfTurnAndJoinsNoQueue
     Paste(typing, u"olderfirstsecond");
     Paste(typing, u"olderfirstsecondthird");
     EXPECT_TRUE(IndicatorGone());
+}
+
+TEST_F(QueueProgram, NextIsNotTypedIntoAProgramRunningAsAdministratorAndTheUserIsTold) {
+    // The program runs as a user's program does; the test, and so the program in front, as administrator.
+    e2e::LimitedToken limited;
+    if (!limited.Handle()) GTEST_SKIP() << "the test does not run as administrator";
+    ASSERT_TRUE(program.Start(limited.Handle()));
+    TurnOn();
+    CopyQueued(u"for the administrator");
+    TypingProgram typing;
+    ASSERT_TRUE(typing.Ready());
+    e2e::PressChord({VK_CONTROL, VK_MENU, VK_SHIFT, 'N'});
+    ASSERT_TRUE(historytest::ExpectNoticeOfKeysNotReaching(kIndicatorTitle))
+        << "a word to the user instead of keys Windows would drop";
+    EXPECT_EQ(typing.Text(), u"") << "no keys sent";
+    EXPECT_TRUE(ItemOffered()) << "the item waits on the clipboard for the user's Ctrl+V";
+    typing.BringToFront();
+    Paste(typing, u"for the administrator");
+}
+
+TEST_F(QueueProgram, ACopyFromAProgramKeptAwayIsNeitherQueuedNorRecorded) {
+    WritePluginSettings("SkippedPrograms=\"pass*.exe\"\r\n");
+    const historytest::NamedCopiers sources({"PassKeeper.exe"});
+    ASSERT_TRUE(program.Start());
+    TurnOn();
+    CopyQueued(u"first");
+    {
+        ptrtest::ChildProcess child = sources.Copy("PassKeeper.exe", "kept away");
+        ptrtest::PumpFor(800);
+        ASSERT_FALSE(ItemOffered()) << "the copy stays on the clipboard as it came";
+        EXPECT_EQ(ptrtest::GetClipboardText(), "kept away");
+    }
+    CopyQueued(u"second");
+    TypingProgram typing;
+    ASSERT_TRUE(typing.Ready());
+    Paste(typing, u"first");
+    Paste(typing, u"firstsecond");
+    EXPECT_TRUE(IndicatorGone()) << "two items queued, not three";
+    const std::vector<std::u16string> recorded = {u"second", u"first"};
+    EXPECT_EQ(recorded, Recorded(recorded));
 }
 
 TEST_F(QueueProgram, TurnedOffOrQuitTheClipboardHoldsAnOrdinaryCopy) {

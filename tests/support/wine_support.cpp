@@ -62,14 +62,17 @@ static std::string ModulePath() {
     return path;
 }
 
-ChildProcess StartProcess(const std::string &commandLine, const std::string &workingDir) {
+ChildProcess StartProcess(const std::string &commandLine, const std::string &workingDir, HANDLE token) {
     ChildProcess child;
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
     std::string cmd = commandLine;
-    if (CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                       workingDir.empty() ? nullptr : workingDir.c_str(), &si, &pi)) {
+    const char *folder = workingDir.empty() ? nullptr : workingDir.c_str();
+    const BOOL started = token ? CreateProcessAsUserA(token, nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                                      folder, &si, &pi)
+                               : CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, folder, &si, &pi);
+    if (started) {
         CloseHandle(pi.hThread);
         child.process = pi.hProcess;
         child.id = pi.dwProcessId;

@@ -34,8 +34,10 @@ struct ChildProcess {
 };
 // Starts this test program again in child mode NAME with the given arguments.
 ChildProcess StartChild(const std::string &name, const std::vector<std::string> &args = {});
-// Starts any program; the command line is given whole.
-ChildProcess StartProcess(const std::string &commandLine, const std::string &workingDir = "");
+// Starts any program; the command line is given whole. With a token, the program runs
+// as that token's user (CreateProcessAsUser).
+ChildProcess StartProcess(const std::string &commandLine, const std::string &workingDir = "",
+                          HANDLE token = nullptr);
 
 // Pumps this thread's messages until pred() holds or timeoutMs pass; returns pred().
 bool PumpUntil(const std::function<bool()> &pred, DWORD timeoutMs = 5000);

@@ -32,9 +32,11 @@ public:
     void Watch(HWND window) { watcher_ = window; }
     // Hands a pending change to the saver now.
     void SaveNow();
-    // To be called after the history put something on the clipboard; until the
-    // clipboard changes again, PastedByHistory says so and it is not queued for
-    // 連続貼り付け (the paste it is there for would take the queue's item instead).
+    // To be called after the history window put an entry on the clipboard; until the
+    // clipboard changes again, PastedByHistory says so. 連続貼り付け, which watches the
+    // clipboard itself, leaves such an entry out of its queue (the paste it is there
+    // for would take the queue's item instead); recording needs no such check, as the
+    // host leaves a change made while one of its functions runs alone.
     void HistoryPasted() { pasted_ = GetClipboardSequenceNumber(); }
     bool PastedByHistory() const { return pasted_ != 0 && pasted_ == GetClipboardSequenceNumber(); }
 

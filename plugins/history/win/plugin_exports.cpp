@@ -34,7 +34,7 @@ int32_t WINAPI PIN_ShowSetting(int32_t funcno, int32_t, HWND owner) {
 
 int32_t WINAPI PIN_Func(int32_t funcno, int32_t, HWND ActivateWnd, int32_t, int32_t) {
     switch (funcno) {
-        case kFuncRecord: RecordClipboard(Keeper()); break;
+        case kFuncRecord: RecordClipboard(Keeper(), ActivateWnd); break;
         case kFuncPaste: PasteFromHistory(tlx::OwnModule(), Keeper(), ActivateWnd); break;
         case kFuncClear: ClearHistory(Keeper()); break;
         case kFuncQueueMode: Sequence().Toggle(); break;

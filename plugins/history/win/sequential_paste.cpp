@@ -31,9 +31,7 @@ constexpr int kKeysPolls = 200;   // three seconds of a held key, then the key o
 
 using ListenerFn = BOOL(WINAPI *)(HWND);
 
-// Whether the copy comes from a program of "記録しないアプリ", which the queue skips as
-// the history does. None until the history keeps that list.
-bool FromKeptAwayProgram() { return false; }
+constexpr char kCaption[] = "連続貼り付け";
 
 bool ModifierHeld() {
     for (const int key : {VK_SHIFT, VK_CONTROL, VK_MENU, VK_LWIN, VK_RWIN})
@@ -136,7 +134,7 @@ void SequentialPaste::PasteNext(HWND front) {
     if (!on_ || queue_.Empty()) return;
     if (GetClipboardOwner() != window_ && !Offer()) return;
     WhenKeysUp([front] {
-        if (CanPasteInto(front) && BringToFront(front)) SendPasteKeys();
+        if (CanPasteInto(front)) PasteInto(front, kCaption);
     });
 }
 
@@ -149,7 +147,10 @@ void SequentialPaste::JoinCopy() {
     // clipboard for that paste and joins no queue.
     if (!on_ || GetClipboardOwner() == window_ || Keeper().PastedByHistory()) return;
     const std::shared_ptr<const tlx::CopyLook> copy = tlx::CurrentCopy();
-    if (copy->isPrivate || FromKeptAwayProgram() || !copy->formats.Has(CF_UNICODETEXT)) return;
+    if (copy->isPrivate || !copy->formats.Has(CF_UNICODETEXT)) return;
+    // "記録しないアプリ" are neither recorded nor queued; a copy without an owner window is
+    // taken for one of the program in front.
+    if (CopiedFromSkippedProgram(Keeper().Settings(), GetForegroundWindow())) return;
     std::optional<std::u16string> text;
     {
         tlx::ClipboardSession clipboard;

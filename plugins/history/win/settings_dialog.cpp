@@ -46,6 +46,7 @@ private:
         tlx::ShowNumber(dialog, kSizeField, settings.maxSizeKB);
         tlx::ShowChecked(dialog, IDC_KEEP_AFTER_EXIT, settings.keepAfterExit);
         tlx::ShowChecked(dialog, IDC_PASTE_CHOSEN, settings.pasteChosen);
+        tlx::ShowEditText(dialog, IDC_SKIPPED_PROGRAMS, settings.skippedPrograms, kProgramListMaxBytes);
         ShowQueueSettings(dialog, settings.queue);
     }
 
@@ -59,6 +60,7 @@ private:
         settings.maxSizeKB = *size;
         settings.keepAfterExit = tlx::IsChecked(dialog, IDC_KEEP_AFTER_EXIT);
         settings.pasteChosen = tlx::IsChecked(dialog, IDC_PASTE_CHOSEN);
+        settings.skippedPrograms = tlx::DialogItemText(dialog, IDC_SKIPPED_PROGRAMS);
         settings.queue = ReadQueueSettings(dialog);
         keeper_.ApplySettings(settings, store_);
         return true;
