@@ -18,6 +18,10 @@ using Action = HistoryChoice::Action;
 HistoryEntry Text(const std::u16string &text) {
     return tlxhistory::MakeEntry(EntryKind::kText, tlxhistory::BytesFromUtf16(text));
 }
+HistoryEntry Formatted(const std::u16string &text) {
+    return tlxhistory::MakeEntry(EntryKind::kText, tlxhistory::BytesFromUtf16(text),
+                                 {{std::string(tlxhistory::kHtmlForm), "<b>x</b>"}});
+}
 HistoryEntry Files(const std::vector<std::u16string> &names) {
     return tlxhistory::MakeEntry(EntryKind::kFiles, tlxhistory::FileListData(names));
 }
@@ -35,6 +39,7 @@ std::string Pasted(const HistoryChoice &choice) {
                                                                 : u"files:" + *tlxhistory::EntryText(*entry);
     std::string shown;
     for (char16_t unit : text) shown += unit == u'\r' ? '|' : unit == u'\n' ? '/' : static_cast<char>(unit);
+    if (!entry->forms.empty()) shown += " +forms";
     return shown;
 }
 
@@ -47,6 +52,9 @@ TEST(HistoryChoice, WhatEachChoiceGivesToPaste) {
     const Case cases[] = {
         {"one text", {Action::kPaste, {Text(u"one")}}, "one"},
         {"its text alone", {Action::kPasteTextOnly, {Text(u"one")}}, "one"},
+        {"formatted, with its forms", {Action::kPaste, {Formatted(u"f")}}, "f +forms"},
+        {"formatted, its text alone", {Action::kPasteTextOnly, {Formatted(u"f")}}, "f"},
+        {"formatted ones joined are text alone", {Action::kPaste, {Formatted(u"f"), Formatted(u"g")}}, "f|/g"},
         {"a file list as it is", {Action::kPaste, {Files({u"C:\\a", u"C:\\b"})}}, "files:C:\\a|/C:\\b"},
         {"a file list as text", {Action::kPasteTextOnly, {Files({u"C:\\a", u"C:\\b"})}}, "C:\\a|/C:\\b"},
         {"an image as text stays an image", {Action::kPasteTextOnly, {Image()}}, "image"},
@@ -84,6 +92,13 @@ TEST(HistoryPickerSource, DeletesAndPinsInTheHistoryAndSaysSo) {
     EXPECT_EQ(2, changes);
     source.Remove(5);   // nothing there: nothing said
     EXPECT_EQ(2, changes);
+}
+
+TEST(HistoryPickerSource, ThePreviewMarksAFormattedEntry) {
+    tlxhistory::History history;
+    history.Add(Formatted(u"bold"));
+    const tlxhistory::HistoryPickerSource source(history, [] {});
+    EXPECT_EQ(u"［書式付き］\r\nbold", source.PreviewText(0));
 }
 
 }  // namespace

@@ -24,8 +24,10 @@ std::optional<HistoryEntry> EntryToPaste(const HistoryChoice &choice) {
     if (choice.entries.empty()) return std::nullopt;
     if (choice.entries.size() == 1) {
         const HistoryEntry &entry = choice.entries.front();
+        if (choice.action != HistoryChoice::Action::kPasteTextOnly) return entry;
+        if (entry.kind == EntryKind::kText) return WithoutForms(entry);
         const std::optional<std::u16string> text = EntryText(entry);
-        if (choice.action != HistoryChoice::Action::kPasteTextOnly || !text) return entry;
+        if (!text) return entry;
         return MakeEntry(EntryKind::kText, BytesFromUtf16(*text));
     }
     const std::vector<std::u16string> texts = QueueItems(choice.entries);

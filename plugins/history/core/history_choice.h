@@ -18,9 +18,10 @@ struct HistoryChoice {
 // The text of an entry where only text is wanted: a text without its other forms, a
 // file list as its names one per line; nothing for an image.
 std::optional<std::u16string> EntryText(const HistoryEntry &entry);
-// What goes on the clipboard for a paste: one entry as it is, or its text alone for
-// kPasteTextOnly (an image stays itself); several as one text of theirs joined by line
-// breaks in their order, images left out. Nothing when there is nothing to paste.
+// What goes on the clipboard for a paste: one entry as it is, its formatted forms
+// too, or its text alone for kPasteTextOnly (an image stays itself); several as one
+// text of theirs joined by line breaks in their order, images left out. Nothing when
+// there is nothing to paste.
 std::optional<HistoryEntry> EntryToPaste(const HistoryChoice &choice);
 // The texts the entries give, in their order, for the queue of 連続貼り付け.
 std::vector<std::u16string> QueueItems(const std::vector<HistoryEntry> &entries);

@@ -15,7 +15,8 @@ constexpr size_t kPreviewUnits = 500;  // of text shown in the preview
 // a file list as its first name and how many there are; an image as "画像 W×H".
 std::u16string RowText(const HistoryEntry &entry);
 // The whole entry for an edit box: a long text cut (with "…"), file names one
-// per line, every line break CR LF.
+// per line, every line break CR LF; a text that carries formatting begins with a
+// line saying so.
 std::u16string PreviewText(const HistoryEntry &entry);
 
 }  // namespace tlxhistory

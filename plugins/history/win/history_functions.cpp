@@ -8,7 +8,12 @@
 
 namespace tlxhistory {
 
-void RecordClipboard(HistoryKeeper &keeper) {
+namespace {
+constexpr char kCaption[] = "履歴";
+}  // namespace
+
+void RecordClipboard(HistoryKeeper &keeper, HWND activeWindow) {
+    if (CopiedFromSkippedProgram(keeper.Settings(), activeWindow)) return;
     std::optional<HistoryEntry> entry;
     {
         tlx::ClipboardSession clipboard;
@@ -35,13 +40,14 @@ void PasteFromHistory(HINSTANCE instance, HistoryKeeper &keeper, HWND activeWind
         keeper.Entries().Add(choice->entries.front());
         keeper.Changed();
     }
-    const bool paste = keeper.Settings().pasteChosen && CanPasteInto(activeWindow) && BringToFront(activeWindow);
-    if (PutEntryOnClipboard(*pasted) && paste) SendPasteKeys();
+    if (!PutEntryOnClipboard(*pasted)) return;
+    keeper.HistoryPasted();
+    if (keeper.Settings().pasteChosen && CanPasteInto(activeWindow)) PasteInto(activeWindow, kCaption);
 }
 
 void ClearHistory(HistoryKeeper &keeper) {
     // An action knows no window of the program to own the question: it comes to the front itself.
-    if (MessageBoxA(nullptr, "履歴を消去してよろしいですか？", "履歴",
+    if (MessageBoxA(nullptr, "履歴を消去してよろしいですか？", kCaption,
                     MB_YESNO | MB_ICONQUESTION | MB_SETFOREGROUND | MB_TOPMOST) != IDYES)
         return;
     if (keeper.Entries().ClearUnpinned() > 0) keeper.Changed();

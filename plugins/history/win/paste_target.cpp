@@ -1,10 +1,17 @@
 #include "paste_target.h"
 
+#include <optional>
+#include <string>
+
+#include "input_reach.h"
+
 namespace tlxhistory {
 
 namespace {
 constexpr int kFrontWaitSteps = 25;
 constexpr DWORD kFrontWaitStepMs = 20;
+constexpr char kRefusedNotice[] =
+    "管理者として実行中のウィンドウには自動で貼り付けできません。Ctrl+V で貼り付けてください。";
 
 INPUT Key(WORD key, bool up) {
     INPUT input{};
@@ -12,6 +19,34 @@ INPUT Key(WORD key, bool up) {
     input.ki.wVk = key;
     input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
     return input;
+}
+
+// Nothing when the token does not tell its integrity level (a system without them).
+std::optional<tlx::ProcessStanding> StandingOfToken(HANDLE token) {
+    DWORD size = 0;
+    GetTokenInformation(token, TokenIntegrityLevel, nullptr, 0, &size);
+    if (size == 0) return std::nullopt;
+    std::string label(size, '\0');
+    if (!GetTokenInformation(token, TokenIntegrityLevel, label.data(), size, &size)) return std::nullopt;
+    const PSID sid = reinterpret_cast<const TOKEN_MANDATORY_LABEL *>(label.data())->Label.Sid;
+    const UCHAR parts = *GetSidSubAuthorityCount(sid);
+    if (parts == 0) return std::nullopt;
+    tlx::ProcessStanding standing;
+    standing.integrity = *GetSidSubAuthority(sid, parts - 1);
+    TOKEN_ELEVATION elevation{};
+    if (GetTokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size))
+        standing.elevated = elevation.TokenIsElevated != 0;
+    DWORD uiAccess = 0;
+    if (GetTokenInformation(token, TokenUIAccess, &uiAccess, sizeof uiAccess, &size)) standing.uiAccess = uiAccess != 0;
+    return standing;
+}
+
+std::optional<tlx::ProcessStanding> StandingOfProcess(HANDLE process) {
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(process, TOKEN_QUERY, &token)) return std::nullopt;
+    std::optional<tlx::ProcessStanding> standing = StandingOfToken(token);
+    CloseHandle(token);
+    return standing;
 }
 }  // namespace
 
@@ -45,6 +80,26 @@ bool BringToFront(HWND target) {
 void SendPasteKeys() {
     INPUT keys[] = {Key(VK_CONTROL, false), Key('V', false), Key('V', true), Key(VK_CONTROL, true)};
     SendInput(ARRAYSIZE(keys), keys, sizeof(INPUT));
+}
+
+bool KeysReach(HWND target) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(target, &processId);
+    std::optional<tlx::ProcessStanding> theirs;
+    if (HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId)) {
+        theirs = StandingOfProcess(process);
+        CloseHandle(process);
+    }
+    return tlx::InputReaches(StandingOfProcess(GetCurrentProcess()), theirs);
+}
+
+void PasteInto(HWND target, const char *caption) {
+    if (!KeysReach(target)) {
+        BringToFront(target);
+        MessageBoxA(nullptr, kRefusedNotice, caption, MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND | MB_TOPMOST);
+        return;
+    }
+    if (BringToFront(target)) SendPasteKeys();
 }
 
 }  // namespace tlxhistory

@@ -12,5 +12,13 @@ bool CanPasteInto(HWND target);
 bool BringToFront(HWND target);
 // Ctrl+V as real keyboard input, to whatever window has the focus.
 void SendPasteKeys();
+// Whether keys this program sends reach the window: Windows drops them without a
+// word when its program runs above ours (as administrator while ours does not).
+bool KeysReach(HWND target);
+
+// With what is to be pasted on the clipboard already: the window comes to the
+// front and gets Ctrl+V, or, where Windows would drop the keys, comes to the front
+// while a message captioned `caption` asks the user to press Ctrl+V.
+void PasteInto(HWND target, const char *caption);
 
 }  // namespace tlxhistory
