@@ -79,6 +79,13 @@
  *                  opens the clipboard: it may be called with the clipboard
  *                  open or closed. The answer points to the host's memory,
  *                  valid until the plug-in's call returns.
+ *   WindowScalePercent  how much larger than their design the host draws its
+ *                  windows, in percent: 100, or 130 when the program runs in
+ *                  help mode (started with "/HelpMode"). A plug-in draws the
+ *                  windows it lays out itself as much larger, on top of the
+ *                  display scale of their monitor. The value stays as it is
+ *                  while the program runs; a host whose record ends before
+ *                  this field draws its windows at 100.
  * A plug-in without PIN_SetHost loads and works as before.
  *
  * Writing one. The four standard plug-ins (plugins/text, plugins/internet,
@@ -90,7 +97,7 @@
  * (common/win/setting_form.h); the module handle from tlx::OwnModule()
  * (common/win/module_folder.h), so no DllMain; the host's look at each copy
  * through tlx::CurrentCopy() (common/win/current_copy.h), which PIN_SetHost
- * hands to tlx::UseHost; and win/plugin_exports.cpp holding only the exports
+ * hands to tlx::UseHost (with the window scale, tlx::HostWindowScalePercent); and win/plugin_exports.cpp holding only the exports
  * above, undecorated through a .def file. plugins/internet is the smallest to
  * start from.
  *
@@ -139,10 +146,13 @@ TLX_EXPORT int32_t WINAPI PIN_GetFuncSettingName(int32_t funcno, int32_t setno,
 typedef struct TlxHost {
     uint32_t Size;                                  /* sizeof(TlxHost) as the host knows it */
     const TlxCopyLook *(WINAPI *LookAtCopy)(void);  /* the copy on the clipboard now, as the host saw it */
+    uint32_t WindowScalePercent;                    /* 100, or 130 in help mode */
 } TlxHost;
 
-TLX_STATIC_ASSERT(offsetof(TlxHost, LookAtCopy) == sizeof(void *) && sizeof(TlxHost) == 2 * sizeof(void *),
-                  "host services: the size, then pointers");
+TLX_STATIC_ASSERT(offsetof(TlxHost, LookAtCopy) == sizeof(void *) &&
+                      offsetof(TlxHost, WindowScalePercent) == 2 * sizeof(void *) &&
+                      sizeof(TlxHost) == 3 * sizeof(void *),
+                  "host services: the size, a pointer, the window scale, each pointer-aligned");
 
 /* Optional: the host's services, before PIN_Init. */
 TLX_EXPORT void WINAPI PIN_SetHost(const TlxHost *host);

@@ -12,8 +12,9 @@ namespace {
 
 using UpdatedFormatsProc = BOOL(WINAPI *)(PUINT, UINT, PUINT);
 
-const TlxHost *g_host = nullptr;
+const TlxHost *g_host = nullptr;   // one that offers its look
 std::shared_ptr<const CopyLook> g_look;
+int g_windowScalePercent = 100;
 
 // Every format placed on the clipboard in one call to the system; nothing where the
 // system has no such call or it fails.
@@ -108,11 +109,16 @@ std::shared_ptr<const CopyLook> CurrentCopy() {
 std::shared_ptr<const CopyLook> LookedAtCopy() { return KeptLook(GetClipboardSequenceNumber()); }
 
 void UseHost(const TlxHost *host) {
-    // A host whose record ends before LookAtCopy offers no look.
-    const bool offersLook = host && host->Size >= offsetof(TlxHost, LookAtCopy) + sizeof host->LookAtCopy &&
-                            host->LookAtCopy;
+    // A field that ends beyond the host's record is not there.
+    const auto has = [host](size_t offset, size_t size) { return host && host->Size >= offset + size; };
+    const bool offersLook = has(offsetof(TlxHost, LookAtCopy), sizeof host->LookAtCopy) && host->LookAtCopy;
     g_host = offersLook ? host : nullptr;
     g_look.reset();
+    const bool tellsScale = has(offsetof(TlxHost, WindowScalePercent), sizeof host->WindowScalePercent) &&
+                            host->WindowScalePercent > 0;
+    g_windowScalePercent = tellsScale ? static_cast<int>(host->WindowScalePercent) : 100;
 }
+
+int HostWindowScalePercent() { return g_windowScalePercent; }
 
 }  // namespace tlx

@@ -1,8 +1,10 @@
 #include "plugin_host.h"
 
+#include <cmath>
 #include <memory>
 #include <optional>
 
+#include "app_state.h"
 #include "current_copy.h"
 
 namespace ptr {
@@ -27,7 +29,9 @@ const TlxCopyLook *WINAPI LookAtCopy() {
 }  // namespace
 
 const TlxHost &PluginHost() {
-    static const TlxHost host{sizeof(TlxHost), LookAtCopy};
+    // Help mode is set before the plug-ins load and kept for the run.
+    static const TlxHost host{sizeof(TlxHost), LookAtCopy,
+                              static_cast<uint32_t>(std::lround(App().HelpModeScale * 100))};
     return host;
 }
 
