@@ -170,7 +170,7 @@ PickerOutcome PickerModel::DoubleClick(size_t row) {
 
 std::vector<std::u16string> PickerKeyLabels(const PickerFeatures &features) {
     std::vector<std::u16string> labels = {u"Enter:貼り付け"};
-    if (features.textOnly) labels.push_back(u"Shift+Enter:テキストのみ");
+    if (features.textOnly) labels.push_back(u"Shift+Enter:テキストのみ貼り付け");
     if (features.marks) labels.push_back(u"Space:マーク");
     if (features.queue) labels.push_back(u"Ctrl+Enter:連続貼り付け");
     labels.push_back(u"Ctrl+数字:番号");

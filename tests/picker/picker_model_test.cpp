@@ -274,7 +274,7 @@ TEST(PickerModel, ARefreshKeepsTheSelectedRow) {
 TEST(PickerKeys, TheKeyLineNamesTheKeysOfTheFeatures) {
     EXPECT_EQ((std::vector<std::u16string>{u"Enter:貼り付け", u"Ctrl+数字:番号", u"Esc:閉じる"}),
               tlx::PickerKeyLabels(kPlain));
-    EXPECT_EQ((std::vector<std::u16string>{u"Enter:貼り付け", u"Shift+Enter:テキストのみ", u"Space:マーク",
+    EXPECT_EQ((std::vector<std::u16string>{u"Enter:貼り付け", u"Shift+Enter:テキストのみ貼り付け", u"Space:マーク",
                                            u"Ctrl+Enter:連続貼り付け", u"Ctrl+数字:番号", u"Delete:削除",
                                            u"Ctrl+P:固定", u"Esc:閉じる"}),
               tlx::PickerKeyLabels(kHistory));
