@@ -79,6 +79,13 @@
  *                  opens the clipboard: it may be called with the clipboard
  *                  open or closed. The answer points to the host's memory,
  *                  valid until the plug-in's call returns.
+ *   FunctionsChanged(plugin)
+ *                  the plug-in (its module handle, which is its id) has other
+ *                  setting names, or another FuncNameNumMax, than it told: the
+ *                  host reads its function records and every setting name
+ *                  again before this returns, so that its function selection
+ *                  shows them without a restart. The number of functions is
+ *                  read once, at load. Call it from any of the plug-in's calls.
  * A plug-in without PIN_SetHost loads and works as before.
  *
  * Writing one. The four standard plug-ins (plugins/text, plugins/internet,
@@ -139,9 +146,11 @@ TLX_EXPORT int32_t WINAPI PIN_GetFuncSettingName(int32_t funcno, int32_t setno,
 typedef struct TlxHost {
     uint32_t Size;                                  /* sizeof(TlxHost) as the host knows it */
     const TlxCopyLook *(WINAPI *LookAtCopy)(void);  /* the copy on the clipboard now, as the host saw it */
+    void (WINAPI *FunctionsChanged)(HINSTANCE plugin); /* read the plug-in's functions and setting names again */
 } TlxHost;
 
-TLX_STATIC_ASSERT(offsetof(TlxHost, LookAtCopy) == sizeof(void *) && sizeof(TlxHost) == 2 * sizeof(void *),
+TLX_STATIC_ASSERT(offsetof(TlxHost, LookAtCopy) == sizeof(void *) &&
+                      offsetof(TlxHost, FunctionsChanged) == 2 * sizeof(void *) && sizeof(TlxHost) == 3 * sizeof(void *),
                   "host services: the size, then pointers");
 
 /* Optional: the host's services, before PIN_Init. */

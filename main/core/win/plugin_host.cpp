@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 
+#include "app_state.h"
 #include "current_copy.h"
 
 namespace ptr {
@@ -24,10 +25,16 @@ const TlxCopyLook *WINAPI LookAtCopy() {
     return &record->Record();
 }
 
+// A plug-in whose setting names changed: the settings window and the function selection
+// show them from the records read again now.
+void WINAPI FunctionsChanged(HINSTANCE plugin) {
+    if (vbKXPlugin *loaded = App().Plugins.FindById(reinterpret_cast<intptr_t>(plugin))) loaded->ReloadFunctions();
+}
+
 }  // namespace
 
 const TlxHost &PluginHost() {
-    static const TlxHost host{sizeof(TlxHost), LookAtCopy};
+    static const TlxHost host{sizeof(TlxHost), LookAtCopy, FunctionsChanged};
     return host;
 }
 
