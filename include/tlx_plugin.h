@@ -96,8 +96,9 @@
  * (common/profile_store.h); each dialog a tlx::SettingForm
  * (common/win/setting_form.h); the module handle from tlx::OwnModule()
  * (common/win/module_folder.h), so no DllMain; the host's look at each copy
- * through tlx::CurrentCopy() (common/win/current_copy.h), which PIN_SetHost
- * hands to tlx::UseHost; and win/plugin_exports.cpp holding only the exports
+ * through tlx::CurrentCopy() (common/win/current_copy.h), the host's services
+ * kept by tlx::UseHost (common/win/host_services.h), which PIN_SetHost calls;
+ * and win/plugin_exports.cpp holding only the exports
  * above, undecorated through a .def file. plugins/internet is the smallest to
  * start from.
  *

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <optional>
 
+#include "host_services.h"
 #include "plugin_clipboard.h"
 
 namespace tlx {
@@ -11,7 +12,6 @@ namespace {
 
 using UpdatedFormatsProc = BOOL(WINAPI *)(PUINT, UINT, PUINT);
 
-const TlxHost *g_host = nullptr;
 std::shared_ptr<const CopyLook> g_look;
 
 // Every format placed on the clipboard in one call to the system; nothing where the
@@ -64,7 +64,8 @@ std::shared_ptr<const CopyLook> KeptLook(DWORD sequence) {
 
 // The host's look, when it has looked at the copy now on the clipboard.
 std::shared_ptr<const CopyLook> HostLook() {
-    const TlxCopyLook *record = g_host ? g_host->LookAtCopy() : nullptr;
+    const TlxHost *host = TLX_HOST_WITH(LookAtCopy);
+    const TlxCopyLook *record = host && host->LookAtCopy ? host->LookAtCopy() : nullptr;
     if (!record) return nullptr;
     if (std::shared_ptr<const CopyLook> kept = KeptLook(record->Sequence)) return kept;
     std::optional<CopyLook> look = CopyLookFromRecord(*record, AskSystem);
@@ -92,13 +93,5 @@ std::shared_ptr<const CopyLook> CurrentCopy() {
 }
 
 std::shared_ptr<const CopyLook> LookedAtCopy() { return KeptLook(GetClipboardSequenceNumber()); }
-
-void UseHost(const TlxHost *host) {
-    // A host whose record ends before LookAtCopy offers no look.
-    const bool offersLook = host && host->Size >= offsetof(TlxHost, LookAtCopy) + sizeof host->LookAtCopy &&
-                            host->LookAtCopy;
-    g_host = offersLook ? host : nullptr;
-    g_look.reset();
-}
 
 }  // namespace tlx

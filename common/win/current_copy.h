@@ -28,7 +28,4 @@ std::shared_ptr<const CopyLook> CurrentCopy();
 // looked at this copy. Never asks the system more than the sequence number.
 std::shared_ptr<const CopyLook> LookedAtCopy();
 
-// What PIN_SetHost was given: where the host's look comes from (null: none).
-void UseHost(const TlxHost *host);
-
 }  // namespace tlx
