@@ -23,8 +23,9 @@ void PasteFromHistory(HINSTANCE instance, HistoryKeeper &keeper, HWND activeWind
     // A chosen entry is used again: it moves to the top as a copy of it would.
     keeper.Entries().Add(*chosen);
     keeper.Changed();
-    const bool paste = keeper.Settings().pasteChosen && CanPasteInto(activeWindow) && BringToFront(activeWindow);
-    if (PutEntryOnClipboard(*chosen) && paste) SendPasteKeys();
+    const bool paste =
+        keeper.Settings().pasteChosen && tlx::CanPasteInto(activeWindow) && tlx::BringToFront(activeWindow);
+    if (PutEntryOnClipboard(*chosen) && paste) tlx::SendPasteKeys();
 }
 
 void ClearHistory(HistoryKeeper &keeper) {

@@ -2,7 +2,7 @@
 #pragma once
 #include <windows.h>
 
-namespace tlxhistory {
+namespace tlx {
 
 // Whether pasting into the window makes sense: it still exists and belongs to
 // another process than the program's own.
@@ -13,4 +13,4 @@ bool BringToFront(HWND target);
 // Ctrl+V as real keyboard input, to whatever window has the focus.
 void SendPasteKeys();
 
-}  // namespace tlxhistory
+}  // namespace tlx

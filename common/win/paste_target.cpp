@@ -1,6 +1,6 @@
 #include "paste_target.h"
 
-namespace tlxhistory {
+namespace tlx {
 
 namespace {
 constexpr int kFrontWaitSteps = 25;
@@ -47,4 +47,4 @@ void SendPasteKeys() {
     SendInput(ARRAYSIZE(keys), keys, sizeof(INPUT));
 }
 
-}  // namespace tlxhistory
+}  // namespace tlx
