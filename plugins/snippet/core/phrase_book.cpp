@@ -8,7 +8,18 @@
 namespace tlxsnippet {
 
 namespace {
+
 constexpr size_t kNameChars = 40;
+
+template <typename Taken>
+std::u16string FreeName(const std::u16string &name, Taken taken) {
+    if (!taken(name)) return name;
+    for (int n = 2;; ++n) {
+        const std::u16string candidate = name + u" (" + utf::Utf16FromUtf8(std::to_string(n)) + u")";
+        if (!taken(candidate)) return candidate;
+    }
+}
+
 }  // namespace
 
 const Phrase *PhraseBook::Find(int32_t number) const {
@@ -103,6 +114,17 @@ void PhraseBook::Order() {
 }
 
 std::u16string SettingName(const Phrase &phrase) { return phrase.folder + u"/" + phrase.name; }
+
+std::u16string FreePhraseName(const PhraseBook &book, const std::u16string &folder, const std::u16string &name) {
+    return FreeName(name, [&](const std::u16string &candidate) { return book.Has(folder, candidate); });
+}
+
+std::u16string FreeFolderName(const PhraseBook &book, const std::u16string &name) {
+    const std::vector<std::u16string> &folders = book.Folders();
+    return FreeName(name, [&](const std::u16string &candidate) {
+        return std::find(folders.begin(), folders.end(), candidate) != folders.end();
+    });
+}
 
 std::u16string NameFromText(std::u16string_view text) {
     const size_t start = text.find_first_not_of(u" \t\r\n\u3000");

@@ -62,6 +62,12 @@ private:
 // The name the function selection dialog shows for a phrase: "フォルダ/名前".
 std::u16string SettingName(const Phrase &phrase);
 
+// The name itself while the folder holds no phrase of that name, else "名前 (2)" or the
+// next number free: what is added keeps apart from what is there.
+std::u16string FreePhraseName(const PhraseBook &book, const std::u16string &folder, const std::u16string &name);
+// The same among the folders.
+std::u16string FreeFolderName(const PhraseBook &book, const std::u16string &name);
+
 // A name for the first line of a text, at most 40 characters.
 std::u16string NameFromText(std::u16string_view text);
 

@@ -125,13 +125,6 @@ std::u16string OneLine(std::u16string text) {
     return text;
 }
 
-std::u16string FreeName(const PhraseBook &book, const std::u16string &folder, const std::u16string &name) {
-    for (int n = 2;; ++n) {
-        const std::u16string candidate = name + u" (" + utf::Utf16FromUtf8(std::to_string(n)) + u")";
-        if (!book.Has(folder, candidate)) return candidate;
-    }
-}
-
 }  // namespace
 
 std::string WritePhraseFile(const PhraseBook &book) {
@@ -176,11 +169,9 @@ ImportResult ImportPhrases(std::string_view bytes, PhraseBook &book) {
     result.read = true;
     for (const std::u16string &folder : file->folders) book.AddFolder(folder);
     for (const Phrase &phrase : file->phrases) {
-        std::u16string name = phrase.name.empty() ? NameFromText(phrase.text) : phrase.name;
-        if (book.Has(phrase.folder, name)) {
-            name = FreeName(book, phrase.folder, name);
-            ++result.renamed;
-        }
+        const std::u16string wanted = phrase.name.empty() ? NameFromText(phrase.text) : phrase.name;
+        const std::u16string name = FreePhraseName(book, phrase.folder, wanted);
+        result.renamed += name != wanted;
         book.Add(phrase.folder, name, phrase.text);
         ++result.added;
     }
