@@ -20,6 +20,7 @@
 #include "frmShortcut.h"
 #include "frmSplash.h"
 #include "frmWatch.h"
+#include "phrase_editor.h"
 #include "resource_ids.h"
 #include "screen_capture.h"
 #include "screen_dpi.h"
@@ -272,6 +273,16 @@ void CheckPluginSettings(Report &report, HWND owner) {
     }
 }
 
+// The phrases plug-in's editor, from its template linked into this program.
+void CheckPhraseEditor(Report &report, HWND owner) {
+    tlxsnippet::PhraseBook book;
+    book.Add(u"挨拶", u"お世話になっております。", u"お世話になっております。");
+    book.Add(u"日付", u"和暦", u"{和暦}");
+    tlxsnippet::SnippetOptions options;
+    CheckModal(report, "phrase_editor", owner,
+               [&] { tlxsnippet::ShowPhraseEditor(GetModuleHandleA(nullptr), owner, book, options, 1); });
+}
+
 void CheckSplash(Report &report) {
     ptr::frmSplash splash;
     if (!splash.Load()) return report.Add("splash: not made");
@@ -311,6 +322,7 @@ PTR_CHILD(display_scale_windows) {
         ptr::ModeTexts().Fill();
         CheckEditors(report, program.Owner());
         CheckPluginSettings(report, program.Owner());
+        CheckPhraseEditor(report, program.Owner());
         CheckSplash(report);
         CheckSettingsWindow(report);
     }
