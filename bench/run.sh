@@ -11,7 +11,7 @@
 # kept in build/bench/relay.log.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/setup.sh"
+"$root/scripts/setup.sh" package
 build=${PTR_BENCH_BUILD:-$root/build/bench}
 # The program's release folder only, as a user runs it: no tests.
 build_tree() {  # source folder, build folder, targets...

@@ -3,6 +3,7 @@
 # build/win64/Porterica-<version>-x86_64.zip.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh" package
 "$root/scripts/build.sh" win32 win64
 for t in win32 win64; do
   cmake --build "$root/build/$t" --target package_zip

@@ -1,5 +1,6 @@
 #include "e2e_support.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 #include <vector>
@@ -12,6 +13,7 @@ using ptrtest::ChildProcess;
 
 namespace {
 constexpr const char *kProbeFile = "e2e_probe.tlx";   // the built test plug-in, beside the tests
+constexpr const char *kHandledProbe = "tlxHandled";   // the copy of it that marks a copy handled
 
 std::string ProbeBase(const std::string &folder, const std::string &probe) { return folder + "Plugins\\" + probe; }
 
@@ -78,6 +80,39 @@ bool ProgramFolder::WaitForCalls(const std::string &probe, size_t count, DWORD m
     return ptrtest::PumpUntil([&] { return Calls(probe).size() >= count; }, ms);
 }
 
+std::vector<std::string> ProgramFolder::SettledCalls(const std::string &probe, size_t count, DWORD settleMs) const {
+    WaitForCalls(probe, count, 10000);
+    ptrtest::PumpFor(settleMs);
+    return Calls(probe);
+}
+
+void ProgramFolder::AddHandledMark() {
+    AddProbe(kHandledProbe, "Handled");
+    WritePrivateProfileStringA("Probe", "ClipboardText", "1", (ProbeBase(dir_.path, kHandledProbe) + ".ini").c_str());
+}
+
+ptrtest::WatchAction ProgramFolder::HandledMark() {
+    return {.function = std::string(kHandledProbe) + ".tlx/1/1", .formats = ""};
+}
+
+std::vector<std::string> ProgramFolder::Handled() const {
+    std::vector<std::string> texts;
+    for (const std::string &call : Calls(kHandledProbe)) {
+        // "Func 1 1 1 <window> <text>": the text follows the fifth blank.
+        size_t blank = call.find(' ');
+        for (int n = 1; n < 5 && blank != std::string::npos; ++n) blank = call.find(' ', blank + 1);
+        texts.push_back(blank == std::string::npos ? "" : call.substr(blank + 1));
+    }
+    return texts;
+}
+
+bool ProgramFolder::WaitForHandled(const std::string &text, DWORD ms) const {
+    return ptrtest::PumpUntil([&] {
+        const std::vector<std::string> texts = Handled();
+        return std::find(texts.begin(), texts.end(), text) != texts.end();
+    }, ms);
+}
+
 void ProgramFolder::WriteSettings(const std::string &iniText) { ptrtest::WriteFileBytes(dir_.path + "Setting.ini", iniText); }
 
 void ProgramFolder::WriteMenu(const std::string &fileName, const std::string &iniText) {
@@ -102,6 +137,10 @@ ChildProcess ProgramFolder::Run(const std::string &arguments) const {
 
 void ProgramFolder::Stop() {
     if (!Process() || WaitForSingleObject(Process(), 0) == WAIT_OBJECT_0) return;
+    // While its settings window shows, the program runs no function asked for from outside:
+    // closed first (as its close box does, it hides), it lets the request to quit through.
+    if (const HWND settings = WaitForWindow(process_->id, PTR_SETTINGS_CLASS, "", 0))
+        SendMessageTimeoutA(settings, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
     Run("/Execute:0:7").Wait(10000);
     if (process_->Wait(10000) < 0) TerminateProcess(Process(), 99);
 }

@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "program_settings.h"
 #include "wine_support.h"
 
 namespace e2e {
@@ -31,6 +32,19 @@ public:
     void ClearCalls(const std::string &probe);
     // Waits until the plug-in has made at least `count` calls.
     bool WaitForCalls(const std::string &probe, size_t count, DWORD ms = 5000) const;
+    // The plug-in's calls once it has made `count` and settleMs more have passed (one event's
+    // calls come in a burst).
+    std::vector<std::string> SettledCalls(const std::string &probe, size_t count, DWORD settleMs) const;
+
+    // The end of a copy's handling, seen from outside: a test plug-in of its own whose watch
+    // action, last in the list and on every format, records the text of each copy once
+    // every other action has run on it. What a copy has not done by then, it does not do.
+    void AddHandledMark();
+    static ptrtest::WatchAction HandledMark();
+    // The texts of the copies handled so far, as their handling left them.
+    std::vector<std::string> Handled() const;
+    // Waits until a copy that holds `text` once handled has reached the mark.
+    bool WaitForHandled(const std::string &text, DWORD ms = 10000) const;
 
     void WriteSettings(const std::string &iniText);
     void WriteMenu(const std::string &fileName, const std::string &iniText);

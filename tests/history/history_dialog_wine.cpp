@@ -12,7 +12,7 @@
 #include "text_plugin_host.h"
 
 using historytest::SmallDib;
-using historytest::Utf16Bytes;
+using ptrtest::Utf16Bytes;
 
 namespace {
 

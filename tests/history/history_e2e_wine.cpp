@@ -9,20 +9,19 @@
 #include "e2e_support.h"
 #include "history_file.h"
 #include "history_wine_support.h"
+#include "program_settings.h"
 #include "screen_capture.h"
 #include "text_plugin_host.h"
 
 using e2e::ProgramFolder;
 
 using historytest::SmallDib;
-using historytest::Utf16Bytes;
+using ptrtest::Utf16Bytes;
 
 namespace {
 
-const char kSettings[] =
-    "[Main]\r\nSplashShow= 0\r\nEndingCheck= 0\r\nClipboardWatch= 1\r\nDefaultMenu= 0\r\n"
-    "[Watch]\r\n001Enable= 1\r\n001Type=\r\n001AllType= 1\r\n001Function= 1\r\n001Option=tlxHistory.tlx/1/1\r\n"
-    "002Function=-1\r\n"
+const std::string kSettings =
+    ptrtest::QuietMain(true) + ptrtest::WatchSection({{.function = "tlxHistory.tlx/1/1", .formats = ""}}) +
     "[HotKey]\r\n001Function= 1\r\n001Key= 86\r\n001ModKey= 5\r\n001Option=tlxHistory.tlx/2/1\r\n"   // Alt+Shift+V
     "002Function=-1\r\n";
 
@@ -155,7 +154,10 @@ TEST_F(HistoryProgram, CopiesOfEveryKindAreRecordedNewestFirst) {
 
     // The same text again moves it to the top.
     ASSERT_TRUE(copier.Copy(text));
-    ptrtest::PumpFor(2000);
+    ptrtest::PumpUntil([&] {
+        const auto entries = Saved(3);
+        return !entries.empty() && entries[0].kind == tlxhistory::EntryKind::kText;
+    }, 8000);
     const auto again = Saved(3);
     ASSERT_EQ(again.size(), 3u);
     EXPECT_EQ(again[0].kind, tlxhistory::EntryKind::kText);
@@ -234,8 +236,11 @@ TEST_F(HistoryProgram, APrivateCopyIsNeverRecorded) {
     const UINT exclude = RegisterClipboardFormatA("ExcludeClipboardContentFromMonitorProcessing");
     ASSERT_TRUE(copier.Copy({{CF_UNICODETEXT, Utf16Bytes(u"secret")}, {exclude, std::string(1, '\0')}}));
     program.Run(kRecord).Wait(10000);   // even when asked explicitly
-    ptrtest::PumpFor(2000);
-    EXPECT_EQ(SavedTexts({u"public"}), std::vector<std::u16string>{u"public"});
+    // A later copy lands after anything the private one would have left.
+    ptrtest::PumpFor(400);   // as between any two copies
+    ASSERT_TRUE(copier.Copy(u"later"));
+    const std::vector<std::u16string> saved = {u"later", u"public"};
+    EXPECT_EQ(SavedTexts(saved), saved);
 }
 
 TEST_F(HistoryProgram, HelpModeEnlargesTheWindow) {

@@ -4,10 +4,6 @@
 
 namespace historytest {
 
-std::string Utf16Bytes(const std::u16string &text) {
-    return std::string(reinterpret_cast<const char *>(text.data()), text.size() * 2) + std::string(2, '\0');
-}
-
 std::string SmallDib() {
     BITMAPINFOHEADER header{};
     header.biSize = sizeof header;

@@ -168,6 +168,10 @@ bool SetClipboardBlocks(const std::vector<std::pair<UINT, std::string>> &blocks)
 
 bool SetClipboardText(const std::string &text) { return SetClipboardBlocks({{CF_TEXT, text + '\0'}}); }
 
+std::string Utf16Bytes(const std::u16string &text) {
+    return std::string(reinterpret_cast<const char *>(text.c_str()), (text.size() + 1) * sizeof(char16_t));
+}
+
 std::optional<std::string> GetClipboardBlock(UINT format) {
     if (!OpenClipboardRetrying()) return std::nullopt;
     std::optional<std::string> out;

@@ -63,6 +63,8 @@ bool WriteFileBytes(const std::string &path, const std::string &bytes);
 
 // Clipboard helpers (code page 932 text).
 bool SetClipboardText(const std::string &text);
+// UTF-16 text as a CF_UNICODETEXT block, with its terminator.
+std::string Utf16Bytes(const std::u16string &text);
 // Empties the clipboard and puts these blocks on it, each as given.
 bool SetClipboardBlocks(const std::vector<std::pair<UINT, std::string>> &blocks);
 // A block as stored (its whole GlobalSize); nothing when the format is absent.
