@@ -57,11 +57,14 @@ void Type(const Driver &d, HWND window, const std::u16string &text) {
     d.Sync();
 }
 
+// Lines compared in UTF-16: the narrow literals of a test are in the system's code page.
+using Lines = std::vector<std::u16string>;
+
 // The tree as lines: each folder, and under it each phrase indented by two blanks.
-std::vector<std::string> TreeLines(HWND dialog) {
+Lines TreeLines(HWND dialog) {
     const HWND tree = GetDlgItem(dialog, IDC_PHRASE_TREE);
-    std::vector<std::string> lines;
-    const std::function<void(HTREEITEM, const std::string &)> walk = [&](HTREEITEM item, const std::string &indent) {
+    Lines lines;
+    const std::function<void(HTREEITEM, const std::u16string &)> walk = [&](HTREEITEM item, const std::u16string &indent) {
         for (; item; item = TreeView_GetNextSibling(tree, item)) {
             wchar_t label[512] = {};
             TVITEMW data{};
@@ -70,11 +73,11 @@ std::vector<std::string> TreeLines(HWND dialog) {
             data.pszText = label;
             data.cchTextMax = 512;
             SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data));
-            lines.push_back(indent + Utf8(reinterpret_cast<const char16_t *>(label)));
-            walk(TreeView_GetChild(tree, item), indent + "  ");
+            lines.push_back(indent + reinterpret_cast<const char16_t *>(label));
+            walk(TreeView_GetChild(tree, item), indent + u"  ");
         }
     };
-    walk(TreeView_GetRoot(tree), "");
+    walk(TreeView_GetRoot(tree), u"");
     return lines;
 }
 
@@ -98,6 +101,12 @@ void Pick(HWND dialog, const std::u16string &label) {
     ADD_FAILURE() << "no entry " << wanted;
 }
 
+// The focus moved as Tab moves it; a key pressed next goes to that control.
+void FocusOn(const Driver &d, HWND dialog, HWND control) {
+    PostMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+    d.Sync();
+}
+
 // The question or notice a click opened, answered with the button `answer`; its text.
 std::string Answer(const Driver &d, HWND dialog, int answer) {
     const HWND box = d.WaitForDialog("設定", dialog);
@@ -110,13 +119,16 @@ std::string Answer(const Driver &d, HWND dialog, int answer) {
 }
 
 // A folder and its phrases, for comparing books.
-std::vector<std::string> Lines(const PhraseBook &book) {
-    std::vector<std::string> lines;
+Lines BookLines(const PhraseBook &book) {
+    Lines lines;
     for (const std::u16string &folder : book.Folders()) {
-        lines.push_back(Utf8(folder));
+        lines.push_back(folder);
         for (const Phrase &phrase : book.Phrases())
-            if (phrase.folder == folder)
-                lines.push_back("  " + std::to_string(phrase.number) + " " + Utf8(phrase.name) + " = " + Utf8(phrase.text));
+            if (phrase.folder == folder) {
+                const std::string number = std::to_string(phrase.number);
+                lines.push_back(u"  " + std::u16string(number.begin(), number.end()) + u" " + phrase.name + u" = " +
+                                phrase.text);
+            }
     }
     return lines;
 }
@@ -169,8 +181,8 @@ TEST_F(PhraseEditorDialog, APhraseAddedNamedAndWrittenComesBackAfterOk) {
         EXPECT_EQ(name, d.Focus()) << "a new phrase is named first";
         EXPECT_EQ(Utf8(u"新しい定型文"), Utf8(TextOf(name)));
         Type(d, name, u"寿司" + kSushi);   // replaces the selected name
-        EXPECT_EQ((std::vector<std::string>{"挨拶", "  お世話になっております。", "  お疲れさまです。",
-                                            Utf8(u"  寿司" + kSushi), "日付", "  和暦"}),
+        EXPECT_EQ((Lines{u"挨拶", u"  お世話になっております。", u"  お疲れさまです。", u"  寿司" + kSushi, u"日付",
+                         u"  和暦"}),
                   TreeLines(w))
             << "the label follows the name as it is typed";
         d.Key(w, VK_TAB);
@@ -184,11 +196,11 @@ TEST_F(PhraseEditorDialog, APhraseAddedNamedAndWrittenComesBackAfterOk) {
         d.Click(w, IDOK);
     });
     EXPECT_TRUE(accepted);
-    EXPECT_EQ((std::vector<std::string>{"挨拶", "  1 お世話になっております。 = お世話になっております。",
-                                        "  2 お疲れさまです。 = お疲れさまです。",
-                                        Utf8(u"  4 寿司" + kSushi + u" = ①本日は\r\n" + kSushi + u"です"), "日付",
-                                        "  3 和暦 = {和暦}"}),
-              Lines(book));
+    EXPECT_EQ((Lines{u"挨拶", u"  1 お世話になっております。 = お世話になっております。",
+                     u"  2 お疲れさまです。 = お疲れさまです。",
+                     u"  4 寿司" + kSushi + u" = ①本日は\r\n" + kSushi + u"です", u"日付",
+                     u"  3 和暦 = {和暦}"}),
+              BookLines(book));
 }
 
 TEST_F(PhraseEditorDialog, FoldersAreAddedRenamedMovedAndDeletedAfterAQuestion) {
@@ -212,14 +224,14 @@ TEST_F(PhraseEditorDialog, FoldersAreAddedRenamedMovedAndDeletedAfterAQuestion) 
         Replace(GetDlgItem(w, IDC_PHRASE_NAME), u"氏名");
         // A folder's name that another folder has is refused, and the name stays.
         Pick(w, u"署名");
-        PostMessageW(w, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(tree), TRUE);
+        FocusOn(d, w, tree);
         d.Key(w, VK_F2);
         d.Sync();
         Replace(reinterpret_cast<HWND>(SendMessageW(tree, TVM_GETEDITCONTROL, 0, 0)), u"挨拶");
         d.Key(w, VK_RETURN);
         EXPECT_EQ("「挨拶」という名前のフォルダは既にあります。", Answer(d, w, IDOK));
-        EXPECT_EQ((std::vector<std::string>{"挨拶", "  お世話になっております。", "  お疲れさまです。", "日付",
-                                            "  和暦", "署名", "  氏名"}),
+        EXPECT_EQ((Lines{u"挨拶", u"  お世話になっております。", u"  お疲れさまです。", u"日付", u"  和暦", u"署名",
+                         u"  氏名"}),
                   TreeLines(w));
         // A folder among folders, a phrase within its folder; no further than the end.
         d.Click(w, IDC_MOVE_UP);
@@ -232,8 +244,8 @@ TEST_F(PhraseEditorDialog, FoldersAreAddedRenamedMovedAndDeletedAfterAQuestion) 
         d.Click(w, IDC_MOVE_DOWN);
         d.Sync();
         EXPECT_FALSE(Driver::Enabled(w, IDC_MOVE_DOWN)) << "the last of its folder";
-        EXPECT_EQ((std::vector<std::string>{"署名", "  氏名", "挨拶", "  お疲れさまです。",
-                                            "  お世話になっております。", "日付", "  和暦"}),
+        EXPECT_EQ((Lines{u"署名", u"  氏名", u"挨拶", u"  お疲れさまです。", u"  お世話になっております。", u"日付",
+                         u"  和暦"}),
                   TreeLines(w));
         // Deleting asks first; No keeps the phrase.
         Pick(w, u"お疲れさまです。");
@@ -246,14 +258,14 @@ TEST_F(PhraseEditorDialog, FoldersAreAddedRenamedMovedAndDeletedAfterAQuestion) 
             << "the next phrase is selected";
         // The Delete key in the tree asks for a folder with what it holds.
         Pick(w, u"日付");
-        PostMessageW(w, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(tree), TRUE);
+        FocusOn(d, w, tree);
         d.Key(w, VK_DELETE);
         EXPECT_EQ("フォルダ「日付」と、その中の定型文 1 件を削除しますか？", Answer(d, w, IDYES));
         d.Click(w, IDOK);
     });
     EXPECT_TRUE(accepted);
-    EXPECT_EQ((std::vector<std::string>{"署名", "  4 氏名 = ", "挨拶", "  1 お世話になっております。 = お世話になっております。"}),
-              Lines(book));
+    EXPECT_EQ((Lines{u"署名", u"  4 氏名 = ", u"挨拶", u"  1 お世話になっております。 = お世話になっております。"}),
+              BookLines(book));
     EXPECT_EQ(5, book.NextNumber()) << "the numbers of deleted phrases are not given again";
 }
 
@@ -265,8 +277,7 @@ TEST_F(PhraseEditorDialog, CancelAndEscLeaveTheBookAndOptionsAsTheyWere) {
     } cases[] = {
         {"Esc in the text", [](Driver &d, HWND w) {
              Pick(w, u"和暦");
-             PostMessageW(w, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(w, IDC_PHRASE_TEXT)), TRUE);
-             d.Sync();
+             FocusOn(d, w, GetDlgItem(w, IDC_PHRASE_TEXT));
              d.Key(w, VK_ESCAPE);
          }},
         {"the cancel button", [](Driver &d, HWND w) { d.Click(w, IDCANCEL); }},
@@ -324,7 +335,7 @@ TEST_F(PhraseEditorDialog, ANewBookShowsTheUnsortedFolder) {
     PhraseBook book;
     SnippetOptions options;
     const bool accepted = Edit(book, options, 0, [](Driver &d, HWND w) {
-        EXPECT_EQ((std::vector<std::string>{"未分類"}), TreeLines(w));
+        EXPECT_EQ((Lines{u"未分類"}), TreeLines(w));
         EXPECT_FALSE(Driver::Enabled(w, IDC_PHRASE_NAME)) << "a folder has no text";
         EXPECT_FALSE(Driver::Enabled(w, IDC_PHRASE_TEXT));
         d.Click(w, IDC_ADD_PHRASE);
@@ -333,7 +344,7 @@ TEST_F(PhraseEditorDialog, ANewBookShowsTheUnsortedFolder) {
         d.Key(w, VK_RETURN);   // in the name field
     });
     EXPECT_TRUE(accepted);
-    EXPECT_EQ((std::vector<std::string>{"未分類", "  1 新しい定型文 = ", "  2 新しい定型文 (2) = "}), Lines(book));
+    EXPECT_EQ((Lines{u"未分類", u"  1 新しい定型文 = ", u"  2 新しい定型文 (2) = "}), BookLines(book));
 }
 
 TEST_F(PhraseEditorDialog, APhraseWithoutANameKeepsTheDialogOpen) {
@@ -369,8 +380,8 @@ TEST_F(PhraseEditorDialog, ImportAddsWithoutOverwritingAndExportWritesTheWholeBo
         EXPECT_TRUE(d.AnswerFileDialog(w, "定型文の読み込み", imported));
         EXPECT_EQ("定型文を 2 件追加しました。\r\nそのうち 1 件は、同じ名前の定型文が既にあったため、名前に番号を付けて追加しました。",
                   Answer(d, w, IDOK));
-        EXPECT_EQ((std::vector<std::string>{"挨拶", "  お世話になっております。", "  お疲れさまです。",
-                                            "  お疲れさまです。 (2)", "日付", "  和暦", "新しい", "  住所"}),
+        EXPECT_EQ((Lines{u"挨拶", u"  お世話になっております。", u"  お疲れさまです。", u"  お疲れさまです。 (2)",
+                         u"日付", u"  和暦", u"新しい", u"  住所"}),
                   TreeLines(w));
         d.Click(w, IDC_IMPORT_PHRASES);
         EXPECT_TRUE(d.AnswerFileDialog(w, "定型文の読み込み", notText));
