@@ -1,5 +1,6 @@
 #include "phrase_paste.h"
 
+#include "clipboard_writer.h"
 #include "current_copy.h"
 #include "paste_target.h"
 
