@@ -49,12 +49,12 @@ bool ClipboardOffer::Offer(std::u16string text, const std::vector<MarkBlock> &ma
     offered_ = false;   // what this empties is the offer before, not a loss
     KillTimer(window_, kReleaseTimer);
     waitingForRelease_ = false;
+    // Emptied with the marks set at once; the text itself is only promised.
     ClipboardWriter writer(marks);
-    if (!writer.Ready() || !EmptyClipboard()) return false;
+    if (!writer.Replace()) return false;
     text_ = std::move(text);
     events_ = std::move(events);
     SetClipboardData(CF_UNICODETEXT, nullptr);
-    writer.AddToCurrent();
     offered_ = true;
     return true;
 }
