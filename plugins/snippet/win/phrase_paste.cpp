@@ -14,6 +14,19 @@ std::vector<tlx::MarkBlock> OutOfHistory() {
     return {{tlx::PrivacyFormats().canIncludeInHistory, std::string(reinterpret_cast<const char *>(&forbid), sizeof forbid)}};
 }
 
+// The keys of a hotkey are often still held when it runs; with them down, Ctrl+V would be
+// another combination and the caret's steps would select (Shift). A second at most.
+void WaitForModifiersReleased() {
+    constexpr int kChecks = 50;
+    constexpr DWORD kCheckMs = 20;
+    for (int check = 0; check < kChecks; ++check) {
+        bool held = false;
+        for (const int key : {VK_SHIFT, VK_CONTROL, VK_MENU, VK_LWIN, VK_RWIN}) held |= (GetAsyncKeyState(key) & 0x8000) != 0;
+        if (!held) return;
+        Sleep(kCheckMs);
+    }
+}
+
 void SendCaretSteps(size_t steps) {
     std::vector<INPUT> keys;
     for (size_t i = 0; i < steps; ++i)
@@ -45,6 +58,7 @@ bool PhrasePaster::Paste(const Expansion &phrase, HWND target, const SnippetOpti
     if (!offered) return false;
     // Where no keys can go, the phrase stays on the clipboard for the user's own Ctrl+V.
     if (tlx::CanPasteInto(target) && tlx::BringToFront(target)) {
+        WaitForModifiersReleased();
         tlx::SendPasteKeys();
         SendCaretSteps(phrase.caretBack);
     }
