@@ -33,16 +33,6 @@ PhraseBook Sample() {
     return book;
 }
 
-// The text of a Unicode control, asked from the script's thread.
-std::u16string TextOf(HWND window) {
-    std::u16string text(4096, u'\0');
-    DWORD_PTR length = 0;
-    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_NORMAL, 10000,
-                        &length);
-    text.resize(length);
-    return text;
-}
-
 // Replaces a field's whole text, as pasting over a selection does.
 void Replace(HWND edit, const std::u16string &text) {
     DWORD_PTR ignored;
@@ -174,12 +164,12 @@ TEST_F(PhraseEditorDialog, APhraseAddedNamedAndWrittenComesBackAfterOk) {
     SnippetOptions options;
     const bool accepted = Edit(book, options, 2, [](Driver &d, HWND w) {
         const HWND name = GetDlgItem(w, IDC_PHRASE_NAME), text = GetDlgItem(w, IDC_PHRASE_TEXT);
-        EXPECT_EQ(Utf8(u"お疲れさまです。"), Utf8(TextOf(name))) << "the phrase asked for is selected";
+        EXPECT_EQ(Utf8(u"お疲れさまです。"), Utf8(ptrtest::UnicodeText(name))) << "the phrase asked for is selected";
         EXPECT_EQ(GetDlgItem(w, IDC_PHRASE_TREE), d.Focus());
         d.Click(w, IDC_ADD_PHRASE);
         d.Sync();
         EXPECT_EQ(name, d.Focus()) << "a new phrase is named first";
-        EXPECT_EQ(Utf8(u"新しい定型文"), Utf8(TextOf(name)));
+        EXPECT_EQ(Utf8(u"新しい定型文"), Utf8(ptrtest::UnicodeText(name)));
         Type(d, name, u"寿司" + kSushi);   // replaces the selected name
         EXPECT_EQ((Lines{u"挨拶", u"  お世話になっております。", u"  お疲れさまです。", u"  寿司" + kSushi, u"日付",
                          u"  和暦"}),
@@ -213,7 +203,7 @@ TEST_F(PhraseEditorDialog, FoldersAreAddedRenamedMovedAndDeletedAfterAQuestion) 
         // The new folder's name is edited in place; Enter ends that edit, not the dialog.
         const HWND label = reinterpret_cast<HWND>(SendMessageW(tree, TVM_GETEDITCONTROL, 0, 0));
         ASSERT_NE(nullptr, label);
-        EXPECT_EQ(Utf8(u"新しいフォルダ"), Utf8(TextOf(label)));
+        EXPECT_EQ(Utf8(u"新しいフォルダ"), Utf8(ptrtest::UnicodeText(label)));
         Replace(label, u"署名");
         d.Key(w, VK_RETURN);
         d.Sync();
@@ -254,7 +244,7 @@ TEST_F(PhraseEditorDialog, FoldersAreAddedRenamedMovedAndDeletedAfterAQuestion) 
         EXPECT_EQ(7u, TreeLines(w).size());
         d.Click(w, IDC_DELETE_ENTRY);
         EXPECT_EQ("「お疲れさまです。」を削除しますか？", Answer(d, w, IDYES));
-        EXPECT_EQ(Utf8(u"お世話になっております。"), Utf8(TextOf(GetDlgItem(w, IDC_PHRASE_NAME))))
+        EXPECT_EQ(Utf8(u"お世話になっております。"), Utf8(ptrtest::UnicodeText(GetDlgItem(w, IDC_PHRASE_NAME))))
             << "the next phrase is selected";
         // The Delete key in the tree asks for a folder with what it holds.
         Pick(w, u"日付");
@@ -358,7 +348,7 @@ TEST_F(PhraseEditorDialog, APhraseWithoutANameKeepsTheDialogOpen) {
         EXPECT_EQ("名前のない定型文があります。名前を入力してください。", Answer(d, w, IDOK));
         EXPECT_TRUE(IsWindowVisible(w));
         EXPECT_EQ(name, d.Focus());
-        EXPECT_EQ(Utf8(u"{和暦}"), Utf8(TextOf(GetDlgItem(w, IDC_PHRASE_TEXT)))) << "the nameless phrase is shown";
+        EXPECT_EQ(Utf8(u"{和暦}"), Utf8(ptrtest::UnicodeText(GetDlgItem(w, IDC_PHRASE_TEXT)))) << "the nameless phrase is shown";
         Type(d, name, u"令和");
         d.Click(w, IDOK);
     });

@@ -47,17 +47,10 @@ HWND QuestionDialog(const SnippetProgram &test) {
 
 TEST_F(PastedPhrases, HotkeyAndExecutePasteWithTheCaretWhereTheMarkWas) {
     ASSERT_TRUE(program.Start());
-    const struct {
-        const char *how;
-        std::function<void()> paste;
-    } cases[] = {
-        {"hotkey", [] { e2e::PressChord({VK_MENU, VK_SHIFT, '1'}); }},
-        {"/Execute:", [this] { Execute(1, 1); }},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.how);
+    for (const snippettest::Way &way : snippettest::HotkeyAndExecute(*this, '1', 1)) {
+        SCOPED_TRACE(way.how);
         EditBox box;
-        c.paste();
+        way.run();
         EXPECT_TRUE(box.WaitForText(u"前後\r\n次の行")) << "the text without the mark";
         EXPECT_TRUE(ptrtest::PumpUntil([&] { return box.Caret() == 1; })) << "the caret at " << box.Caret();
     }

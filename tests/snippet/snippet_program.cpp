@@ -67,14 +67,7 @@ void EditBox::BringToFront() const {
     ptrtest::PumpFor(200);
 }
 
-std::u16string EditBox::Text() const {
-    std::u16string text(4096, u'\0');
-    DWORD_PTR length = 0;
-    SendMessageTimeoutW(edit_, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_NORMAL, 5000,
-                        &length);
-    text.resize(length);
-    return text;
-}
+std::u16string EditBox::Text() const { return ptrtest::UnicodeText(edit_); }
 
 size_t EditBox::Caret() const {
     DWORD_PTR selection = 0;
@@ -112,6 +105,11 @@ void SnippetProgram::Execute(int funcno, int setno) const {
 
 HWND SnippetProgram::WaitForDialog(const std::string &caption, DWORD ms) const {
     return e2e::WaitForWindow(GetProcessId(program.Process()), "#32770", caption, ms);
+}
+
+std::vector<Way> HotkeyAndExecute(const SnippetProgram &test, WORD key, int setno) {
+    return {{"hotkey", [key] { e2e::PressChord({VK_MENU, VK_SHIFT, key}); }},
+            {"/Execute:", [&test, setno] { test.Execute(1, setno); }}};
 }
 
 std::string HotkeyEntry(int entry, int funcno, int setno, int key, int modifiers) {

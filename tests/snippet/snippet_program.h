@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "e2e_support.h"
 #include "phrase_book.h"
@@ -46,6 +48,13 @@ struct SnippetProgram : testing::Test {
     // The plug-in's dialog or notice of this caption, once it shows.
     HWND WaitForDialog(const std::string &caption, DWORD ms = 8000) const;
 };
+
+// The two ways a user runs a phrase: its hotkey Alt+Shift+key and "/Execute:" of its setting.
+struct Way {
+    const char *how;
+    std::function<void()> run;
+};
+std::vector<Way> HotkeyAndExecute(const SnippetProgram &test, WORD key, int setno);
 
 // A [HotKey] entry (numbered from 1) that runs the plug-in's function with a setting.
 std::string HotkeyEntry(int entry, int funcno, int setno, int key, int modifiers);

@@ -3,7 +3,6 @@
 // selection dialog, and a hotkey whose phrase was deleted.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -70,18 +69,11 @@ TEST_F(SnippetProgram, AHotkeyOrRequestForADeletedPhraseOnlySaysSo) {
     book.Remove(2);
     Prepare(book, "[HotKey]\r\n" + HotkeyEntry(1, 1, 2, '2', MOD_ALT | MOD_SHIFT) + "002Function=-1\r\n");
     ASSERT_TRUE(program.Start());
-    const struct {
-        const char *how;
-        std::function<void()> paste;
-    } cases[] = {
-        {"hotkey", [] { e2e::PressChord({VK_MENU, VK_SHIFT, '2'}); }},
-        {"/Execute:", [this] { Execute(1, 2); }},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.how);
+    for (const snippettest::Way &way : snippettest::HotkeyAndExecute(*this, '2', 2)) {
+        SCOPED_TRACE(way.how);
         ASSERT_TRUE(ptrtest::SetClipboardText("元の内容"));
         EditBox box;
-        c.paste();
+        way.run();
         EXPECT_EQ("この定型文は削除されています。\n", e2e::Answer("定型文", IDOK));
         EXPECT_EQ("元の内容", ptrtest::GetClipboardText());
         EXPECT_EQ(u"", box.Text());

@@ -71,6 +71,10 @@ bool SetClipboardBlocks(const std::vector<std::pair<UINT, std::string>> &blocks)
 std::optional<std::string> GetClipboardBlock(UINT format);
 std::string GetClipboardText();
 
+// The whole text of a Unicode window or control, of this process or another, asked as
+// its thread is free to answer.
+std::u16string UnicodeText(HWND window);
+
 // Whether the shell holds an icon of that window and identifier (it accepts a change
 // only for an icon it has).
 bool ShellHasIcon(HWND window, UINT id);
