@@ -18,15 +18,6 @@ ptr_wine_prefix() {
   fi
 }
 
-# ptr_wine_own_windows: Wine places and hides the prefix's windows itself. Tests run on
-# displays with no window manager, and a window Wine leaves to one is hidden only after
-# two seconds of waiting for it; for a user's own desktop (scripts/run.sh) this is not set.
-ptr_wine_own_windows() {
-  grep -q '^"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null && return
-  "$PTR_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-  "$PTR_WINESERVER" -w
-}
-
 # ptr_virtual_display: starts a virtual display of our own and names it in PTR_NEW_DISPLAY.
 ptr_virtual_display() {
   local fdfile
@@ -58,7 +49,7 @@ ptr_wine_lanes() {
   for ((k = 0; k < lanes; k++)); do
     ptr_virtual_display
     export "PTR_LANE${k}_DISPLAY=$PTR_NEW_DISPLAY" "PTR_LANE${k}_PREFIX=$dir/lane$k"
-    (DISPLAY=$PTR_NEW_DISPLAY ptr_wine_prefix "$dir/lane$k" >/dev/null && ptr_wine_own_windows) &
+    (DISPLAY=$PTR_NEW_DISPLAY ptr_wine_prefix "$dir/lane$k" >/dev/null) &
     PTR_LANE_BOOTS+=($!)
   done
 }

@@ -9,7 +9,6 @@ if [ -n "${CTEST_RESOURCE_GROUP_0_WINE:-}" ]; then
   ptr_wine_lane "${lane%%,*}"
 elif [ -z "${WINEPREFIX:-}" ]; then
   ptr_wine_prefix "${PTR_WINEPREFIX:-$here/../build/wineprefix}"
-  ptr_wine_own_windows
 fi
 ptr_display
 exec "$PTR_WINE" "$@"

@@ -6,6 +6,5 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 . "$root/scripts/wine-env.sh"
 ptr_display
 ptr_wine_prefix "${PTR_WINEPREFIX:-$root/build/wineprefix}"
-ptr_wine_own_windows
 trap ptr_wine_stop EXIT
 "$@"

@@ -5,6 +5,7 @@
 
 #include "host_services.h"
 #include "plugin_clipboard.h"
+#include "queue_item_mark.h"
 
 namespace tlx {
 
@@ -52,6 +53,14 @@ std::vector<MarkBlock> ReadMarks(const FormatPresence &formats) {
 
 CopyLook LookHere(uint32_t sequence) {
     CopyLook look{sequence, FormatPresence(ListClipboardFormats(), AskSystem), {}, false};
+    // An item of 連続貼り付け is left alone as a private copy is. Its marks are the
+    // history's own, keeping the system's clipboard history from asking for it: they are
+    // not read (reading is no request for the text either) nor carried over to what
+    // replaces the item, which is no private copy.
+    if (look.formats.Has(QueueItemFormat())) {
+        look.isPrivate = true;
+        return look;
+    }
     look.marks = ReadMarks(look.formats);
     look.isPrivate = IsPrivateCopy(MarksFrom(look.marks, PrivacyFormats()));
     return look;
@@ -82,6 +91,11 @@ const PrivacyFormatIds &PrivacyFormats() {
         RegisterClipboardFormatA(kCanUploadToCloudFormat),
     };
     return ids;
+}
+
+UINT QueueItemFormat() {
+    static const UINT id = RegisterClipboardFormatA(kQueueItemFormat);
+    return id;
 }
 
 std::shared_ptr<const CopyLook> CurrentCopy() {

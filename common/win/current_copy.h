@@ -15,6 +15,8 @@ namespace tlx {
 
 // The registered numbers of the four privacy marks, registered once per process.
 const PrivacyFormatIds &PrivacyFormats();
+// The registered number of the mark of an item of 連続貼り付け (queue_item_mark.h).
+UINT QueueItemFormat();
 
 // The copy on the clipboard now, kept by the clipboard's sequence number: the host's look
 // where the host has looked at this copy, otherwise looked at here (the formats in one

@@ -35,26 +35,6 @@ bool WaitForClipboard(const std::u16string &expected, DWORD ms = 20000) {
 
 std::string Utf8(const std::u16string &text) { return utf::Utf8FromUtf16(text); }
 
-// Copies its argument from a window of its own and stays a while, so that the
-// program finds it as the copy's owner.
-PTR_CHILD(copy_as_owner) {
-    if (args.empty()) return 2;
-    const HWND window = CreateWindowA("STATIC", "source", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    if (!window || !OpenClipboard(window)) return 3;
-    EmptyClipboard();
-    // The argument comes as code page 932, as the test's own strings are.
-    std::u16string text(args[0].size(), u'\0');
-    text.resize(MultiByteToWideChar(CP_ACP, 0, args[0].data(), static_cast<int>(args[0].size()),
-                                    reinterpret_cast<wchar_t *>(text.data()), static_cast<int>(text.size())));
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(char16_t));
-    std::memcpy(GlobalLock(block), text.c_str(), (text.size() + 1) * sizeof(char16_t));
-    GlobalUnlock(block);
-    SetClipboardData(CF_UNICODETEXT, block);
-    CloseClipboard();
-    ptrtest::PumpFor(6000);
-    return 0;
-}
-
 // The watch rule: a replacement on copies that match the pattern and come from the named
 // programs. The mark last tells when a copy has been handled.
 const std::string kWatchRule =

@@ -33,35 +33,6 @@ namespace {
 const int kScales[] = {96, 120, 144, 192};
 const int kMovedTo = 144;
 
-// HKCU\Control Panel\Desktop LogPixels while the object lives (the value Wine reads
-// first); as it was before afterwards, also when a check fails.
-class PrefixLogPixels {
-public:
-    explicit PrefixLogPixels(int dpi) {
-        RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
-                        &key_, nullptr);
-        DWORD size = sizeof old_;
-        had_ = RegQueryValueExA(key_, "LogPixels", nullptr, nullptr, reinterpret_cast<BYTE *>(&old_), &size) ==
-               ERROR_SUCCESS;
-        const DWORD value = static_cast<DWORD>(dpi);
-        RegSetValueExA(key_, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE *>(&value), sizeof value);
-    }
-    ~PrefixLogPixels() {
-        if (had_)
-            RegSetValueExA(key_, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE *>(&old_), sizeof old_);
-        else
-            RegDeleteValueA(key_, "LogPixels");
-        RegCloseKey(key_);
-    }
-    PrefixLogPixels(const PrefixLogPixels &) = delete;
-    PrefixLogPixels &operator=(const PrefixLogPixels &) = delete;
-
-private:
-    HKEY key_ = nullptr;
-    DWORD old_ = 0;
-    bool had_ = false;
-};
-
 std::string ClassOf(HWND window) {
     char name[64] = {};
     GetClassNameA(window, name, sizeof name);
@@ -262,6 +233,7 @@ void CheckPluginSettings(Report &report, HWND owner) {
         {"text_datasave", "tlxText.tlx", 0, 0},
         {"text_separator", "tlxText.tlx", 4, 0},
         {"internet_search", "tlxInternet.tlx", 3, 1},
+        {"history_settings", "tlxHistory.tlx", 0, 0},
     };
     for (const auto &d : dialogs) {
         ptr::vbKXPlugin *plugin = ptr::App().Plugins.Find(d.file);
@@ -306,7 +278,8 @@ void CheckSettingsWindow(Report &report) {
 }
 
 dlgtest::ProgramSetup ProgramWithPlugins() {
-    return {{dlgtest::StandardPlugin("tlxText.tlx"), dlgtest::StandardPlugin("tlxInternet.tlx")}, {}};
+    return {{dlgtest::StandardPlugin("tlxText.tlx"), dlgtest::StandardPlugin("tlxInternet.tlx"),
+             dlgtest::StandardPlugin("tlxHistory.tlx")}, {}};
 }
 
 }  // namespace
@@ -335,7 +308,7 @@ TEST(DisplayScales, EveryWindowFitsItsCaptionsAndControlsAtEachScale) {
         SCOPED_TRACE(dpi);
         const std::string out = folder.path + "faults" + std::to_string(dpi) + ".txt";
         {
-            PrefixLogPixels scale(dpi);
+            ptrtest::PrefixLogPixels scale(dpi);
             ASSERT_EQ(0, ptrtest::StartChild("display_scale_windows", {std::to_string(dpi), out}).Wait(120000));
         }
         EXPECT_EQ("", ptrtest::ReadFileBytes(out));

@@ -1,5 +1,7 @@
 #include "e2e_support.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <sstream>
@@ -121,8 +123,8 @@ void ProgramFolder::WriteMenu(const std::string &fileName, const std::string &in
 
 std::string ProgramFolder::ReadSettings() const { return ptrtest::ReadFileBytes(dir_.path + "Setting.ini"); }
 
-bool ProgramFolder::Start() {
-    process_.reset(new ChildProcess(ptrtest::StartProcess("\"" + dir_.path + "ptrmain.exe\"", dir_.path)));
+bool ProgramFolder::Start(HANDLE token) {
+    process_.reset(new ChildProcess(ptrtest::StartProcess("\"" + dir_.path + "ptrmain.exe\"", dir_.path, token)));
     if (!process_->process) return false;
     if (WaitForInputIdle(process_->process, 20000) != 0) return false;
     // Input idle can come while start-up still runs (the splash takes messages), and the
@@ -143,6 +145,25 @@ void ProgramFolder::Stop() {
         SendMessageTimeoutA(settings, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
     Run("/Execute:0:7").Wait(10000);
     if (process_->Wait(10000) < 0) TerminateProcess(Process(), 99);
+}
+
+LimitedToken::LimitedToken() {
+    HANDLE own = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &own)) return;
+    TOKEN_LINKED_TOKEN linked{};
+    DWORD size = 0;
+    TOKEN_ELEVATION elevation{};
+    if (GetTokenInformation(own, TokenElevation, &elevation, sizeof elevation, &size) && elevation.TokenIsElevated &&
+        GetTokenInformation(own, TokenLinkedToken, &linked, sizeof linked, &size)) {
+        // The linked token is for impersonation; a process needs a primary one.
+        DuplicateTokenEx(linked.LinkedToken, MAXIMUM_ALLOWED, nullptr, SecurityImpersonation, TokenPrimary, &token_);
+        CloseHandle(linked.LinkedToken);
+    }
+    CloseHandle(own);
+}
+
+LimitedToken::~LimitedToken() {
+    if (token_) CloseHandle(token_);
 }
 
 // Texts of another process's controls come over as UTF-16 (the ANSI forms of the list and
@@ -300,6 +321,16 @@ std::string Answer(const std::string &title, int button) {
     PressButton(box, button);
     ptrtest::PumpUntil([&] { return !IsWindow(box); });
     return text;
+}
+
+bool ExpectNoticeOfKeysNotReaching(const std::string &caption) {
+    const HWND box = WaitForMessageBox(caption, 8000);
+    if (!box) return false;
+    EXPECT_EQ(MessageBoxText(box),
+              "管理者として実行中のウィンドウには自動で貼り付けできません。Ctrl+V で貼り付けてください。\n");
+    PressButton(box);
+    ptrtest::PumpFor(1000);
+    return true;
 }
 
 std::string Saved(const ProgramFolder &program, const char *section, const std::string &key) {

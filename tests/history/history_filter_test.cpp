@@ -101,6 +101,24 @@ TEST(RowText, LongTextsAreCutWithoutSplittingAPair) {
     EXPECT_EQ(u"a\r\nb\r\nc\r\n\r\n\r\nd", tlxhistory::PreviewText(Text(u"a\nb\rc\r\n\n\rd")));
 }
 
+TEST(RowText, ThePreviewMarksAFormattedText) {
+    const tlxhistory::EntryForm html{"HTML Format", "<b>a</b>"};
+    struct Case {
+        const char *name;
+        tlxhistory::HistoryEntry entry;
+        std::u16string preview;
+    };
+    const Case cases[] = {
+        {"plain", Text(u"a\nb"), u"a\r\nb"},
+        {"formatted", MakeEntry(EntryKind::kText, tlxhistory::BytesFromUtf16(u"a\nb"), {html}), u"［書式付き］\r\na\r\nb"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.preview, tlxhistory::PreviewText(c.entry));
+    }
+    EXPECT_EQ(u"a\u21B5b", tlxhistory::RowText(cases[1].entry)) << "the row shows the text alone";
+}
+
 TEST(RowText, FirstTenRowsAreNumberedOneToZero) {
     const std::u16string expected[] = {u"1", u"2", u"3", u"4", u"5", u"6", u"7", u"8", u"9", u"0", u""};
     for (size_t row = 0; row < 11; ++row) EXPECT_EQ(expected[row], tlxhistory::RowNumber(row)) << row;

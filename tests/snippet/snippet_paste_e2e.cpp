@@ -1,7 +1,7 @@
 // Phrases pasted by the real program into an edit box of another process: by hotkey and
 // through "/Execute:", with the caret where {カーソル} was, {入力:…} answered or
-// cancelled, {連番} counting across a restart, the clipboard given back afterwards and
-// the history not recording the phrase.
+// cancelled, {連番} counting across a restart, the clipboard given back afterwards, no
+// keys for a program running as administrator and the history not recording the phrase.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -80,11 +80,14 @@ TEST_F(PastedPhrases, QuestionsAreAskedOnceEachAndEscCancelsThePaste) {
         ASSERT_NE(nullptr, dialog);
         c.answer(dialog);
         EXPECT_TRUE(e2e::WaitClosed(dialog));
-        if (c.pasted.empty()) EXPECT_EQ("元の内容", ptrtest::GetClipboardText()) << "nothing offered";
+        if (c.pasted.empty()) {
+            EXPECT_EQ("元の内容", ptrtest::GetClipboardText()) << "nothing offered";
+        }
         // The one after it settles what this one pasted.
         box.BringToFront();
         Execute(1, 1);
-        EXPECT_TRUE(box.WaitForText(c.pasted + u"前後\r\n次の行"))             << e2e::FromWide(reinterpret_cast<const wchar_t *>(box.Text().c_str()));
+        EXPECT_TRUE(box.WaitForText(c.pasted + u"前後\r\n次の行"))
+            << e2e::FromWide(reinterpret_cast<const wchar_t *>(box.Text().c_str()));
     }
 }
 
@@ -112,6 +115,18 @@ TEST_F(PastedPhrases, TheClipboardIsGivenBackOnceTheBoxHasTheText) {
     EXPECT_TRUE(ptrtest::PumpUntil([] { return ptrtest::GetClipboardText() == "元の内容"; }))
         << ptrtest::GetClipboardText();
     EXPECT_EQ(std::optional<std::string>("mark"), ptrtest::GetClipboardBlock(mark)) << "every format comes back";
+}
+
+TEST_F(PastedPhrases, NoKeysGoToAProgramRunningAsAdministratorAndTheUserIsTold) {
+    // The program runs as a user's program does; the test, and so the box in front, as administrator.
+    e2e::LimitedToken limited;
+    if (!limited.Handle()) GTEST_SKIP() << "the test does not run as administrator";
+    ASSERT_TRUE(program.Start(limited.Handle()));
+    EditBox box;
+    auto execute = program.Run("/Execute:1:tlxSnippet.tlx/1/1");
+    ASSERT_TRUE(e2e::ExpectNoticeOfKeysNotReaching("定型文")) << "a word to the user instead of keys Windows would drop";
+    EXPECT_EQ(u"", box.Text()) << "no keys sent";
+    EXPECT_EQ("前後\r\n次の行", ptrtest::GetClipboardText()) << "the phrase waits on the clipboard";
 }
 
 // The history plug-in beside the phrases, recording every copy; the phrase left on the

@@ -34,8 +34,10 @@ struct ChildProcess {
 };
 // Starts this test program again in child mode NAME with the given arguments.
 ChildProcess StartChild(const std::string &name, const std::vector<std::string> &args = {});
-// Starts any program; the command line is given whole.
-ChildProcess StartProcess(const std::string &commandLine, const std::string &workingDir = "");
+// Starts any program; the command line is given whole. With a token, the program runs
+// as that token's user (CreateProcessAsUser).
+ChildProcess StartProcess(const std::string &commandLine, const std::string &workingDir = "",
+                          HANDLE token = nullptr);
 
 // Pumps this thread's messages until pred() holds or timeoutMs pass; returns pred().
 bool PumpUntil(const std::function<bool()> &pred, DWORD timeoutMs = 5000);
@@ -74,6 +76,21 @@ std::string GetClipboardText();
 // The whole text of a Unicode window or control, of this process or another, asked as
 // its thread is free to answer.
 std::u16string UnicodeText(HWND window);
+
+// HKCU\Control Panel\Desktop LogPixels while the object lives (the value Wine reads
+// first, as a process starts); as it was before afterwards, also when a check fails.
+class PrefixLogPixels {
+public:
+    explicit PrefixLogPixels(int dpi);
+    ~PrefixLogPixels();
+    PrefixLogPixels(const PrefixLogPixels &) = delete;
+    PrefixLogPixels &operator=(const PrefixLogPixels &) = delete;
+
+private:
+    HKEY key_ = nullptr;
+    DWORD old_ = 0;
+    bool had_ = false;
+};
 
 // Whether the shell holds an icon of that window and identifier (it accepts a change
 // only for an icon it has).

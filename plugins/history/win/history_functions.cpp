@@ -7,7 +7,12 @@
 
 namespace tlxhistory {
 
-void RecordClipboard(HistoryKeeper &keeper) {
+namespace {
+constexpr char kCaption[] = "履歴";
+}  // namespace
+
+void RecordClipboard(HistoryKeeper &keeper, HWND activeWindow) {
+    if (CopiedFromSkippedProgram(keeper.Settings(), activeWindow)) return;
     std::optional<HistoryEntry> entry;
     {
         tlx::ClipboardSession clipboard;
@@ -18,19 +23,19 @@ void RecordClipboard(HistoryKeeper &keeper) {
 }
 
 void PasteFromHistory(HINSTANCE instance, HistoryKeeper &keeper, HWND activeWindow) {
-    std::optional<HistoryEntry> chosen = ChooseFromHistory(instance, keeper);
-    if (!chosen) return;
+    const std::optional<HistoryPick> pick = ChooseFromHistory(instance, keeper);
+    if (!pick) return;
     // A chosen entry is used again: it moves to the top as a copy of it would.
-    keeper.Entries().Add(*chosen);
+    keeper.Entries().Add(pick->entry);
     keeper.Changed();
-    const bool paste =
-        keeper.Settings().pasteChosen && tlx::CanPasteInto(activeWindow) && tlx::BringToFront(activeWindow);
-    if (PutEntryOnClipboard(*chosen) && paste) tlx::SendPasteKeys();
+    if (!PutEntryOnClipboard(pick->textAlone ? WithoutForms(pick->entry) : pick->entry)) return;
+    keeper.HistoryPasted();
+    if (keeper.Settings().pasteChosen && tlx::CanPasteInto(activeWindow)) tlx::PasteInto(activeWindow, kCaption);
 }
 
 void ClearHistory(HistoryKeeper &keeper) {
     // An action knows no window of the program to own the question: it comes to the front itself.
-    if (MessageBoxA(nullptr, "履歴を消去してよろしいですか？", "履歴",
+    if (MessageBoxA(nullptr, "履歴を消去してよろしいですか？", kCaption,
                     MB_YESNO | MB_ICONQUESTION | MB_SETFOREGROUND | MB_TOPMOST) != IDYES)
         return;
     if (keeper.Entries().ClearUnpinned() > 0) keeper.Changed();

@@ -18,7 +18,11 @@ void HistoryKeeper::Start(tlx::ProfileStore &store) {
     settings_.Load(store);
     history_ = History(LimitsOf(settings_));
     dirty_ = false;
-    if (settings_.keepAfterExit) history_.Restore(LoadHistoryFile(files_));
+    if (!settings_.keepAfterExit) return;
+    LoadedHistory loaded = LoadHistoryFile(files_);
+    history_.Restore(std::move(loaded.entries));
+    // An earlier version's file is written anew in this one at once, not at the first copy.
+    if (loaded.earlierVersion) Changed();
 }
 
 void HistoryKeeper::Stop() {

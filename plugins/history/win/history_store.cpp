@@ -23,12 +23,12 @@ PluginFiles LocatePluginFiles() {
     return {folder, folder + "History.dat"};
 }
 
-std::vector<HistoryEntry> LoadHistoryFile(const PluginFiles &files) {
+LoadedHistory LoadHistoryFile(const PluginFiles &files) {
     if (!Exists(files.historyFile)) return {};
     const std::optional<std::string> bytes = tlx::ReadFileBytes(files.historyFile);
     std::optional<std::vector<HistoryEntry>> entries;
     if (bytes) entries = ParseHistory(*bytes);
-    if (entries) return std::move(*entries);
+    if (entries) return {std::move(*entries), OfEarlierVersion(*bytes)};
     // Out of the way before the first save replaces it.
     SetAside(files.historyFile);
     return {};

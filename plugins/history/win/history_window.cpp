@@ -20,7 +20,7 @@ constexpr int kListHeight = 260;
 constexpr int kPreviewHeight = 96;
 constexpr int kMargin = 6;
 constexpr int kSearchHeight = 22;
-constexpr int kKeysHeight = 18;
+constexpr int kKeysHeight = 34;   // two lines
 constexpr int kNumberColumn = 22;
 constexpr int kPinColumn = 16;
 // The program enlarges its windows by this much in help mode.
@@ -47,7 +47,7 @@ struct WindowState {
     WNDPROC searchProc = nullptr;
     std::vector<size_t> rows;   // positions in the history of the rows shown
     std::optional<uint64_t> previewed;   // content key of the entry the preview shows
-    std::optional<HistoryEntry> chosen;
+    std::optional<HistoryPick> chosen;
     bool closing = false;   // destroying the window deactivates it first
     bool done = false;
 
@@ -99,16 +99,16 @@ void Close(HWND window, WindowState &state) {
     DestroyWindow(window);
 }
 
-void Choose(HWND window, WindowState &state, size_t row) {
+void Choose(HWND window, WindowState &state, size_t row, bool textAlone = false) {
     const HistoryEntry *entry = state.Entry(row);
     if (!entry) return;
-    state.chosen = *entry;
+    state.chosen = HistoryPick{*entry, textAlone};
     Close(window, state);
 }
 
-void ChooseSelected(HWND window, WindowState &state) {
+void ChooseSelected(HWND window, WindowState &state, bool textAlone = false) {
     const LRESULT row = SendMessageW(state.list, LB_GETCURSEL, 0, 0);
-    if (row >= 0) Choose(window, state, static_cast<size_t>(row));
+    if (row >= 0) Choose(window, state, static_cast<size_t>(row), textAlone);
 }
 
 void DeleteSelected(WindowState &state) {
@@ -149,7 +149,7 @@ bool OnSearchKey(HWND window, WindowState &state, WPARAM key) {
         SendMessageW(state.list, WM_KEYDOWN, key, 0);
         return true;
     case VK_RETURN:
-        ChooseSelected(window, state);
+        ChooseSelected(window, state, GetKeyState(VK_SHIFT) < 0);
         return true;
     case VK_ESCAPE:
         Close(window, state);
@@ -224,7 +224,8 @@ LRESULT OnCreate(HWND window, const CREATESTRUCTW &create) {
     state.preview = AddControl(window, L"STATIC", SS_LEFT | SS_EDITCONTROL | SS_NOPREFIX, WS_EX_CLIENTEDGE,
                                IDC_HISTORY_PREVIEW, state);
     const HWND keys = AddControl(window, L"STATIC", SS_LEFT | SS_NOPREFIX, 0, IDC_HISTORY_KEYS, state);
-    SetWindowTextW(keys, L"Enter:貼り付け  Ctrl+数字:番号  Delete:削除  Ctrl+P:固定  Esc:閉じる");
+    SetWindowTextW(keys, L"Enter:貼り付け  Shift+Enter:テキストのみ貼り付け  Esc:閉じる\r\n"
+                         L"Ctrl+数字:番号  Delete:削除  Ctrl+P:固定");
     SendMessageW(state.search, EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(L"検索"));
     state.searchProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(state.search, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SearchProc)));
@@ -366,7 +367,7 @@ Box WindowBox(const WindowState &state) {
 
 }  // namespace
 
-std::optional<HistoryEntry> ChooseFromHistory(HINSTANCE instance, HistoryKeeper &keeper) {
+std::optional<HistoryPick> ChooseFromHistory(HINSTANCE instance, HistoryKeeper &keeper) {
     // The hotkey pressed again while the window is open runs here again: the open
     // window comes back to the front instead of a second one.
     static HWND open = nullptr;

@@ -12,7 +12,12 @@
 
 namespace tlxhistory {
 
+struct HistoryPick {
+    HistoryEntry entry;
+    bool textAlone = false;   // Shift+Enter: "テキストのみ貼り付け", without the formatting
+};
+
 // Runs the window to its end and gives the chosen entry, if any.
-std::optional<HistoryEntry> ChooseFromHistory(HINSTANCE instance, HistoryKeeper &keeper);
+std::optional<HistoryPick> ChooseFromHistory(HINSTANCE instance, HistoryKeeper &keeper);
 
 }  // namespace tlxhistory

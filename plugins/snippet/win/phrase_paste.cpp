@@ -8,23 +8,12 @@ namespace tlxsnippet {
 
 namespace {
 
+constexpr char kCaption[] = "定型文";
+
 // CanIncludeInClipboardHistory = 0: neither the program's history nor the system's keeps it.
 std::vector<tlx::MarkBlock> OutOfHistory() {
     const DWORD forbid = 0;
     return {{tlx::PrivacyFormats().canIncludeInHistory, std::string(reinterpret_cast<const char *>(&forbid), sizeof forbid)}};
-}
-
-// The keys of a hotkey are often still held when it runs; with them down, Ctrl+V would be
-// another combination and the caret's steps would select (Shift). A second at most.
-void WaitForModifiersReleased() {
-    constexpr int kChecks = 50;
-    constexpr DWORD kCheckMs = 20;
-    for (int check = 0; check < kChecks; ++check) {
-        bool held = false;
-        for (const int key : {VK_SHIFT, VK_CONTROL, VK_MENU, VK_LWIN, VK_RWIN}) held |= (GetAsyncKeyState(key) & 0x8000) != 0;
-        if (!held) return;
-        Sleep(kCheckMs);
-    }
 }
 
 void SendCaretSteps(size_t steps) {
@@ -57,11 +46,7 @@ bool PhrasePaster::Paste(const Expansion &phrase, HWND target, const SnippetOpti
     CloseClipboard();
     if (!offered) return false;
     // Where no keys can go, the phrase stays on the clipboard for the user's own Ctrl+V.
-    if (tlx::CanPasteInto(target) && tlx::BringToFront(target)) {
-        WaitForModifiersReleased();
-        tlx::SendPasteKeys();
-        SendCaretSteps(phrase.caretBack);
-    }
+    if (tlx::CanPasteInto(target) && tlx::PasteInto(target, kCaption)) SendCaretSteps(phrase.caretBack);
     return true;
 }
 

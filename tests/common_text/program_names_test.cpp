@@ -5,7 +5,7 @@
 
 namespace {
 
-using namespace tlxconv;
+using namespace tlx;
 
 struct ListCase {
     const char16_t *list;

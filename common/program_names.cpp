@@ -1,6 +1,6 @@
 #include "program_names.h"
 
-namespace tlxconv {
+namespace tlx {
 
 namespace {
 
@@ -57,4 +57,4 @@ std::u16string_view FileNameOfPath(std::u16string_view path) {
     return slash == std::u16string_view::npos ? path : path.substr(slash + 1);
 }
 
-}  // namespace tlxconv
+}  // namespace tlx

@@ -1,8 +1,9 @@
 #include "copy_source.h"
 
+#include "plugin_clipboard.h"
 #include "program_names.h"
 
-namespace tlxconv {
+namespace tlx {
 
 namespace {
 
@@ -35,4 +36,8 @@ std::u16string CopySourceFileName(HWND fallbackWindow) {
     return name;
 }
 
-}  // namespace tlxconv
+bool CopiedFromListedProgram(std::string_view programList, HWND fallbackWindow) {
+    return !programList.empty() && ProgramListMatches(WidenAnsi(programList), CopySourceFileName(fallbackWindow));
+}
+
+}  // namespace tlx

@@ -3,7 +3,7 @@
 #pragma once
 #include <string_view>
 
-namespace tlxconv {
+namespace tlx {
 
 // Whether fileName (no folder) is one of the names in list, separated by ";",
 // blanks around each ignored. Letter case does not count (ASCII and full-width
@@ -13,4 +13,4 @@ bool ProgramListMatches(std::u16string_view list, std::u16string_view fileName);
 // The file name after the last "\" or "/" of a path.
 std::u16string_view FileNameOfPath(std::u16string_view path);
 
-}  // namespace tlxconv
+}  // namespace tlx
