@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "e2e_support.h"
-#include "history_file.h"
 #include "history_wine_support.h"
 #include "queue_item_mark.h"
+#include "recorded_history.h"
 #include "screen_capture.h"
 
 using e2e::ProgramFolder;
@@ -111,18 +111,8 @@ struct QueueProgram : testing::Test {
         EXPECT_FALSE(IsClipboardFormatAvailable(Format("CanIncludeInClipboardHistory")));
         EXPECT_EQ(text, texttest::ClipboardUnicodeText());
     }
-    // The history's texts, newest first, once they are as expected or a while has passed.
     std::vector<std::u16string> Recorded(const std::vector<std::u16string> &expected) const {
-        std::vector<std::u16string> texts;
-        ptrtest::PumpUntil([&] {
-            texts.clear();
-            const auto parsed = tlxhistory::ParseHistory(
-                ptrtest::ReadFileBytes(program.Path() + "Plugins\\tlxHistory\\History.dat"));
-            for (const auto &entry : parsed.value_or(std::vector<tlxhistory::HistoryEntry>{}))
-                texts.push_back(tlxhistory::Utf16FromBytes(entry.data));
-            return texts == expected;
-        }, 8000);
-        return texts;
+        return historytest::RecordedTexts(program, expected);
     }
 };
 

@@ -8,11 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "history_entry.h"
-#include "history_file.h"
 #include "input_dialog_ids.h"
 #include "program_dialogs.h"
 #include "program_settings.h"
+#include "recorded_history.h"
 #include "snippet_program.h"
 
 using snippettest::EditBox;
@@ -140,18 +139,8 @@ struct PhrasesBesideTheHistory : PastedPhrases {
         ASSERT_TRUE(ptrtest::WriteFileBytes(program.Path() + "Plugins\\tlxSnippet\\Setting.ini",
                                             "[Main]\r\nRestoreClipboard=0\r\n"));
     }
-    // The texts of the history once they are as expected or a while has passed.
     std::vector<std::u16string> History(const std::vector<std::u16string> &expected) const {
-        std::vector<std::u16string> texts;
-        ptrtest::PumpUntil([&] {
-            texts.clear();
-            const auto parsed = tlxhistory::ParseHistory(
-                ptrtest::ReadFileBytes(program.Path() + "Plugins\\tlxHistory\\History.dat"));
-            for (const auto &entry : parsed.value_or(std::vector<tlxhistory::HistoryEntry>{}))
-                texts.push_back(tlxhistory::Utf16FromBytes(entry.data));
-            return texts == expected;
-        }, 8000);
-        return texts;
+        return historytest::RecordedTexts(program, expected);
     }
 };
 
