@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     for (const auto &entry : history.Entries()) {
         tlxhistory::RowText(entry);
         tlxhistory::PreviewText(entry);
+        tlxhistory::EntryFinds(entry, u"a1");
     }
-    tlxhistory::FilterEntries(history.Entries(), u"ａ1");
     return 0;
 }

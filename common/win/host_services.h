@@ -16,6 +16,10 @@ void UseHost(const TlxHost *host);
 const TlxHost *HostWith(size_t end);
 #define TLX_HOST_WITH(field) ::tlx::HostWith(offsetof(TlxHost, field) + sizeof(TlxHost::field))
 
+// How much larger than their design the host draws its windows, in percent (help mode);
+// 100 without a host or one that does not tell.
+int HostWindowScalePercent();
+
 // Tells the host that this plug-in's setting names changed; nothing without such a host.
 void TellHostFunctionsChanged();
 

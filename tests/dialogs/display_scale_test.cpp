@@ -1,5 +1,6 @@
-// Every window of the program at the display scales of today's screens (100, 125, 150
-// and 200 %): each caption fits its control and each control lies inside its window.
+// Every window of the program and the standard plug-ins (their settings dialogs and the
+// history window) at the display scales of today's screens (100, 125, 150 and 200 %):
+// each caption fits its control and each control lies inside its window.
 // The prefix's resolution (LogPixels, read by a process as it starts) is set for one
 // child process per scale, which opens all the windows in turn; at 150 and 200 % their
 // pictures are kept as test artifacts. A move to a monitor of another scale is checked
@@ -21,6 +22,7 @@
 #include "frmSplash.h"
 #include "frmWatch.h"
 #include "phrase_editor.h"
+#include "picker_window.h"
 #include "resource_ids.h"
 #include "screen_capture.h"
 #include "screen_dpi.h"
@@ -80,14 +82,14 @@ std::string CaptionFault(HWND control, int dpi) {
     if (cls == "Button") {
         const LONG type = style & BS_TYPEMASK;
         if (type == BS_GROUPBOX) {
-            width -= ptr::Rescale(16, dpi, ptr::kDesignDpi);
+            width -= tlx::Rescale(16, dpi, tlx::kDesignDpi);
         } else if (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON ||
                    type == BS_AUTORADIOBUTTON || type == BS_3STATE || type == BS_AUTO3STATE) {
-            width -= tlx::SystemMetricAt(SM_CXMENUCHECK, dpi) + ptr::Rescale(4, dpi, ptr::kDesignDpi);
+            width -= tlx::SystemMetricAt(SM_CXMENUCHECK, dpi) + tlx::Rescale(4, dpi, tlx::kDesignDpi);
             wraps = (style & BS_MULTILINE) != 0;
         } else {
-            width -= 2 * ptr::Rescale(3, dpi, ptr::kDesignDpi);
-            height -= 2 * ptr::Rescale(2, dpi, ptr::kDesignDpi);
+            width -= 2 * tlx::Rescale(3, dpi, tlx::kDesignDpi);
+            height -= 2 * tlx::Rescale(2, dpi, tlx::kDesignDpi);
             wraps = (style & BS_MULTILINE) != 0;
         }
     } else if (IsTextLabel(control)) {
@@ -233,6 +235,10 @@ void CheckPluginSettings(Report &report, HWND owner) {
         {"text_datasave", "tlxText.tlx", 0, 0},
         {"text_separator", "tlxText.tlx", 4, 0},
         {"internet_search", "tlxInternet.tlx", 3, 1},
+        {"convert_quote", "tlxConvert.tlx", 7, 1},
+        {"convert_replace", "tlxConvert.tlx", 11, 1},
+        {"convert_pattern", "tlxConvert.tlx", 12, 1},
+        {"convert_program", "tlxConvert.tlx", 13, 1},
         {"history_settings", "tlxHistory.tlx", 0, 0},
     };
     for (const auto &d : dialogs) {
@@ -253,6 +259,36 @@ void CheckPhraseEditor(Report &report, HWND owner) {
     tlxsnippet::SnippetOptions options;
     CheckModal(report, "phrase_editor", owner,
                [&] { tlxsnippet::ShowPhraseEditor(GetModuleHandleA(nullptr), owner, book, options, 1); });
+}
+
+// The history window as its hotkey opens it, with three entries, two of them marked;
+// pictured at every scale, as the marks' badges are drawn to the row's height.
+void CheckHistoryWindow(Report &report, HWND owner) {
+    ptr::vbKXPlugin *history = ptr::App().Plugins.Find("tlxHistory.tlx");
+    if (!history) return report.Add("tlxHistory.tlx: not loaded");
+    for (const char *text : {"最初にコピーした文", "二番目にコピーした文", "最後にコピーした文"}) {
+        ptrtest::SetClipboardText(text);
+        history->CallFunc(1, 1, owner, TLX_CALL_WATCH);
+    }
+    dlgtest::RunModal([&] { history->CallFunc(2, 1, owner, TLX_CALL_HOTKEY); }, [&](Driver &d) {
+        HWND w = nullptr;
+        // Open once its search box has the keys, which the marks' Space goes to.
+        ptrtest::PumpUntil([&] {
+            w = FindWindowW(L"tlxHistoryWindow", nullptr);
+            return w && IsWindowVisible(w) && GetParent(d.Focus()) == w;
+        });
+        if (!w) return report.Add("history_window: did not open");
+        const LRESULT rows = SendMessageW(GetDlgItem(w, tlx::kPickerList), LB_GETCOUNT, 0, 0);
+        if (rows != 3) report.Add("history_window: " + std::to_string(rows) + " rows");
+        for (const UINT key : {VK_SPACE, VK_DOWN, VK_DOWN, VK_SPACE}) d.Key(w, key);
+        d.Sync();
+        if (GetWindowTextLengthW(GetDlgItem(w, tlx::kPickerSearch)) != 0)
+            report.Add("history_window: a Space went into the search box");
+        report.Check(w, "history_window");
+        d.Screenshot(w, "scale" + std::to_string(tlx::WindowDpi(w)) + "_history_window_marks");
+        d.Key(w, VK_ESCAPE);
+        if (!d.WaitClosed(w)) report.Add("history_window: Esc did not close it");
+    });
 }
 
 void CheckSplash(Report &report) {
@@ -279,7 +315,8 @@ void CheckSettingsWindow(Report &report) {
 
 dlgtest::ProgramSetup ProgramWithPlugins() {
     return {{dlgtest::StandardPlugin("tlxText.tlx"), dlgtest::StandardPlugin("tlxInternet.tlx"),
-             dlgtest::StandardPlugin("tlxHistory.tlx")}, {}};
+             dlgtest::StandardPlugin("tlxConvert.tlx"), dlgtest::StandardPlugin("tlxHistory.tlx")},
+            {}};
 }
 
 }  // namespace
@@ -296,6 +333,7 @@ PTR_CHILD(display_scale_windows) {
         CheckEditors(report, program.Owner());
         CheckPluginSettings(report, program.Owner());
         CheckPhraseEditor(report, program.Owner());
+        CheckHistoryWindow(report, program.Owner());
         CheckSplash(report);
         CheckSettingsWindow(report);
     }
@@ -322,14 +360,14 @@ TEST(DisplayScales, WindowsMovedToAMonitorOfAnotherScaleLayThemselvesOutAgain) {
     dlgtest::DialogProgram program(ProgramWithPlugins());
     ASSERT_TRUE(program.Ready());
     ptr::ModeTexts().Fill();
-    Report report(ptr::kDesignDpi);
+    Report report(tlx::kDesignDpi);
     const auto move = [&](HWND window, const std::string &name, int probeId) {
         RECT before, control;
         GetWindowRect(window, &before);
         const RECT probeBefore = RectIn(GetDlgItem(window, probeId), window);
         // At the screen's top left, so that the picture shows it whole.
-        RECT suggested{0, 0, ptr::Rescale(before.right - before.left, kMovedTo, ptr::kDesignDpi),
-                       ptr::Rescale(before.bottom - before.top, kMovedTo, ptr::kDesignDpi)};
+        RECT suggested{0, 0, tlx::Rescale(before.right - before.left, kMovedTo, tlx::kDesignDpi),
+                       tlx::Rescale(before.bottom - before.top, kMovedTo, tlx::kDesignDpi)};
         SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(kMovedTo, kMovedTo), reinterpret_cast<LPARAM>(&suggested));
         RECT after;
         GetWindowRect(window, &after);
@@ -340,7 +378,7 @@ TEST(DisplayScales, WindowsMovedToAMonitorOfAnotherScaleLayThemselvesOutAgain) {
         LOGFONTA lf{};
         GetObjectA(reinterpret_cast<HFONT>(SendMessageA(GetDlgItem(window, probeId), WM_GETFONT, 0, 0)), sizeof lf,
                    &lf);
-        EXPECT_EQ(ptr::FontHeight(9, kMovedTo), lf.lfHeight) << name;
+        EXPECT_EQ(tlx::FontHeight(9, kMovedTo), lf.lfHeight) << name;
         report.Check(window, name, kMovedTo);
         ptrtest::PumpFor(200);
         wintest::ScreenShot(window, false).Save("moved144_" + name);

@@ -175,6 +175,21 @@ TEST_F(HistoryProgram, SearchAndEnterPasteIntoTheWindowInFront) {
     EXPECT_EQ(SavedTexts(moved), moved) << "the chosen entry moves to the top";
 }
 
+TEST_F(HistoryProgram, MarkedEntriesArePastedJoinedInTheOrderMarked) {
+    ASSERT_TRUE(program.Start());
+    Record({u"first", u"second", u"third"});
+    TypingWindow typing;
+    auto execute = program.Run(kOpenHistory);
+    const HWND window = HistoryWindow();
+    ASSERT_NE(window, nullptr);
+    // The oldest marked first, then the newest.
+    for (const WORD key : {VK_DOWN, VK_DOWN, VK_SPACE, VK_UP, VK_UP, VK_SPACE}) e2e::PressChord({key});
+    ptrtest::PumpFor(300);
+    Shoot(window, "history_window_marks");
+    e2e::PressChord({VK_RETURN});
+    EXPECT_TRUE(typing.WaitForText(u"first\r\nthird")) << "the marked entries, one per line";
+}
+
 TEST_F(HistoryProgram, HotkeyAndCtrlDigitChooseByRow) {
     ASSERT_TRUE(program.Start());
     Record({u"one", u"two", u"three"});

@@ -3,8 +3,9 @@
 // and history looking at the clipboard meanwhile; the next item pasted by a hotkey with a
 // key after it, or a word to the user where the keys would not reach; an entry chosen
 // from the history window pasted meanwhile, and a copy from a program the settings keep
-// away, joining no queue; the clipboard left as an ordinary copy when the mode ends or
-// the program quits; the small window at two display scales.
+// away, joining no queue; entries marked in the history window queued by its Ctrl+Enter;
+// the clipboard left as an ordinary copy when the mode ends or the program quits; the
+// small window at two display scales.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -200,6 +201,31 @@ TEST_F(QueueProgram, AnEntryChosenFromTheHistoryIsPastedOutOfTurnAndJoinsNoQueue
     Paste(typing, u"olderfirstsecond");
     Paste(typing, u"olderfirstsecondthird");
     EXPECT_TRUE(IndicatorGone());
+}
+
+TEST_F(QueueProgram, CtrlEnterInTheHistoryWindowQueuesTheMarkedEntriesInTheOrderMarked) {
+    ASSERT_TRUE(program.Start());
+    for (const char16_t *text : {u"first", u"second", u"third"}) {
+        ASSERT_TRUE(copier.Copy(text));
+        ptrtest::PumpFor(400);   // as between any two copies
+    }
+    ASSERT_EQ((std::vector<std::u16string>{u"third", u"second", u"first"}), Recorded({u"third", u"second", u"first"}));
+    auto execute = program.Run(kOpenHistory);
+    const HWND window = e2e::WaitForWindow(ProgramId(), "tlxHistoryWindow", "履歴", 8000);
+    ASSERT_NE(nullptr, window);
+    ptrtest::PumpFor(500);
+    // The oldest marked first, then the newest.
+    for (const WORD key : {VK_DOWN, VK_DOWN, VK_SPACE, VK_UP, VK_UP, VK_SPACE}) e2e::PressChord({key});
+    ptrtest::PumpFor(300);
+    e2e::PressChord({VK_CONTROL, VK_RETURN});
+    ASSERT_NE(nullptr, Indicator()) << "Ctrl+Enter starts 連続貼り付け";
+    EXPECT_FALSE(IsWindow(window));
+    ASSERT_TRUE(ptrtest::PumpUntil([&] { return ItemOffered(); }, 5000)) << "the first item offered";
+    TypingProgram typing;
+    ASSERT_TRUE(typing.Ready());
+    Paste(typing, u"first");
+    Paste(typing, u"firstthird");
+    EXPECT_TRUE(IndicatorGone()) << "two marked, two pasted: the mode ends";
 }
 
 TEST_F(QueueProgram, NextIsNotTypedIntoAProgramRunningAsAdministratorAndTheUserIsTold) {

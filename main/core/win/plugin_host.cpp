@@ -1,5 +1,6 @@
 #include "plugin_host.h"
 
+#include <cmath>
 #include <memory>
 #include <optional>
 
@@ -34,7 +35,9 @@ void WINAPI FunctionsChanged(HINSTANCE plugin) {
 }  // namespace
 
 const TlxHost &PluginHost() {
-    static const TlxHost host{sizeof(TlxHost), LookAtCopy, FunctionsChanged};
+    // Help mode is set before the plug-ins load and kept for the run.
+    static const TlxHost host{sizeof(TlxHost), LookAtCopy,
+                              static_cast<uint32_t>(std::lround(App().HelpModeScale * 100)), FunctionsChanged};
     return host;
 }
 

@@ -78,11 +78,6 @@ std::u16string RowText(const HistoryEntry &entry) {
     return {};
 }
 
-std::u16string RowNumber(size_t row) {
-    if (row >= 10) return {};
-    return std::u16string(1, static_cast<char16_t>(u'0' + (row + 1) % 10));
-}
-
 std::u16string PreviewText(const HistoryEntry &entry) {
     switch (entry.kind) {
     case EntryKind::kText: {

@@ -4,6 +4,7 @@
 #include "history_window.h"
 #include "paste_target.h"
 #include "plugin_clipboard.h"
+#include "start_queue.h"
 
 namespace tlxhistory {
 
@@ -23,12 +24,23 @@ void RecordClipboard(HistoryKeeper &keeper, HWND activeWindow) {
 }
 
 void PasteFromHistory(HINSTANCE instance, HistoryKeeper &keeper, HWND activeWindow) {
-    const std::optional<HistoryPick> pick = ChooseFromHistory(instance, keeper);
-    if (!pick) return;
-    // A chosen entry is used again: it moves to the top as a copy of it would.
-    keeper.Entries().Add(pick->entry);
-    keeper.Changed();
-    if (!PutEntryOnClipboard(pick->textAlone ? WithoutForms(pick->entry) : pick->entry)) return;
+    const std::optional<HistoryChoice> choice = ChooseFromHistory(instance, keeper);
+    if (!choice) return;
+    if (choice->action == HistoryChoice::Action::kQueue) {
+        // Pictures alone give nothing to queue: the mode is not started for nothing.
+        const std::vector<std::u16string> items = QueueItems(choice->entries);
+        if (!items.empty()) StartQueue(items);
+        return;
+    }
+    const std::optional<HistoryEntry> pasted = EntryToPaste(*choice);
+    if (!pasted) return;
+    // One chosen entry is used again: it moves to the top as a copy of it would.
+    // Several joined are a text of their own; they keep their places.
+    if (choice->entries.size() == 1) {
+        keeper.Entries().Add(choice->entries.front());
+        keeper.Changed();
+    }
+    if (!PutEntryOnClipboard(*pasted)) return;
     keeper.HistoryPasted();
     if (keeper.Settings().pasteChosen && tlx::CanPasteInto(activeWindow)) tlx::PasteInto(activeWindow, kCaption);
 }

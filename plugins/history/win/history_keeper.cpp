@@ -1,5 +1,7 @@
 #include "history_keeper.h"
 
+#include "picker_window.h"
+
 namespace tlxhistory {
 
 namespace {
@@ -45,7 +47,7 @@ void HistoryKeeper::ApplySettings(const HistorySettings &settings, tlx::ProfileS
 
 void HistoryKeeper::Changed() {
     dirty_ = true;
-    if (watcher_) PostMessageW(watcher_, kHistoryChanged, 0, 0);
+    if (watcher_) PostMessageW(watcher_, tlx::kPickerSourceChanged, 0, 0);
     if (!saveTimer_) saveTimer_ = SetTimer(nullptr, 0, kSaveDelayMs, &HistoryKeeper::OnSaveTimer);
     // Without a timer the change is written at once rather than not at all.
     if (!saveTimer_) SaveNow();

@@ -11,8 +11,6 @@
 
 namespace tlxhistory {
 
-constexpr UINT kHistoryChanged = WM_APP + 1;
-
 class HistoryKeeper {
 public:
     // Reads the settings from store and the saved history, when it is kept.
@@ -27,7 +25,7 @@ public:
     // file as keeping after exit was turned on or off.
     void ApplySettings(const HistorySettings &settings, tlx::ProfileStore &store);
     // To be called after every change of the entries; the watching window, if
-    // any, is told with kHistoryChanged.
+    // any, is told with tlx::kPickerSourceChanged.
     void Changed();
     void Watch(HWND window) { watcher_ = window; }
     // Hands a pending change to the saver now.

@@ -1,4 +1,4 @@
-// Dialog and control identifiers of the settings dialog and the history window.
+// Dialog and control identifiers of the settings dialog.
 #pragma once
 
 #define IDD_SETTINGS 101
@@ -18,8 +18,3 @@
 #define IDC_QUEUE_KEY_NONE 1104
 #define IDC_QUEUE_KEY_TAB 1105
 #define IDC_QUEUE_KEY_ENTER 1106
-
-#define IDC_HISTORY_SEARCH 2001
-#define IDC_HISTORY_LIST 2002
-#define IDC_HISTORY_PREVIEW 2003
-#define IDC_HISTORY_KEYS 2004

@@ -2,7 +2,7 @@
 // designed in twips and in pixels at 96 dpi, where nothing is scaled. No Windows header.
 #pragma once
 
-namespace ptr {
+namespace tlx {
 
 inline constexpr int kDesignDpi = 96;
 
@@ -15,4 +15,4 @@ int Rescale(int pixels, int toDpi, int fromDpi);
 // characters without the line's leading.
 int FontHeight(double points, int dpi);
 
-}  // namespace ptr
+}  // namespace tlx

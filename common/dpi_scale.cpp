@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace ptr {
+namespace tlx {
 
 namespace {
 // A resolution nobody could have: the design's, so nothing is scaled by nonsense.
@@ -17,4 +17,4 @@ int Rescale(int pixels, int toDpi, int fromDpi) {
 
 int FontHeight(double points, int dpi) { return -static_cast<int>(std::lround(points * Usable(dpi) / 72.0)); }
 
-}  // namespace ptr
+}  // namespace tlx

@@ -4,7 +4,7 @@
 
 #include "dpi_scale.h"
 
-using namespace ptr;
+using namespace tlx;
 
 TEST(DpiScale, TwipsToPixelsRoundToTheNearest) {
     const struct {
