@@ -75,6 +75,14 @@ size_t EditBox::Caret() const {
     return HIWORD(selection);
 }
 
+POINT EditBox::CaretOnScreen() const {
+    GUITHREADINFO info{sizeof info};
+    GetGUIThreadInfo(GetWindowThreadProcessId(edit_, nullptr), &info);
+    POINT corner{info.rcCaret.left, info.rcCaret.bottom};
+    ClientToScreen(info.hwndCaret ? info.hwndCaret : edit_, &corner);
+    return corner;
+}
+
 bool EditBox::WaitForText(const std::u16string &expected, DWORD ms) const {
     return ptrtest::PumpUntil([&] { return Text() == expected; }, ms);
 }

@@ -24,6 +24,8 @@ public:
     std::u16string Text() const;
     // Where the caret is, in UTF-16 units from the start.
     size_t Caret() const;
+    // The caret's bottom left corner on the screen.
+    POINT CaretOnScreen() const;
     // Waits until the box holds `expected` (a paste is real input and arrives a moment later).
     bool WaitForText(const std::u16string &expected, DWORD ms = 5000) const;
 

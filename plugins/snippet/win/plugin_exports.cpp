@@ -51,6 +51,7 @@ int32_t WINAPI PIN_Func(int32_t funcno, int32_t setno, HWND ActivateWnd, int32_t
     SnippetState &state = State();
     switch (funcno) {
         case kFuncPaste: PastePhrase(state, setno, ActivateWnd); break;
+        case kFuncPick: PickPhrase(state, ActivateWnd); break;
         case kFuncRegister: RegisterClipboard(state); break;
         default: break;
     }

@@ -4,7 +4,9 @@
 #include "host_services.h"
 #include "input_dialog.h"
 #include "module_folder.h"
+#include "phrase_picker_source.h"
 #include "phrase_store.h"
+#include "picker_window.h"
 #include "plugin_clipboard.h"
 #include "system_context.h"
 
@@ -38,6 +40,14 @@ void PastePhrase(SnippetState &state, int32_t number, HWND target) {
     if (!expansion->counts) return;
     ++phrase->pastes;
     SavePhrases(state.file, state.book);
+}
+
+void PickPhrase(SnippetState &state, HWND target) {
+    PhrasePickerSource source(state.book);
+    const tlx::PickerSpec spec{
+        .className = L"tlxSnippetPicker", .title = L"定型文", .place = tlx::PickerPlace::kNearCaret, .front = target};
+    if (const std::optional<tlx::PickerChoice> choice = tlx::RunPicker(tlx::OwnModule(), source, spec))
+        PastePhrase(state, source.Number(choice->items.front()), target);
 }
 
 void RegisterClipboard(SnippetState &state) {

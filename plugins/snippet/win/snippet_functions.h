@@ -21,6 +21,9 @@ struct SnippetState {
 // 定型文を貼り付け: phrase `number` into the window that was in front; a short notice
 // for a number that is no phrase (deleted since the hotkey or menu item was made).
 void PastePhrase(SnippetState &state, int32_t number, HWND target);
+// 定型文から選んで貼り付け: the picker below the caret of the window in front (at the
+// mouse cursor without one); the phrase chosen is pasted into that window.
+void PickPhrase(SnippetState &state, HWND target);
 // クリップボードを定型文に登録: the clipboard's text as a new phrase in "未分類", named by
 // its first line; a private copy is never registered.
 void RegisterClipboard(SnippetState &state);
