@@ -291,6 +291,27 @@ void CheckHistoryWindow(Report &report, HWND owner) {
     });
 }
 
+// The phrases' picker as its hotkey opens it, over two phrases registered from the clipboard.
+void CheckPhrasePicker(Report &report, HWND owner) {
+    ptr::vbKXPlugin *snippet = ptr::App().Plugins.Find("tlxSnippet.tlx");
+    if (!snippet) return report.Add("tlxSnippet.tlx: not loaded");
+    for (const char *text : {"お世話になっております。", "よろしくお願いいたします。"}) {
+        ptrtest::SetClipboardText(text);
+        snippet->CallFunc(3, 1, owner, TLX_CALL_HOTKEY);
+    }
+    dlgtest::RunModal([&] { snippet->CallFunc(2, 1, owner, TLX_CALL_HOTKEY); }, [&](Driver &d) {
+        HWND w = nullptr;
+        ptrtest::PumpUntil([&] { return (w = FindWindowW(L"tlxSnippetPicker", nullptr)) && IsWindowVisible(w); });
+        if (!w) return report.Add("phrase_picker: did not open");
+        const LRESULT rows = SendMessageW(GetDlgItem(w, tlx::kPickerList), LB_GETCOUNT, 0, 0);
+        if (rows != 3) report.Add("phrase_picker: " + std::to_string(rows) + " rows, not a folder and two phrases");
+        report.Check(w, "phrase_picker");
+        d.Screenshot(w, "scale" + std::to_string(tlx::WindowDpi(w)) + "_phrase_picker");
+        d.Key(w, VK_ESCAPE);
+        if (!d.WaitClosed(w)) report.Add("phrase_picker: Esc did not close it");
+    });
+}
+
 void CheckSplash(Report &report) {
     ptr::frmSplash splash;
     if (!splash.Load()) return report.Add("splash: not made");
@@ -315,7 +336,8 @@ void CheckSettingsWindow(Report &report) {
 
 dlgtest::ProgramSetup ProgramWithPlugins() {
     return {{dlgtest::StandardPlugin("tlxText.tlx"), dlgtest::StandardPlugin("tlxInternet.tlx"),
-             dlgtest::StandardPlugin("tlxConvert.tlx"), dlgtest::StandardPlugin("tlxHistory.tlx")},
+             dlgtest::StandardPlugin("tlxConvert.tlx"), dlgtest::StandardPlugin("tlxHistory.tlx"),
+             dlgtest::StandardPlugin("tlxSnippet.tlx")},
             {}};
 }
 
@@ -334,6 +356,7 @@ PTR_CHILD(display_scale_windows) {
         CheckPluginSettings(report, program.Owner());
         CheckPhraseEditor(report, program.Owner());
         CheckHistoryWindow(report, program.Owner());
+        CheckPhrasePicker(report, program.Owner());
         CheckSplash(report);
         CheckSettingsWindow(report);
     }
