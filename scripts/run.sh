@@ -7,7 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh" look   # to look at a virtual display
 # The program, its host DLL and the standard plug-ins only: a new user does not wait
 # for the tests and benchmarks.
-PTR_TARGETS="ptrmain KXDLL tlxText tlxInternet tlxConvert tlxHistory" "$root/scripts/build.sh" win64
+PTR_TARGETS="ptrmain KXDLL tlxText tlxInternet tlxConvert tlxHistory tlxSnippet" "$root/scripts/build.sh" win64
 . "$root/scripts/wine-env.sh"
 
 run="$root/build/run"

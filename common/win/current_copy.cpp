@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <optional>
 
+#include "host_services.h"
 #include "plugin_clipboard.h"
 #include "queue_item_mark.h"
 
@@ -12,9 +13,7 @@ namespace {
 
 using UpdatedFormatsProc = BOOL(WINAPI *)(PUINT, UINT, PUINT);
 
-const TlxHost *g_host = nullptr;   // one that offers its look
 std::shared_ptr<const CopyLook> g_look;
-int g_windowScalePercent = 100;
 
 // Every format placed on the clipboard in one call to the system; nothing where the
 // system has no such call or it fails.
@@ -74,7 +73,8 @@ std::shared_ptr<const CopyLook> KeptLook(DWORD sequence) {
 
 // The host's look, when it has looked at the copy now on the clipboard.
 std::shared_ptr<const CopyLook> HostLook() {
-    const TlxCopyLook *record = g_host ? g_host->LookAtCopy() : nullptr;
+    const TlxHost *host = TLX_HOST_WITH(LookAtCopy);
+    const TlxCopyLook *record = host && host->LookAtCopy ? host->LookAtCopy() : nullptr;
     if (!record) return nullptr;
     if (std::shared_ptr<const CopyLook> kept = KeptLook(record->Sequence)) return kept;
     std::optional<CopyLook> look = CopyLookFromRecord(*record, AskSystem);
@@ -107,18 +107,5 @@ std::shared_ptr<const CopyLook> CurrentCopy() {
 }
 
 std::shared_ptr<const CopyLook> LookedAtCopy() { return KeptLook(GetClipboardSequenceNumber()); }
-
-void UseHost(const TlxHost *host) {
-    // A field that ends beyond the host's record is not there.
-    const auto has = [host](size_t offset, size_t size) { return host && host->Size >= offset + size; };
-    const bool offersLook = has(offsetof(TlxHost, LookAtCopy), sizeof host->LookAtCopy) && host->LookAtCopy;
-    g_host = offersLook ? host : nullptr;
-    g_look.reset();
-    const bool tellsScale = has(offsetof(TlxHost, WindowScalePercent), sizeof host->WindowScalePercent) &&
-                            host->WindowScalePercent > 0;
-    g_windowScalePercent = tellsScale ? static_cast<int>(host->WindowScalePercent) : 100;
-}
-
-int HostWindowScalePercent() { return g_windowScalePercent; }
 
 }  // namespace tlx

@@ -30,11 +30,4 @@ std::shared_ptr<const CopyLook> CurrentCopy();
 // looked at this copy. Never asks the system more than the sequence number.
 std::shared_ptr<const CopyLook> LookedAtCopy();
 
-// What PIN_SetHost was given: where the host's look comes from (null: none), and how
-// large the host draws its windows.
-void UseHost(const TlxHost *host);
-// How much larger than their design the host draws its windows, in percent (help mode);
-// 100 without a host or one that does not tell.
-int HostWindowScalePercent();
-
 }  // namespace tlx

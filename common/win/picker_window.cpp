@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "current_copy.h"
+#include "host_services.h"
 #include "dpi_scale.h"
 #include "picker_place.h"
 #include "screen_dpi.h"

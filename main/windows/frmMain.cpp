@@ -73,7 +73,8 @@ const char kCaption[] = "ポルテリカ - 設定";
 const char kWelcomeText[] =
     "ポルテリカをご利用いただき、ありがとうございます。\r\n"
     "本ソフトは、タスクトレイに常駐します。\r\n"
-    "設定の変更を行うには、このアイコンを右クリックして、『設定画面を開く』を選択します。";
+    "設定の変更を行うには、このアイコンを右クリックして、『設定画面を開く』を選択します。\r\n"
+    "履歴は Alt+Shift+V、定型文は Alt+Shift+Z で呼び出せます。";
 
 HFONT BoldOf(HFONT font) {
     LOGFONTA lf{};

@@ -21,6 +21,7 @@
 #include "frmShortcut.h"
 #include "frmSplash.h"
 #include "frmWatch.h"
+#include "phrase_editor.h"
 #include "picker_window.h"
 #include "resource_ids.h"
 #include "screen_capture.h"
@@ -250,6 +251,16 @@ void CheckPluginSettings(Report &report, HWND owner) {
     }
 }
 
+// The phrases plug-in's editor, from its template linked into this program.
+void CheckPhraseEditor(Report &report, HWND owner) {
+    tlxsnippet::PhraseBook book;
+    book.Add(u"挨拶", u"お世話になっております。", u"お世話になっております。");
+    book.Add(u"日付", u"和暦", u"{和暦}");
+    tlxsnippet::SnippetOptions options;
+    CheckModal(report, "phrase_editor", owner,
+               [&] { tlxsnippet::ShowPhraseEditor(GetModuleHandleA(nullptr), owner, book, options, 1); });
+}
+
 // The history window as its hotkey opens it, with three entries, two of them marked;
 // pictured at every scale, as the marks' badges are drawn to the row's height.
 void CheckHistoryWindow(Report &report, HWND owner) {
@@ -280,6 +291,27 @@ void CheckHistoryWindow(Report &report, HWND owner) {
     });
 }
 
+// The phrases' picker as its hotkey opens it, over two phrases registered from the clipboard.
+void CheckPhrasePicker(Report &report, HWND owner) {
+    ptr::vbKXPlugin *snippet = ptr::App().Plugins.Find("tlxSnippet.tlx");
+    if (!snippet) return report.Add("tlxSnippet.tlx: not loaded");
+    for (const char *text : {"お世話になっております。", "よろしくお願いいたします。"}) {
+        ptrtest::SetClipboardText(text);
+        snippet->CallFunc(3, 1, owner, TLX_CALL_HOTKEY);
+    }
+    dlgtest::RunModal([&] { snippet->CallFunc(2, 1, owner, TLX_CALL_HOTKEY); }, [&](Driver &d) {
+        HWND w = nullptr;
+        ptrtest::PumpUntil([&] { return (w = FindWindowW(L"tlxSnippetPicker", nullptr)) && IsWindowVisible(w); });
+        if (!w) return report.Add("phrase_picker: did not open");
+        const LRESULT rows = SendMessageW(GetDlgItem(w, tlx::kPickerList), LB_GETCOUNT, 0, 0);
+        if (rows != 3) report.Add("phrase_picker: " + std::to_string(rows) + " rows, not a folder and two phrases");
+        report.Check(w, "phrase_picker");
+        d.Screenshot(w, "scale" + std::to_string(tlx::WindowDpi(w)) + "_phrase_picker");
+        d.Key(w, VK_ESCAPE);
+        if (!d.WaitClosed(w)) report.Add("phrase_picker: Esc did not close it");
+    });
+}
+
 void CheckSplash(Report &report) {
     ptr::frmSplash splash;
     if (!splash.Load()) return report.Add("splash: not made");
@@ -304,7 +336,8 @@ void CheckSettingsWindow(Report &report) {
 
 dlgtest::ProgramSetup ProgramWithPlugins() {
     return {{dlgtest::StandardPlugin("tlxText.tlx"), dlgtest::StandardPlugin("tlxInternet.tlx"),
-             dlgtest::StandardPlugin("tlxConvert.tlx"), dlgtest::StandardPlugin("tlxHistory.tlx")},
+             dlgtest::StandardPlugin("tlxConvert.tlx"), dlgtest::StandardPlugin("tlxHistory.tlx"),
+             dlgtest::StandardPlugin("tlxSnippet.tlx")},
             {}};
 }
 
@@ -321,7 +354,9 @@ PTR_CHILD(display_scale_windows) {
         ptr::ModeTexts().Fill();
         CheckEditors(report, program.Owner());
         CheckPluginSettings(report, program.Owner());
+        CheckPhraseEditor(report, program.Owner());
         CheckHistoryWindow(report, program.Owner());
+        CheckPhrasePicker(report, program.Owner());
         CheckSplash(report);
         CheckSettingsWindow(report);
     }

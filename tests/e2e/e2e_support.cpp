@@ -1,5 +1,7 @@
 #include "e2e_support.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <sstream>
@@ -319,6 +321,16 @@ std::string Answer(const std::string &title, int button) {
     PressButton(box, button);
     ptrtest::PumpUntil([&] { return !IsWindow(box); });
     return text;
+}
+
+bool ExpectNoticeOfKeysNotReaching(const std::string &caption) {
+    const HWND box = WaitForMessageBox(caption, 8000);
+    if (!box) return false;
+    EXPECT_EQ(MessageBoxText(box),
+              "管理者として実行中のウィンドウには自動で貼り付けできません。Ctrl+V で貼り付けてください。\n");
+    PressButton(box);
+    ptrtest::PumpFor(1000);
+    return true;
 }
 
 std::string Saved(const ProgramFolder &program, const char *section, const std::string &key) {

@@ -145,6 +145,10 @@ std::string MessageBoxText(HWND box);
 void PressButton(HWND box, int id = IDOK);
 // Answers the program's next message box with this title; its text, "" when none came.
 std::string Answer(const std::string &title, int button);
+// Waits for the message that tells the user to press Ctrl+V where Windows would drop the
+// program's keys (a window of a program running as administrator), checks its words and
+// closes it; false when it did not come.
+bool ExpectNoticeOfKeysNotReaching(const std::string &caption);
 
 // A value of Setting.ini as the program saved it, "(missing)" when there is none.
 std::string Saved(const ProgramFolder &program, const char *section, const std::string &key);

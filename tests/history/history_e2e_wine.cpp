@@ -423,7 +423,7 @@ TEST_F(HistoryProgram, NoKeysGoToAProgramRunningAsAdministratorAndTheUserIsTold)
     auto execute = program.Run(kOpenHistory);
     ASSERT_NE(HistoryWindow(), nullptr);
     e2e::PressChord({VK_RETURN});
-    ASSERT_TRUE(historytest::ExpectNoticeOfKeysNotReaching("履歴"))
+    ASSERT_TRUE(e2e::ExpectNoticeOfKeysNotReaching("履歴"))
         << "a word to the user instead of keys Windows would drop";
     EXPECT_EQ(typing.Text(), u"") << "no keys sent";
     EXPECT_EQ(ptrtest::GetClipboardText(), "for the administrator") << "the entry waits on the clipboard";

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 #include <vector>
 
@@ -181,27 +180,6 @@ TEST(HistoryFile, DamagedFormsAreRefused) {
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(c.read, tlxhistory::ParseHistory(c.file).has_value());
-    }
-}
-
-TEST(HistoryFile, ADamagedFileIsSetAsideUnderAFreeName) {
-    struct Case {
-        const char *name;
-        std::set<std::string> taken;
-        std::optional<std::string> aside;
-    };
-    std::set<std::string> all;
-    all.insert("H.dat.damaged");
-    for (int n = 2; n <= tlxhistory::kMaxAsideNumber; ++n) all.insert("H.dat.damaged" + std::to_string(n));
-    const Case cases[] = {
-        {"first time", {}, "H.dat.damaged"},
-        {"an earlier one kept", {"H.dat.damaged"}, "H.dat.damaged2"},
-        {"a gap is used", {"H.dat.damaged", "H.dat.damaged3"}, "H.dat.damaged2"},
-        {"every name taken", all, std::nullopt},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(c.aside, tlxhistory::SetAsideName("H.dat", [&](const std::string &path) { return c.taken.count(path) > 0; }));
     }
 }
 

@@ -60,16 +60,6 @@ bool CopyingWindow::Copy(const std::vector<texttest::Block> &blocks) const {
 
 bool CopyingWindow::Copy(const std::u16string &text) const { return Copy({{CF_UNICODETEXT, ptrtest::Utf16Bytes(text)}}); }
 
-bool ExpectNoticeOfKeysNotReaching(const std::string &caption) {
-    const HWND box = e2e::WaitForMessageBox(caption, 8000);
-    if (!box) return false;
-    EXPECT_EQ(e2e::MessageBoxText(box),
-              "管理者として実行中のウィンドウには自動で貼り付けできません。Ctrl+V で貼り付けてください。\n");
-    e2e::PressButton(box);
-    ptrtest::PumpFor(1000);
-    return true;
-}
-
 NamedCopiers::NamedCopiers(const std::vector<std::string> &names) {
     char self[MAX_PATH];
     GetModuleFileNameA(nullptr, self, MAX_PATH);

@@ -39,11 +39,6 @@ private:
     HWND window_;
 };
 
-// Waits for the message that tells the user to press Ctrl+V where Windows would drop the
-// program's keys (a window of a program running as administrator), checks its words and
-// closes it; false when it did not come.
-bool ExpectNoticeOfKeysNotReaching(const std::string &caption);
-
 // Programs of the test's naming that copy: the test program copied under each name,
 // started in its copy_as_owner mode.
 class NamedCopiers {

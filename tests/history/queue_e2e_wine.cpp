@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "e2e_support.h"
-#include "history_file.h"
 #include "history_wine_support.h"
 #include "queue_item_mark.h"
+#include "recorded_history.h"
 #include "screen_capture.h"
 
 using e2e::ProgramFolder;
@@ -112,18 +112,8 @@ struct QueueProgram : testing::Test {
         EXPECT_FALSE(IsClipboardFormatAvailable(Format("CanIncludeInClipboardHistory")));
         EXPECT_EQ(text, texttest::ClipboardUnicodeText());
     }
-    // The history's texts, newest first, once they are as expected or a while has passed.
     std::vector<std::u16string> Recorded(const std::vector<std::u16string> &expected) const {
-        std::vector<std::u16string> texts;
-        ptrtest::PumpUntil([&] {
-            texts.clear();
-            const auto parsed = tlxhistory::ParseHistory(
-                ptrtest::ReadFileBytes(program.Path() + "Plugins\\tlxHistory\\History.dat"));
-            for (const auto &entry : parsed.value_or(std::vector<tlxhistory::HistoryEntry>{}))
-                texts.push_back(tlxhistory::Utf16FromBytes(entry.data));
-            return texts == expected;
-        }, 8000);
-        return texts;
+        return historytest::RecordedTexts(program, expected);
     }
 };
 
@@ -248,7 +238,7 @@ TEST_F(QueueProgram, NextIsNotTypedIntoAProgramRunningAsAdministratorAndTheUserI
     TypingProgram typing;
     ASSERT_TRUE(typing.Ready());
     e2e::PressChord({VK_CONTROL, VK_MENU, VK_SHIFT, 'N'});
-    ASSERT_TRUE(historytest::ExpectNoticeOfKeysNotReaching(kIndicatorTitle))
+    ASSERT_TRUE(e2e::ExpectNoticeOfKeysNotReaching(kIndicatorTitle))
         << "a word to the user instead of keys Windows would drop";
     EXPECT_EQ(typing.Text(), u"") << "no keys sent";
     EXPECT_TRUE(ItemOffered()) << "the item waits on the clipboard for the user's Ctrl+V";

@@ -9,7 +9,7 @@
 #include <thread>
 #include <vector>
 
-#include "current_copy.h"
+#include "host_services.h"
 #include "wine_support.h"
 #include "picker_window.h"
 #include "search_fold.h"

@@ -200,6 +200,16 @@ std::string GetClipboardText() {
     return out;
 }
 
+std::u16string UnicodeText(HWND window) {
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 10000, &length);
+    std::u16string text(length + 1, u'\0');
+    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_NORMAL, 10000,
+                        &length);
+    text.resize(length);
+    return text;
+}
+
 bool ShellHasIcon(HWND window, UINT id) {
     NOTIFYICONDATAA data = {};
     data.cbSize = NOTIFYICONDATAA_V2_SIZE;

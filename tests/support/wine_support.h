@@ -73,6 +73,10 @@ bool SetClipboardBlocks(const std::vector<std::pair<UINT, std::string>> &blocks)
 std::optional<std::string> GetClipboardBlock(UINT format);
 std::string GetClipboardText();
 
+// The whole text of a Unicode window or control, of this process or another, asked as
+// its thread is free to answer.
+std::u16string UnicodeText(HWND window);
+
 // HKCU\Control Panel\Desktop LogPixels while the object lives (the value Wine reads
 // first, as a process starts); as it was before afterwards, also when a check fails.
 class PrefixLogPixels {

@@ -91,15 +91,6 @@ uint32_t Crc32(std::string_view bytes) {
     return crc ^ 0xFFFFFFFFu;
 }
 
-std::optional<std::string> SetAsideName(const std::string &path,
-                                        const std::function<bool(const std::string &)> &exists) {
-    const std::string base = path + ".damaged";
-    if (!exists(base)) return base;
-    for (int n = 2; n <= kMaxAsideNumber; ++n)
-        if (!exists(base + std::to_string(n))) return base + std::to_string(n);
-    return std::nullopt;
-}
-
 std::string SerializeHistory(const std::vector<HistoryEntry> &entries) {
     // Sized once: a full history is megabytes, grown a piece at a time it is copied over and over.
     size_t size = kSignature.size() + 4 + 4 + 4;

@@ -3,7 +3,6 @@
 // count, then name length, name, length and bytes for each), then a CRC-32 of
 // all before it. Version 1 had no forms.
 #pragma once
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,11 +27,5 @@ std::optional<std::vector<HistoryEntry>> ParseHistory(std::string_view file);
 bool OfEarlierVersion(std::string_view file);
 
 uint32_t Crc32(std::string_view bytes);
-
-// Where a damaged file is set aside: "<path>.damaged", or with a number from 2 up
-// when that is taken; nothing when every name up to kMaxAsideNumber is.
-constexpr int kMaxAsideNumber = 999;
-std::optional<std::string> SetAsideName(const std::string &path,
-                                        const std::function<bool(const std::string &)> &exists);
 
 }  // namespace tlxhistory

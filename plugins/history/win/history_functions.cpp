@@ -42,7 +42,7 @@ void PasteFromHistory(HINSTANCE instance, HistoryKeeper &keeper, HWND activeWind
     }
     if (!PutEntryOnClipboard(*pasted)) return;
     keeper.HistoryPasted();
-    if (keeper.Settings().pasteChosen && CanPasteInto(activeWindow)) PasteInto(activeWindow, kCaption);
+    if (keeper.Settings().pasteChosen && tlx::CanPasteInto(activeWindow)) tlx::PasteInto(activeWindow, kCaption);
 }
 
 void ClearHistory(HistoryKeeper &keeper) {

@@ -1,7 +1,7 @@
 // The eight exports the host resolves by name, over the history of this run.
 #include <windows.h>
 
-#include "current_copy.h"
+#include "host_services.h"
 #include "history_functions.h"
 #include "history_keeper.h"
 #include "module_folder.h"

@@ -33,12 +33,6 @@ using ListenerFn = BOOL(WINAPI *)(HWND);
 
 constexpr char kCaption[] = "連続貼り付け";
 
-bool ModifierHeld() {
-    for (const int key : {VK_SHIFT, VK_CONTROL, VK_MENU, VK_LWIN, VK_RWIN})
-        if (GetAsyncKeyState(key) & 0x8000) return true;
-    return false;
-}
-
 void PressKey(WORD key) {
     INPUT keys[2]{};
     for (INPUT &input : keys) {
@@ -134,7 +128,7 @@ void SequentialPaste::PasteNext(HWND front) {
     if (!on_ || queue_.Empty()) return;
     if (GetClipboardOwner() != window_ && !Offer()) return;
     WhenKeysUp([front] {
-        if (CanPasteInto(front)) PasteInto(front, kCaption);
+        if (tlx::CanPasteInto(front)) tlx::PasteInto(front, kCaption);
     });
 }
 
@@ -245,7 +239,7 @@ void SequentialPaste::Advance() {
 }
 
 void SequentialPaste::WhenKeysUp(std::function<void()> then) {
-    if (!ModifierHeld()) {
+    if (!tlx::ModifierKeysHeld()) {
         then();
         return;
     }
@@ -255,11 +249,11 @@ void SequentialPaste::WhenKeysUp(std::function<void()> then) {
 }
 
 void SequentialPaste::OnKeysTimer() {
-    if (ModifierHeld() && ++keysWaited_ < kKeysPolls) return;
+    if (tlx::ModifierKeysHeld() && ++keysWaited_ < kKeysPolls) return;
     KillTimer(window_, kKeysTimer);
     std::function<void()> then = std::move(afterKeysUp_);
     afterKeysUp_ = nullptr;
-    if (then && !ModifierHeld()) then();
+    if (then && !tlx::ModifierKeysHeld()) then();
 }
 
 LRESULT CALLBACK SequentialPaste::WindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {

@@ -5,11 +5,13 @@
 
 #include "input_reach.h"
 
-namespace tlxhistory {
+namespace tlx {
 
 namespace {
 constexpr int kFrontWaitSteps = 25;
 constexpr DWORD kFrontWaitStepMs = 20;
+constexpr int kKeysUpChecks = 50;
+constexpr DWORD kKeysUpCheckMs = 20;
 constexpr char kRefusedNotice[] =
     "管理者として実行中のウィンドウには自動で貼り付けできません。Ctrl+V で貼り付けてください。";
 
@@ -22,7 +24,7 @@ INPUT Key(WORD key, bool up) {
 }
 
 // Nothing when the token does not tell its integrity level (a system without them).
-std::optional<tlx::ProcessStanding> StandingOfToken(HANDLE token) {
+std::optional<ProcessStanding> StandingOfToken(HANDLE token) {
     DWORD size = 0;
     GetTokenInformation(token, TokenIntegrityLevel, nullptr, 0, &size);
     if (size == 0) return std::nullopt;
@@ -31,7 +33,7 @@ std::optional<tlx::ProcessStanding> StandingOfToken(HANDLE token) {
     const PSID sid = reinterpret_cast<const TOKEN_MANDATORY_LABEL *>(label.data())->Label.Sid;
     const UCHAR parts = *GetSidSubAuthorityCount(sid);
     if (parts == 0) return std::nullopt;
-    tlx::ProcessStanding standing;
+    ProcessStanding standing;
     standing.integrity = *GetSidSubAuthority(sid, parts - 1);
     TOKEN_ELEVATION elevation{};
     if (GetTokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size))
@@ -41,10 +43,10 @@ std::optional<tlx::ProcessStanding> StandingOfToken(HANDLE token) {
     return standing;
 }
 
-std::optional<tlx::ProcessStanding> StandingOfProcess(HANDLE process) {
+std::optional<ProcessStanding> StandingOfProcess(HANDLE process) {
     HANDLE token = nullptr;
     if (!OpenProcessToken(process, TOKEN_QUERY, &token)) return std::nullopt;
-    std::optional<tlx::ProcessStanding> standing = StandingOfToken(token);
+    std::optional<ProcessStanding> standing = StandingOfToken(token);
     CloseHandle(token);
     return standing;
 }
@@ -85,21 +87,31 @@ void SendPasteKeys() {
 bool KeysReach(HWND target) {
     DWORD processId = 0;
     GetWindowThreadProcessId(target, &processId);
-    std::optional<tlx::ProcessStanding> theirs;
+    std::optional<ProcessStanding> theirs;
     if (HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId)) {
         theirs = StandingOfProcess(process);
         CloseHandle(process);
     }
-    return tlx::InputReaches(StandingOfProcess(GetCurrentProcess()), theirs);
+    return InputReaches(StandingOfProcess(GetCurrentProcess()), theirs);
 }
 
-void PasteInto(HWND target, const char *caption) {
+bool ModifierKeysHeld() {
+    for (const int key : {VK_SHIFT, VK_CONTROL, VK_MENU, VK_LWIN, VK_RWIN})
+        if (GetAsyncKeyState(key) & 0x8000) return true;
+    return false;
+}
+
+bool PasteInto(HWND target, const char *caption) {
     if (!KeysReach(target)) {
         BringToFront(target);
         MessageBoxA(nullptr, kRefusedNotice, caption, MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND | MB_TOPMOST);
-        return;
+        return false;
     }
-    if (BringToFront(target)) SendPasteKeys();
+    if (!BringToFront(target)) return false;
+    // Shift still held from Shift+Enter or a hotkey would make Ctrl+V another combination.
+    for (int check = 0; check < kKeysUpChecks && ModifierKeysHeld(); ++check) Sleep(kKeysUpCheckMs);
+    SendPasteKeys();
+    return true;
 }
 
-}  // namespace tlxhistory
+}  // namespace tlx
