@@ -95,8 +95,8 @@
  *                  read once, at load. Call it from any of the plug-in's calls.
  * A plug-in without PIN_SetHost loads and works as before.
  *
- * Writing one. The four standard plug-ins (plugins/text, plugins/internet,
- * plugins/convert, plugins/history) are built one way, described in the section
+ * Writing one. The five standard plug-ins (plugins/text, plugins/internet,
+ * plugins/convert, plugins/history, plugins/snippet) are built one way, described in the section
  * "Writing a plug-in" of README.md: the function numbers, the function table
  * and the information record in a portable core/plugin_records.cpp; the
  * settings model in core/, read and written through tlx::ProfileStore
