@@ -74,8 +74,8 @@ std::wstring KeyLines(HDC dc, const PickerFeatures &features, int width, int *li
 
 class PickerWindow {
 public:
-    PickerWindow(PickerSource &source, const PickerSpec &spec)
-        : spec_(spec), model_(source, spec.features), source_(source), percent_(HostWindowScalePercent()) {}
+    PickerWindow(PickerSource &source, const PickerOptions &options)
+        : options_(options), model_(source, options.features), source_(source), percent_(HostWindowScalePercent()) {}
     ~PickerWindow() { DeleteFonts(); }
     PickerWindow(const PickerWindow &) = delete;
     PickerWindow &operator=(const PickerWindow &) = delete;
@@ -113,7 +113,7 @@ private:
     LRESULT ColorStatic(HDC dc, HWND control) const;
     bool OnKey(WPARAM key);
 
-    const PickerSpec &spec_;
+    const PickerOptions &options_;
     PickerModel model_;
     PickerSource &source_;
     int percent_;
@@ -165,8 +165,8 @@ void PickerWindow::MeasureColumns() {
     const HGDIOBJ old = SelectObject(dc, font_);
     const int padding = Scaled(kColumnPadding);
     numberColumn_ = TextExtent(dc, L"0").cx + padding;
-    markColumn_ = spec_.features.marks ? TextExtent(dc, L"00").cx + 2 * padding : 0;
-    pinColumn_ = spec_.features.pin ? TextExtent(dc, L"★").cx + padding : 0;
+    markColumn_ = options_.features.marks ? TextExtent(dc, L"00").cx + 2 * padding : 0;
+    pinColumn_ = options_.features.pin ? TextExtent(dc, L"★").cx + padding : 0;
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
 }
@@ -176,7 +176,7 @@ SIZE PickerWindow::ClientSize() const {
     const HDC dc = GetDC(nullptr);
     const HGDIOBJ old = SelectObject(dc, font_);
     int lines = 1;
-    KeyLines(dc, spec_.features, width - 2 * Scaled(kMargin), &lines);
+    KeyLines(dc, options_.features, width - 2 * Scaled(kMargin), &lines);
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
     return {width, 5 * Scaled(kMargin) + SearchHeight() + Scaled(kListHeight) + Scaled(kPreviewHeight) +
@@ -185,8 +185,8 @@ SIZE PickerWindow::ClientSize() const {
 
 void PickerWindow::FindAnchor(POINT *anchor, std::optional<Box> *caret) const {
     GetCursorPos(anchor);
-    if (spec_.place != PickerPlace::kNearCaret) return;
-    const HWND front = spec_.front ? spec_.front : GetForegroundWindow();
+    if (options_.place != PickerPlace::kNearCaret) return;
+    const HWND front = options_.front ? options_.front : GetForegroundWindow();
     GUITHREADINFO thread{};
     thread.cbSize = sizeof thread;
     if (!front || !GetGUIThreadInfo(GetWindowThreadProcessId(front, nullptr), &thread) || !thread.hwndCaret) return;
@@ -259,7 +259,7 @@ void PickerWindow::Layout() {
     const HDC dc = GetDC(keys_);
     const HGDIOBJ old = SelectObject(dc, font_);
     int lines = 1;
-    SetWindowTextW(keys_, KeyLines(dc, spec_.features, width, &lines).c_str());
+    SetWindowTextW(keys_, KeyLines(dc, options_.features, width, &lines).c_str());
     SelectObject(dc, old);
     ReleaseDC(keys_, dc);
     const int keysHeight = lines * lineHeight_;
@@ -496,7 +496,7 @@ LRESULT PickerWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         ShowRows();
         return 0;
     case WM_DESTROY:
-        if (spec_.watch) spec_.watch(nullptr);
+        if (options_.watch) options_.watch(nullptr);
         done_ = true;
         // Destroyed from a sent message (another window activated), the loop would
         // wait inside GetMessage for something posted before it saw this.
@@ -534,17 +534,17 @@ void RegisterPickerClass(HINSTANCE module, const wchar_t *className, WNDPROC pro
 }
 
 std::optional<PickerChoice> PickerWindow::Run(HINSTANCE module) {
-    RegisterPickerClass(module, spec_.className, &WindowProc);
+    RegisterPickerClass(module, options_.className, &WindowProc);
     POINT anchor{};
     std::optional<Box> caret;
     FindAnchor(&anchor, &caret);
     dpi_ = MonitorDpi(MonitorFromPoint(anchor, MONITOR_DEFAULTTONEAREST));
-    const HWND window = CreateWindowExW(kExStyle, spec_.className, spec_.title, kStyle, anchor.x, anchor.y, 0, 0,
+    const HWND window = CreateWindowExW(kExStyle, options_.className, options_.title, kStyle, anchor.x, anchor.y, 0, 0,
                                         nullptr, nullptr, module, this);
     if (!window) return std::nullopt;
     g_open = window;
     OpenAt(anchor, caret);
-    if (spec_.watch) spec_.watch(window);
+    if (options_.watch) options_.watch(window);
     ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);
     SetFocus(search_);
@@ -566,14 +566,14 @@ std::optional<PickerChoice> PickerWindow::Run(HINSTANCE module) {
 
 }  // namespace
 
-std::optional<PickerChoice> RunPicker(HINSTANCE module, PickerSource &source, const PickerSpec &spec) {
+std::optional<PickerChoice> RunPicker(HINSTANCE module, PickerSource &source, const PickerOptions &options) {
     // The hotkey pressed again while the picker is open runs here again: the open
     // picker comes back to the front instead of a second one.
     if (g_open && IsWindow(g_open)) {
         SetForegroundWindow(g_open);
         return std::nullopt;
     }
-    PickerWindow picker(source, spec);
+    PickerWindow picker(source, options);
     return picker.Run(module);
 }
 

@@ -7,9 +7,9 @@
 // phrases show their lists in it:
 //
 //   MySource source(...);   // a tlx::PickerSource over the items, with groups or without
-//   const tlx::PickerSpec spec{.className = L"myPickerWindow", .title = L"定型文",
+//   const tlx::PickerOptions options{.className = L"myPickerWindow", .title = L"定型文",
 //                              .place = tlx::PickerPlace::kNearCaret, .front = activeWindow};
-//   if (auto choice = tlx::RunPicker(tlx::OwnModule(), source, spec)) Use(choice->items.front());
+//   if (auto choice = tlx::RunPicker(tlx::OwnModule(), source, options)) Use(choice->items.front());
 //
 // Without features (PickerFeatures all off) a choice is always one item, chosen to paste.
 #pragma once
@@ -22,7 +22,7 @@
 
 namespace tlx {
 
-// Posted to the open picker by whoever changed its source meanwhile (see PickerSpec::watch).
+// Posted to the open picker by whoever changed its source meanwhile (see PickerOptions::watch).
 constexpr UINT kPickerSourceChanged = WM_APP + 1;
 
 // The picker's controls, as a test finds them.
@@ -33,7 +33,7 @@ enum class PickerPlace {
     kNearCaret,    // below the text caret of the window in front; at the cursor when it shows none
 };
 
-struct PickerSpec {
+struct PickerOptions {
     const wchar_t *className;   // of the window, registered in the module given to RunPicker
     const wchar_t *title;
     PickerFeatures features;
@@ -47,6 +47,6 @@ struct PickerSpec {
 // Runs the picker to its end and gives what was chosen. Asked again while the picker is
 // open (its hotkey pressed again), the open one comes to the front and nothing is chosen
 // by this call.
-std::optional<PickerChoice> RunPicker(HINSTANCE module, PickerSource &source, const PickerSpec &spec);
+std::optional<PickerChoice> RunPicker(HINSTANCE module, PickerSource &source, const PickerOptions &options);
 
 }  // namespace tlx

@@ -31,9 +31,9 @@ public:
     std::vector<std::u16string> names;
 };
 
-tlx::PickerSpec Spec(tlx::PickerPlace place = tlx::PickerPlace::kNearCursor, HWND front = nullptr) {
-    tlx::PickerSpec spec{kClass, L"picker", {true, true, true, true, true}, place, front};
-    return spec;
+tlx::PickerOptions Options(tlx::PickerPlace place = tlx::PickerPlace::kNearCursor, HWND front = nullptr) {
+    tlx::PickerOptions options{kClass, L"picker", {true, true, true, true, true}, place, front};
+    return options;
 }
 
 std::string Described(const std::optional<tlx::PickerChoice> &choice, const Names &names) {
@@ -53,7 +53,7 @@ std::wstring TextOf(HWND control) {
 // Runs the picker on this thread while script drives it from a second one once it is
 // in front. Whatever is still open a while after the script is closed, so that a
 // failed check never leaves the test waiting.
-std::optional<tlx::PickerChoice> RunWith(tlx::PickerSource &source, const tlx::PickerSpec &spec,
+std::optional<tlx::PickerChoice> RunWith(tlx::PickerSource &source, const tlx::PickerOptions &options,
                                          const std::function<void(HWND)> &script) {
     std::thread driver([&] {
         HWND window = nullptr;
@@ -67,7 +67,7 @@ std::optional<tlx::PickerChoice> RunWith(tlx::PickerSource &source, const tlx::P
         ptrtest::PumpUntil([&] { return !IsWindow(window); }, 3000);
         if (IsWindow(window)) PostMessageW(window, WM_CLOSE, 0, 0);
     });
-    std::optional<tlx::PickerChoice> choice = tlx::RunPicker(GetModuleHandleW(nullptr), source, spec);
+    std::optional<tlx::PickerChoice> choice = tlx::RunPicker(GetModuleHandleW(nullptr), source, options);
     driver.join();
     return choice;
 }
@@ -111,7 +111,7 @@ TEST(PickerWindow, EachKeyChoosesWhatItSays) {
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         Names names({u"alpha", u"beta", u"gamma", u"delta"});
-        const auto choice = RunWith(names, Spec(), [&](HWND) {
+        const auto choice = RunWith(names, Options(), [&](HWND) {
             for (const Chord &chord : c.keys) Press(chord);
         });
         EXPECT_EQ(c.chosen, Described(choice, names));
@@ -121,7 +121,7 @@ TEST(PickerWindow, EachKeyChoosesWhatItSays) {
 TEST(PickerWindow, SpaceMarksUnlessItIsTypedIntoASearch) {
     Names names({u"alpha", u"beta", u"gamma"});
     std::wstring afterMark, afterTyping, afterMoving;
-    const auto choice = RunWith(names, Spec(), [&](HWND window) {
+    const auto choice = RunWith(names, Options(), [&](HWND window) {
         const HWND search = GetDlgItem(window, tlx::kPickerSearch);
         Press({VK_SPACE});   // marks alpha
         Sleep(200);
@@ -145,7 +145,7 @@ TEST(PickerWindow, SpaceMarksUnlessItIsTypedIntoASearch) {
 
 TEST(PickerWindow, ADoubleClickChoosesTheRowAndAnotherWindowInFrontCloses) {
     Names names({u"alpha", u"beta", u"gamma"});
-    auto choice = RunWith(names, Spec(), [&](HWND window) {
+    auto choice = RunWith(names, Options(), [&](HWND window) {
         const HWND list = GetDlgItem(window, tlx::kPickerList);
         RECT row{};
         SendMessageW(list, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&row));
@@ -166,7 +166,7 @@ TEST(PickerWindow, ADoubleClickChoosesTheRowAndAnotherWindowInFrontCloses) {
 
     const HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 500, 400, 200, 100,
                                        nullptr, nullptr, nullptr, nullptr);
-    choice = RunWith(names, Spec(), [&](HWND window) {
+    choice = RunWith(names, Options(), [&](HWND window) {
         SetForegroundWindow(other);
         EXPECT_TRUE(ptrtest::PumpUntil([&] { return !IsWindow(window); }, 3000)) << "closed on losing the focus";
     });
@@ -178,8 +178,8 @@ TEST(PickerWindow, AskedAgainWhileOpenItComesToTheFrontAndAChangeShowsAtOnce) {
     Names names({u"alpha", u"beta"});
     std::optional<tlx::PickerChoice> second;
     LRESULT rowsAfterChange = 0;
-    const auto choice = RunWith(names, Spec(), [&](HWND window) {
-        second = tlx::RunPicker(GetModuleHandleW(nullptr), names, Spec());
+    const auto choice = RunWith(names, Options(), [&](HWND window) {
+        second = tlx::RunPicker(GetModuleHandleW(nullptr), names, Options());
         EXPECT_TRUE(IsWindow(window));
         names.names.insert(names.names.begin(), u"new");
         PostMessageW(window, tlx::kPickerSourceChanged, 0, 0);
@@ -204,7 +204,7 @@ TEST(PickerWindow, OpensAtTheCursorOrBelowTheCaretOfTheWindowInFront) {
     Names names({u"alpha"});
     SetCursorPos(120, 90);
     RECT atCursor{};
-    RunWith(names, Spec(), [&](HWND window) {
+    RunWith(names, Options(), [&](HWND window) {
         atCursor = WindowRectOf(window);
         Press({VK_ESCAPE});
     });
@@ -221,7 +221,7 @@ TEST(PickerWindow, OpensAtTheCursorOrBelowTheCaretOfTheWindowInFront) {
     GetCaretPos(&caret);
     ClientToScreen(typing, &caret);
     RECT belowCaret{};
-    RunWith(names, Spec(tlx::PickerPlace::kNearCaret, typing), [&](HWND window) {
+    RunWith(names, Options(tlx::PickerPlace::kNearCaret, typing), [&](HWND window) {
         belowCaret = WindowRectOf(window);
         Press({VK_ESCAPE});
     });
@@ -231,7 +231,7 @@ TEST(PickerWindow, OpensAtTheCursorOrBelowTheCaretOfTheWindowInFront) {
     EXPECT_LT(belowCaret.top, caret.y + 40) << "right below its line";
 
     RECT noCaret{};
-    RunWith(names, Spec(tlx::PickerPlace::kNearCaret, nullptr), [&](HWND window) {
+    RunWith(names, Options(tlx::PickerPlace::kNearCaret, nullptr), [&](HWND window) {
         noCaret = WindowRectOf(window);
         Press({VK_ESCAPE});
     });
@@ -281,7 +281,7 @@ TEST(PickerWindow, TheHostsWindowScaleEnlargesIt) {
         SCOPED_TRACE(c.name);
         tlx::UseHost(c.useHost ? &c.host : nullptr);
         Drawn drawn;
-        RunWith(names, Spec(), [&](HWND window) {
+        RunWith(names, Options(), [&](HWND window) {
             drawn = Look(window);
             Press({VK_ESCAPE});
         });
@@ -299,7 +299,7 @@ TEST(PickerWindow, MovedToAMonitorOfAnotherScaleItLaysItselfOutAgain) {
     Names names({u"alpha", u"beta"});
     Drawn before, after;
     RECT suggested{0, 0, 0, 0}, taken{};
-    RunWith(names, Spec(), [&](HWND window) {
+    RunWith(names, Options(), [&](HWND window) {
         before = Look(window);
         const RECT now = WindowRectOf(window);
         suggested = {10, 10, 10 + (now.right - now.left) * 3 / 2, 10 + (now.bottom - now.top) * 3 / 2};

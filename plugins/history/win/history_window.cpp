@@ -7,7 +7,7 @@ namespace tlxhistory {
 
 std::optional<HistoryChoice> ChooseFromHistory(HINSTANCE instance, HistoryKeeper &keeper) {
     HistoryPickerSource source(keeper.Entries(), [&keeper] { keeper.Changed(); });
-    const tlx::PickerSpec spec{
+    const tlx::PickerOptions options{
         .className = L"tlxHistoryWindow",
         .title = L"履歴",
         .features = {.remove = true, .pin = true, .marks = true, .textOnly = true, .queue = true},
@@ -15,7 +15,7 @@ std::optional<HistoryChoice> ChooseFromHistory(HINSTANCE instance, HistoryKeeper
         // A copy recorded while the window is open (its watch action runs in the window's loop) shows at once.
         .watch = [&keeper](HWND window) { keeper.Watch(window); },
     };
-    const std::optional<tlx::PickerChoice> choice = tlx::RunPicker(instance, source, spec);
+    const std::optional<tlx::PickerChoice> choice = tlx::RunPicker(instance, source, options);
     if (!choice) return std::nullopt;
     HistoryChoice chosen{choice->action, {}};
     for (const size_t item : choice->items) chosen.entries.push_back(keeper.Entries().Entries()[item]);

@@ -44,9 +44,9 @@ void PastePhrase(SnippetState &state, int32_t number, HWND target) {
 
 void PickPhrase(SnippetState &state, HWND target) {
     PhrasePickerSource source(state.book);
-    const tlx::PickerSpec spec{
+    const tlx::PickerOptions options{
         .className = L"tlxSnippetPicker", .title = L"定型文", .place = tlx::PickerPlace::kNearCaret, .front = target};
-    if (const std::optional<tlx::PickerChoice> choice = tlx::RunPicker(tlx::OwnModule(), source, spec))
+    if (const std::optional<tlx::PickerChoice> choice = tlx::RunPicker(tlx::OwnModule(), source, options))
         PastePhrase(state, source.Number(choice->items.front()), target);
 }
 
