@@ -52,8 +52,12 @@ bool PhraseBook::Restore(Phrase phrase) {
     if (phrase.folder.empty()) phrase.folder = kUnsortedFolder;
     AddFolder(phrase.folder);
     nextNumber_ = std::max(nextNumber_, phrase.number + 1);
-    phrases_.push_back(std::move(phrase));
-    Order();
+    // At the end of its folder, without sorting the whole book again: a file of thousands
+    // of phrases is read one phrase at a time.
+    const std::ptrdiff_t own = FolderPlace(phrase.folder);
+    auto at = phrases_.end();
+    while (at != phrases_.begin() && FolderPlace((at - 1)->folder) > own) --at;
+    phrases_.insert(at, std::move(phrase));
     return true;
 }
 
@@ -108,9 +112,13 @@ bool PhraseBook::Has(const std::u16string &folder, const std::u16string &name) c
                        [&](const Phrase &p) { return p.folder == folder && p.name == name; });
 }
 
+std::ptrdiff_t PhraseBook::FolderPlace(const std::u16string &folder) const {
+    return std::find(folders_.begin(), folders_.end(), folder) - folders_.begin();
+}
+
 void PhraseBook::Order() {
-    const auto place = [&](const Phrase &p) { return std::find(folders_.begin(), folders_.end(), p.folder) - folders_.begin(); };
-    std::stable_sort(phrases_.begin(), phrases_.end(), [&](const Phrase &a, const Phrase &b) { return place(a) < place(b); });
+    std::stable_sort(phrases_.begin(), phrases_.end(),
+                     [&](const Phrase &a, const Phrase &b) { return FolderPlace(a.folder) < FolderPlace(b.folder); });
 }
 
 std::u16string SettingName(const Phrase &phrase) { return phrase.folder + u"/" + phrase.name; }

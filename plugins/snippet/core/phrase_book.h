@@ -3,6 +3,7 @@
 // setting of that number — and no number is given twice, so a deleted phrase's number
 // points at nothing rather than at a newer phrase.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -52,6 +53,7 @@ public:
     bool Has(const std::u16string &folder, const std::u16string &name) const;
 
 private:
+    std::ptrdiff_t FolderPlace(const std::u16string &folder) const;
     void Order();
 
     std::vector<std::u16string> folders_;
