@@ -97,6 +97,10 @@ TEST_F(PastedPhrases, TheCounterCountsOnAcrossARestart) {
     EXPECT_TRUE(box.WaitForText(u"No.01 "));
     Execute(1, 3);
     EXPECT_TRUE(box.WaitForText(u"No.01 No.02 "));
+    EXPECT_TRUE(ptrtest::PumpUntil([&] {
+        const tlxsnippet::PhraseBook saved = Saved();
+        return saved.Find(3) && saved.Find(3)->pastes == 2;
+    }, 5000)) << "written a moment after the paste, before the program ends";
     program.Stop();
     ASSERT_TRUE(program.Start());
     box.BringToFront();
