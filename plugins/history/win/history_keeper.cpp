@@ -1,5 +1,7 @@
 #include "history_keeper.h"
 
+#include "history_file.h"
+
 #include "picker_window.h"
 
 namespace tlxhistory {
@@ -58,7 +60,8 @@ void HistoryKeeper::SaveNow() {
         KillTimer(nullptr, saveTimer_);
         saveTimer_ = 0;
     }
-    if (dirty_ && settings_.keepAfterExit) saver_.Save(files_.historyFile, history_.Entries());
+    if (dirty_ && settings_.keepAfterExit)
+        saver_.Save(files_.historyFile, [entries = history_.Entries()] { return SerializeHistory(entries); });
     dirty_ = false;
 }
 

@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "history.h"
-#include "history_saver.h"
+#include "file_saver.h"
 #include "history_settings.h"
 #include "history_store.h"
 
@@ -44,7 +44,7 @@ private:
     PluginFiles files_;
     HistorySettings settings_;
     History history_;
-    HistorySaver saver_;
+    tlx::FileSaver saver_;
     HWND watcher_ = nullptr;
     UINT_PTR saveTimer_ = 0;
     DWORD pasted_ = 0;   // the clipboard's sequence number after the history's paste; 0: none

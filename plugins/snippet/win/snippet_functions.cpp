@@ -4,6 +4,7 @@
 #include "host_services.h"
 #include "input_dialog.h"
 #include "module_folder.h"
+#include "phrase_file.h"
 #include "phrase_picker_source.h"
 #include "phrase_store.h"
 #include "picker_window.h"
@@ -19,26 +20,10 @@ void Notice(const char *text) {
     MessageBoxA(nullptr, text, "定型文", MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND | MB_TOPMOST);
 }
 
-// The counters are written a moment after the paste: writing a large book at once would
-// keep the window waiting for its text, which it asks for when its Ctrl+V arrives.
-constexpr UINT kCounterWriteDelayMs = 1000;
-SnippetState *g_countersOf = nullptr;
-
-void CALLBACK WriteCountersNow(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    if (g_countersOf) WriteCounters(*g_countersOf);
-}
-
 }  // namespace
 
-void WriteCounters(SnippetState &state) {
-    if (!state.countersUnsaved) return;
-    state.countersUnsaved = false;
-    SavePhrases(state.file, state.book);
-}
-
 void PhrasesChanged(SnippetState &state) {
-    state.countersUnsaved = false;
+    state.saver.Cancel();   // an older book of counters must not land after this one
     if (!SavePhrases(state.file, state.book)) Notice("定型文を保存できませんでした。");
     tlx::TellHostFunctionsChanged();
 }
@@ -56,11 +41,9 @@ void PastePhrase(SnippetState &state, int32_t number, HWND target) {
     if (!expansion || !state.paster.Paste(*expansion, target, state.options)) return;
     if (!expansion->counts) return;
     ++phrase->pastes;
-    if (!state.countersUnsaved) {
-        state.countersUnsaved = true;
-        g_countersOf = &state;
-        SetTimer(nullptr, 0, kCounterWriteDelayMs, &WriteCountersNow);
-    }
+    // On the saver's thread: writing a large book here would keep the window waiting for
+    // its text, which it asks this thread for when its Ctrl+V arrives.
+    state.saver.Save(state.file, [book = state.book] { return WritePhraseFile(book); });
 }
 
 void PickPhrase(SnippetState &state, HWND target) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "file_saver.h"
 #include "phrase_book.h"
 #include "phrase_paste.h"
 #include "snippet_options.h"
@@ -16,7 +17,7 @@ struct SnippetState {
     PhraseBook book;
     SnippetOptions options;
     PhrasePaster paster;
-    bool countersUnsaved = false;   // a {連番} counted that the file does not hold yet
+    tlx::FileSaver saver;   // the book written after a paste counted a {連番}
 };
 
 // 定型文を貼り付け: phrase `number` into the window that was in front; a short notice
@@ -28,9 +29,6 @@ void PickPhrase(SnippetState &state, HWND target);
 // クリップボードを定型文に登録: the clipboard's text as a new phrase in "未分類", named by
 // its first line; a private copy is never registered.
 void RegisterClipboard(SnippetState &state);
-// Writes the counters of the phrases pasted since the file was last written; the paste
-// leaves that to a moment later, and the plug-in's end.
-void WriteCounters(SnippetState &state);
 // The phrases were changed: written, and the host told (their names are its settings).
 void PhrasesChanged(SnippetState &state);
 

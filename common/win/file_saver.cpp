@@ -1,10 +1,9 @@
-#include "history_saver.h"
+#include "file_saver.h"
 
 #include "file_bytes.h"
-#include "history_file.h"
 #include "module_folder.h"
 
-namespace tlxhistory {
+namespace tlx {
 
 namespace {
 constexpr DWORD kRetryMs = 1000;
@@ -24,31 +23,31 @@ private:
 };
 }  // namespace
 
-void HistorySaver::Save(const std::string &path, std::vector<HistoryEntry> entries) {
+void FileSaver::Save(const std::string &path, std::function<std::string()> bytes) {
     Locked locked(lock_);
-    pending_ = Job{path, std::move(entries)};
+    pending_ = Job{path, std::move(bytes)};
     if (!thread_) {
         stopping_ = false;
-        thread_ = CreateThread(nullptr, 0, &HistorySaver::ThreadMain, this, 0, nullptr);
+        thread_ = CreateThread(nullptr, 0, &FileSaver::ThreadMain, this, 0, nullptr);
     }
     if (thread_) {
         WakeConditionVariable(&work_);
         return;
     }
-    // Without a thread the history is still written, here, rather than not at all.
+    // Without a thread the file is still written, here, rather than not at all.
     Job job = std::move(*pending_);
     pending_.reset();
-    tlx::EnsureFolder(FolderOf(job.path));
-    tlx::ReplaceFileBytes(job.path, SerializeHistory(job.entries));
+    EnsureFolder(FolderOf(job.path));
+    ReplaceFileBytes(job.path, job.bytes());
 }
 
-void HistorySaver::Cancel() {
+void FileSaver::Cancel() {
     Locked locked(lock_);
     pending_.reset();
     while (writing_) SleepConditionVariableSRW(&idle_, &lock_, INFINITE, 0);
 }
 
-void HistorySaver::Stop() {
+void FileSaver::Stop() {
     {
         Locked locked(lock_);
         if (!thread_) return;
@@ -60,12 +59,12 @@ void HistorySaver::Stop() {
     thread_ = nullptr;
 }
 
-DWORD WINAPI HistorySaver::ThreadMain(void *self) {
-    static_cast<HistorySaver *>(self)->Run();
+DWORD WINAPI FileSaver::ThreadMain(void *self) {
+    static_cast<FileSaver *>(self)->Run();
     return 0;
 }
 
-void HistorySaver::Run() {
+void FileSaver::Run() {
     Locked locked(lock_);
     for (;;) {
         while (!pending_ && !stopping_) SleepConditionVariableSRW(&work_, &lock_, INFINITE, 0);
@@ -75,7 +74,7 @@ void HistorySaver::Run() {
         writing_ = true;
         ReleaseSRWLockExclusive(&lock_);
         const bool written =
-            tlx::EnsureFolder(FolderOf(job.path)) && tlx::ReplaceFileBytes(job.path, SerializeHistory(job.entries));
+            EnsureFolder(FolderOf(job.path)) && ReplaceFileBytes(job.path, job.bytes());
         AcquireSRWLockExclusive(&lock_);
         writing_ = false;
         WakeAllConditionVariable(&idle_);
@@ -86,4 +85,4 @@ void HistorySaver::Run() {
     }
 }
 
-}  // namespace tlxhistory
+}  // namespace tlx

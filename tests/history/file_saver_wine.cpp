@@ -1,22 +1,26 @@
-// The history file written on the saver's own thread: the newest snapshot lands, a
+// A file written on the saver's own thread (the history's here): the newest snapshot lands, a
 // write the file refuses is tried again, and nothing lands after a cancel.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "history_file.h"
-#include "history_saver.h"
+#include "file_saver.h"
 #include "wine_support.h"
 
 namespace {
 
 using tlxhistory::HistoryEntry;
 
-std::vector<HistoryEntry> Snapshot(const std::u16string &text) {
-    return {tlxhistory::MakeEntry(tlxhistory::EntryKind::kText, tlxhistory::BytesFromUtf16(text))};
+// A history of one entry of this text, as the saver's job makes its bytes.
+std::function<std::string()> Snapshot(const std::u16string &text) {
+    return [text] {
+        return tlxhistory::SerializeHistory({tlxhistory::MakeEntry(tlxhistory::EntryKind::kText, tlxhistory::BytesFromUtf16(text))});
+    };
 }
 
 bool Exists(const std::string &path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
@@ -45,7 +49,7 @@ struct HeldOpen {
 struct Saver : testing::Test {
     ptrtest::TempDir dir;
     std::string path = dir.path + "tlxHistory\\History.dat";   // its folder made by the saver
-    tlxhistory::HistorySaver saver;
+    tlx::FileSaver saver;
     void TearDown() override { saver.Stop(); }
 };
 
