@@ -30,6 +30,7 @@ void RunStartUp(const Options &options);
 void RunIdle(const Options &options);
 void RunHistory(const Options &options);
 void RunSequentialPaste(const Options &options);
+void RunSnippet(const Options &options);
 void RunMemory(const Options &options);
 // relayLog: the file this program's error output goes to.
 void RunClipboardQuestions(const Options &options, const std::string &relayLog);

@@ -14,6 +14,8 @@
 #include "settings_text.h"
 #include "stamp_board.h"
 #include "stamp_wait.h"
+#include "watch_trials.h"
+#include "window_series.h"
 
 namespace ptrbench {
 
@@ -21,7 +23,6 @@ namespace {
 
 constexpr int kEntries = 10000;
 constexpr DWORD kTimeoutMs = 20000;
-constexpr int kSearchBox = 2001;   // the history window's search box
 const char kRecord[] = "tlxHistory.tlx/1/1";
 const char kOpenWindow[] = "tlxHistory.tlx/2/1";
 
@@ -56,42 +57,7 @@ Summary TextOnlySeries(const Options &options, ClipboardWriter &writer) {
     return Summarize(std::move(samples), lost);
 }
 
-HWND VisibleHistoryWindow() {
-    const HWND window = FindWindowW(L"tlxHistoryWindow", nullptr);
-    return window && IsWindowVisible(window) ? window : nullptr;
-}
-
-// From creating "ptrmain /Execute:..." to `done` returning a reading; `prepare` runs
-// before each start, `after` right after the reading (the window is closed there).
-template <typename Prepare, typename Done, typename After>
-Summary ExecuteSeries(const ProgramFolder &folder, const std::string &option, int runs, Prepare prepare, Done done,
-                      After after) {
-    std::vector<double> samples;
-    size_t lost = 0;
-    for (int i = -2; i < runs; ++i) {
-        prepare();
-        const int64_t t0 = Now();
-        HANDLE process = folder.Run("/Execute:1:" + option);
-        const int64_t t1 = done();
-        after();
-        // The starting process returns once the function has; the program is idle again.
-        if (process) {
-            WaitPumping(process, kTimeoutMs);
-            CloseHandle(process);
-        }
-        if (i < 0) continue;
-        if (t1) samples.push_back(TicksToMs(t1 - t0));
-        else ++lost;
-        PumpFor(50);
-    }
-    return Summarize(std::move(samples), lost);
-}
-
-bool StartProgram(ProgramFolder &folder) {
-    if (folder.Start() && folder.WaitUntilAnswering(60000)) return true;
-    Failure("ptrmain did not start");
-    return false;
-}
+constexpr wchar_t kWindowClass[] = L"tlxHistoryWindow";
 
 // A copied paragraph as a browser or an office program puts it: about 100 characters of
 // text, about 1.5 KB of "HTML Format" and 3 KB of "Rich Text Format". Each copy differs,
@@ -168,38 +134,13 @@ void RunHistory(const Options &options) {
     Row("baseline: /Execute: of the probe's stamp",
         ExecuteSeries(folder, kProbeStamp, runs, [&] { stamps = board.Board().stamps; },
                       [&] { return WaitForStamp(board, stamps, kTimeoutMs); }, [] {}));
-    Row("/Execute: of the history window, until it shows", ExecuteSeries(folder, kOpenWindow, runs, [] {}, [] {
-            return PumpUntil([] { return VisibleHistoryWindow() != nullptr; }, kTimeoutMs) ? Now() : 0;
-        }, [] {
-            if (const HWND window = VisibleHistoryWindow()) PostMessageW(window, WM_CLOSE, 0, 0);
-            PumpUntil([] { return VisibleHistoryWindow() == nullptr; }, kTimeoutMs);
-        }));
+    Row("/Execute: of the history window, until it shows", WindowShownSeries(folder, kOpenWindow, runs, kWindowClass));
 
-    // One keystroke in the search box, as the box hands it to the window: sent, so the
-    // reading after it comes once the list is filled again. "1" finds about a third of
-    // the entries and a new one on top; taking it back finds them all again.
-    const HANDLE opener = folder.Run("/Execute:1:" + std::string(kOpenWindow));
-    const HWND window = PumpUntil([] { return VisibleHistoryWindow() != nullptr; }, kTimeoutMs) ? VisibleHistoryWindow() : nullptr;
-    const HWND search = window ? GetDlgItem(window, kSearchBox) : nullptr;
-    if (!search) {
+    // "1" finds about a third of the entries and a new one on top.
+    if (const auto keystrokes = PickerKeystrokes(folder, kOpenWindow, kWindowClass, L'1'))
+        Row("one keystroke filters all 10,000 entries, shown", *keystrokes);
+    else
         Failure("the history window did not show");
-        if (opener) CloseHandle(opener);
-        return;
-    }
-    std::vector<double> samples;
-    for (int i = 0; i < 100; ++i) {
-        const WPARAM key = i % 2 == 0 ? L'1' : L'\b';
-        const int64_t t0 = Now();
-        SendMessageW(search, WM_CHAR, key, 1);
-        RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);   // until the user sees it
-        samples.push_back(TicksToMs(Now() - t0));
-    }
-    Row("one keystroke filters all 10,000 entries, shown", Summarize(std::move(samples), 0));
-    PostMessageW(window, WM_CLOSE, 0, 0);
-    if (opener) {
-        WaitPumping(opener, kTimeoutMs);
-        CloseHandle(opener);
-    }
     folder.Stop();
     RecordingRows(options, writer);
 }
