@@ -241,7 +241,7 @@ void PickerWindow::OnCreate() {
                        WS_EX_CLIENTEDGE, kPickerList, font_);
     // A static box: it shows the beginning of the item, and an edit control would lay
     // out the text again for every keystroke.
-    preview_ = AddControl(window_, L"STATIC", SS_LEFT | SS_EDITCONTROL | SS_NOPREFIX, WS_EX_CLIENTEDGE,
+    preview_ = AddControl(window_, L"STATIC", SS_LEFT | SS_EDITCONTROL | SS_NOPREFIX | WS_BORDER, 0,
                           kPickerPreview, font_);
     keys_ = AddControl(window_, L"STATIC", SS_LEFT | SS_NOPREFIX, 0, kPickerKeys, font_);
     SendMessageW(search_, EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(L"検索"));
