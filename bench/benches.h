@@ -29,6 +29,7 @@ void RunExecuteRoundTrip(const Options &options);
 void RunStartUp(const Options &options);
 void RunIdle(const Options &options);
 void RunHistory(const Options &options);
+void RunSequentialPaste(const Options &options);
 void RunMemory(const Options &options);
 // relayLog: the file this program's error output goes to.
 void RunClipboardQuestions(const Options &options, const std::string &relayLog);

@@ -91,6 +91,49 @@ int ViewerChild(const std::vector<std::string> &args) {
     return 0;
 }
 
+// A bare owner of the clipboard that promises a text, renders it when a program asks
+// and promises it again once that program has closed the clipboard: what the queue of
+// sequential paste does, as directly as Windows allows.
+constexpr UINT kPromiseAgain = WM_APP + 1;
+const wchar_t kPromisedText[] = L"promised text";
+
+bool Promise(HWND window) {
+    if (!OpenClipboard(window)) return false;
+    EmptyClipboard();
+    SetClipboardData(CF_UNICODETEXT, nullptr);
+    CloseClipboard();
+    return true;
+}
+
+LRESULT CALLBACK PromiserProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_RENDERFORMAT:
+        SetClipboardBytes(CF_UNICODETEXT, kPromisedText, sizeof kPromisedText);
+        PostMessageA(hwnd, kPromiseAgain, 0, 0);
+        return 0;
+    case kPromiseAgain:
+        // The pasting program still has the clipboard open: asked again a moment later.
+        if (!Promise(hwnd)) {
+            Sleep(1);
+            PostMessageA(hwnd, kPromiseAgain, 0, 0);
+        }
+        return 0;
+    default: return DefWindowProcA(hwnd, msg, wParam, lParam);
+    }
+}
+
+// args: quit event, ready event
+int PromiserChild(const std::vector<std::string> &args) {
+    if (args.size() < 2) return 2;
+    HANDLE quit = OpenEventA(SYNCHRONIZE, FALSE, args[0].c_str());
+    HWND window = MakeHiddenWindow("PortericaBenchPromiser", PromiserProc);
+    if (!Promise(window)) return 3;
+    if (HANDLE ready = OpenEventA(EVENT_MODIFY_STATE, FALSE, args[1].c_str())) SetEvent(ready);
+    ServeUntil(quit);
+    DestroyWindow(window);
+    return 0;
+}
+
 // args: quit event, ready event[, timer ms]. A Windows program with one window that does
 // nothing, or that looks at something every so often, as a polling program does.
 int IdleChild(const std::vector<std::string> &args) {
@@ -147,6 +190,7 @@ int RunChildMode(int argc, char **argv) {
     if (name == "idle") return IdleChild(args);
     if (name == "stamp") return StampChild(args);
     if (name == "handover") return HandOverChild(args);
+    if (name == "promiser") return PromiserChild(args);
     return 99;
 }
 

@@ -1,6 +1,7 @@
 // The history plug-in with a full history of 10,000 entries: what recording costs a
-// copy, how soon its window shows after an "/Execute:" start, and what one keystroke's
-// filtering of the whole history takes, each beside a baseline of the same run.
+// copy (and a formatted copy against a plain one), how soon its window shows after an
+// "/Execute:" start, and what one keystroke's filtering of the whole history takes, each
+// beside a baseline of the same run.
 #include <string>
 #include <vector>
 
@@ -92,6 +93,53 @@ bool StartProgram(ProgramFolder &folder) {
     return false;
 }
 
+// A copied paragraph as a browser or an office program puts it: about 100 characters of
+// text, about 1.5 KB of "HTML Format" and 3 KB of "Rich Text Format". Each copy differs,
+// so that each is recorded as a new entry.
+std::vector<ClipboardBlock> ParagraphCopy(int i, bool formatted) {
+    const std::string text = "Paragraph " + std::to_string(i) +
+                             ": a line of copied text as a user keeps it, with some words to search in";
+    std::vector<ClipboardBlock> blocks = {{CF_TEXT, text + '\0'}};
+    if (!formatted) return blocks;
+    std::string html = "Version:0.9\r\nStartHTML:-1\r\nEndHTML:-1\r\nStartFragment:0\r\nEndFragment:0\r\n"
+                       "<html><body><!--StartFragment-->";
+    while (html.size() < 1400) html += "<p style=\"font-family:Meiryo;color:#333\"><b>" + text + "</b></p>";
+    std::string rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Meiryo;}}";
+    while (rtf.size() < 3000) rtf += "{\\pard\\f0\\fs21\\b " + text + "\\par}";
+    blocks.push_back({RegisterClipboardFormatA("HTML Format"), html + "<!--EndFragment--></body></html>" + '\0'});
+    blocks.push_back({RegisterClipboardFormatA("Rich Text Format"), rtf + "}" + '\0'});
+    return blocks;
+}
+
+// From the copying process's CloseClipboard to the probe's stamp by the action after
+// "履歴に記録", for copies of text alone and with HTML and RTF taken in turns, so that
+// both see the same load.
+void RecordingRows(const Options &options, ClipboardWriter &writer) {
+    ProgramFolder folder(BuiltDistDir());
+    folder.AddReleasePlugin("tlxHistory.tlx");
+    folder.AddPlugin(ProbePluginPath(), kProbeFile);
+    FillHistory(folder);
+    folder.WriteSettings(SettingsIni({PluginAction("1", kRecord), PluginAction("1", kProbeStamp)}));
+    if (!StartProgram(folder)) return;
+    BoardView board;
+    std::vector<double> samples[2];
+    size_t lost[2] = {0, 0};
+    for (int i = -options.warmup; i < options.changes; ++i) {
+        for (const bool formatted : {false, true}) {
+            const LONG before = board.Board().stamps;
+            const int64_t start = writer.CopyBlocks(ParagraphCopy(i, formatted));
+            const int64_t end = start ? WaitForStamp(board, before, 3000) : 0;
+            if (i < 0) continue;
+            if (start && end) samples[formatted].push_back(TicksToMs(end - start));
+            else ++lost[formatted];
+            PumpFor(3);
+        }
+    }
+    Row("baseline: a copy of text alone recorded", Summarize(std::move(samples[0]), lost[0]));
+    Row("a copy with HTML and RTF recorded", Summarize(std::move(samples[1]), lost[1]));
+    Note("end: the probe's stamp by the watch action after the recording; the two kinds of copy in turns");
+}
+
 }  // namespace
 
 void RunHistory(const Options &options) {
@@ -152,6 +200,8 @@ void RunHistory(const Options &options) {
         WaitPumping(opener, kTimeoutMs);
         CloseHandle(opener);
     }
+    folder.Stop();
+    RecordingRows(options, writer);
 }
 
 }  // namespace ptrbench

@@ -3,7 +3,7 @@
 # release is) and its release folder as the zip packs it, then runs ptrbench under Wine in a prefix and on a virtual display of its
 # own, printing every figure with the machine it ran on; the output is also kept in
 # build/bench/results.txt. A full run takes about twenty minutes.
-#   bench/run.sh [--quick] [--before REV] [latency] [execute] [startup] [idle] [memory] [history] [questions]
+#   bench/run.sh [--quick] [--before REV] [latency] [execute] [startup] [idle] [memory] [history] [queue] [questions]
 # --quick measures fewer changes and starts (about a minute); phase names pick phases.
 # --before REV also builds the program as it was at git revision REV (build/bench/before)
 # and measures it in the same run, before this one, in the start-up, /Execute and questions
@@ -11,7 +11,7 @@
 # kept in build/bench/relay.log.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/setup.sh"
+"$root/scripts/setup.sh" package
 build=${PTR_BENCH_BUILD:-$root/build/bench}
 # The program's release folder only, as a user runs it: no tests.
 build_tree() {  # source folder, build folder, targets...

@@ -20,7 +20,8 @@ add_custom_target(package_zip
   COMMAND ${CMAKE_STRIP} --strip-debug ${PTR_ZIP_STAGE}/ptrmain.exe ${PTR_ZIP_STAGE}/KXDLL.dll
           ${PTR_ZIP_STAGE}/Plugins/tlxText.tlx ${PTR_ZIP_STAGE}/Plugins/tlxInternet.tlx
           ${PTR_ZIP_STAGE}/Plugins/tlxConvert.tlx ${PTR_ZIP_STAGE}/Plugins/tlxHistory.tlx
+          ${PTR_ZIP_STAGE}/Plugins/tlxSnippet.tlx
   COMMAND ${CMAKE_COMMAND} -E chdir ${CMAKE_BINARY_DIR}/package zip -qr ../${PTR_ZIP_NAME}.zip Porterica
   COMMENT "Packing ${PTR_ZIP_NAME}.zip"
   VERBATIM)
-add_dependencies(package_zip ptrmain KXDLL tlxText tlxInternet tlxConvert tlxHistory)
+add_dependencies(package_zip ptrmain KXDLL tlxText tlxInternet tlxConvert tlxHistory tlxSnippet)

@@ -79,18 +79,34 @@
  *                  opens the clipboard: it may be called with the clipboard
  *                  open or closed. The answer points to the host's memory,
  *                  valid until the plug-in's call returns.
+ *   WindowScalePercent  how much larger than their design the host draws its
+ *                  windows, in percent: 100, or 130 when the program runs in
+ *                  help mode (started with "/HelpMode"). A plug-in draws the
+ *                  windows it lays out itself as much larger, on top of the
+ *                  display scale of their monitor. The value stays as it is
+ *                  while the program runs; a host whose record ends before
+ *                  this field draws its windows at 100.
+ *   FunctionsChanged(plugin)
+ *                  the plug-in (its module handle, which is its id) has other
+ *                  setting names, or another FuncNameNumMax, than it told: the
+ *                  host reads its function records and every setting name
+ *                  again before this returns, so that its function selection
+ *                  shows them without a restart. The number of functions is
+ *                  read once, at load. Call it from any of the plug-in's calls.
  * A plug-in without PIN_SetHost loads and works as before.
  *
- * Writing one. The four standard plug-ins (plugins/text, plugins/internet,
- * plugins/convert, plugins/history) are built one way, described in the section
+ * Writing one. The five standard plug-ins (plugins/text, plugins/internet,
+ * plugins/convert, plugins/history, plugins/snippet) are built one way, described in the section
  * "Writing a plug-in" of README.md: the function numbers, the function table
  * and the information record in a portable core/plugin_records.cpp; the
  * settings model in core/, read and written through tlx::ProfileStore
  * (common/profile_store.h); each dialog a tlx::SettingForm
  * (common/win/setting_form.h); the module handle from tlx::OwnModule()
  * (common/win/module_folder.h), so no DllMain; the host's look at each copy
- * through tlx::CurrentCopy() (common/win/current_copy.h), which PIN_SetHost
- * hands to tlx::UseHost; and win/plugin_exports.cpp holding only the exports
+ * through tlx::CurrentCopy() (common/win/current_copy.h), the host's services
+ * kept by tlx::UseHost (common/win/host_services.h), which PIN_SetHost calls
+ * (with the window scale, tlx::HostWindowScalePercent); and
+ * win/plugin_exports.cpp holding only the exports
  * above, undecorated through a .def file. plugins/internet is the smallest to
  * start from.
  *
@@ -139,10 +155,15 @@ TLX_EXPORT int32_t WINAPI PIN_GetFuncSettingName(int32_t funcno, int32_t setno,
 typedef struct TlxHost {
     uint32_t Size;                                  /* sizeof(TlxHost) as the host knows it */
     const TlxCopyLook *(WINAPI *LookAtCopy)(void);  /* the copy on the clipboard now, as the host saw it */
+    uint32_t WindowScalePercent;                    /* 100, or 130 in help mode */
+    void (WINAPI *FunctionsChanged)(HINSTANCE plugin); /* read the plug-in's functions and setting names again */
 } TlxHost;
 
-TLX_STATIC_ASSERT(offsetof(TlxHost, LookAtCopy) == sizeof(void *) && sizeof(TlxHost) == 2 * sizeof(void *),
-                  "host services: the size, then pointers");
+TLX_STATIC_ASSERT(offsetof(TlxHost, LookAtCopy) == sizeof(void *) &&
+                      offsetof(TlxHost, WindowScalePercent) == 2 * sizeof(void *) &&
+                      offsetof(TlxHost, FunctionsChanged) == 3 * sizeof(void *) &&
+                      sizeof(TlxHost) == 4 * sizeof(void *),
+                  "host services: the size, a pointer, the window scale, a pointer, each pointer-aligned");
 
 /* Optional: the host's services, before PIN_Init. */
 TLX_EXPORT void WINAPI PIN_SetHost(const TlxHost *host);

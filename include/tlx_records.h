@@ -36,7 +36,8 @@ typedef struct TlxFuncInfo {
     uint8_t Padding[3];      /* zero */
     int32_t FuncNameNumMax;  /* numbered settings 1 .. FuncNameNumMax, at least 1 */
     int32_t FunctionType;    /* TLX_FUNC_ACTION or TLX_FUNC_CHECK */
-    uint8_t Reserved[8];     /* zero */
+    uint8_t Flags;           /* TLX_FUNC_* flags below; zero in plug-ins that know none */
+    uint8_t Reserved[7];     /* zero */
 } TlxFuncInfo;
 
 /* Cross-process function request of the host DLL: 1,032 bytes. */
@@ -74,6 +75,11 @@ typedef struct TlxCopyLook {
 
 enum { TLX_FUNC_ACTION = 0, TLX_FUNC_CHECK = 1 };
 
+/* TlxFuncInfo.Flags. Only the settings that have a name exist: the host offers none
+ * without one (numbered settings that come and go, such as phrases whose numbers are
+ * kept when others are deleted). A host that knows no flags shows them unnamed. */
+enum { TLX_FUNC_NAMED_SETTINGS_ONLY = 1 };
+
 /* Why PIN_Func is called. */
 enum {
     TLX_CALL_CHECK = 0,      /* condition of a clipboard-watch rule */
@@ -108,7 +114,8 @@ TLX_STATIC_ASSERT(offsetof(TlxFuncInfo, Comment) == 64, "Comment at 64");
 TLX_STATIC_ASSERT(offsetof(TlxFuncInfo, IsSetting) == 320, "IsSetting at 320");
 TLX_STATIC_ASSERT(offsetof(TlxFuncInfo, FuncNameNumMax) == 324, "FuncNameNumMax at 324");
 TLX_STATIC_ASSERT(offsetof(TlxFuncInfo, FunctionType) == 328, "FunctionType at 328");
-TLX_STATIC_ASSERT(offsetof(TlxFuncInfo, Reserved) == 332, "Reserved at 332");
+TLX_STATIC_ASSERT(offsetof(TlxFuncInfo, Flags) == 332, "Flags at 332");
+TLX_STATIC_ASSERT(offsetof(TlxFuncInfo, Reserved) == 333, "Reserved at 333");
 
 TLX_STATIC_ASSERT(sizeof(KxCallFunctionRecord) == 1032, "call-function record is 1,032 bytes");
 TLX_STATIC_ASSERT(offsetof(KxCallFunctionRecord, Option) == 4, "Option at 4");

@@ -4,7 +4,7 @@
 # Usage: scripts/fuzz.sh [seconds per target] [target...]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/setup.sh"
+"$root/scripts/setup.sh" fuzz
 seconds=${1:-30}; shift || true
 build=${PTR_FUZZ_BUILD:-$root/build/fuzz}
 cmake -G Ninja -S "$root" -B "$build" -DPTR_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \

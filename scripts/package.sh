@@ -3,6 +3,7 @@
 # build/win64/Porterica-<version>-x86_64.zip, each with the user guide's pictures.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh" package
 "$root/scripts/build.sh" win32 win64
 # The guide's pictures, taken again from this code.
 "$root/scripts/guide-pictures.sh"

@@ -4,9 +4,10 @@
 # without one it starts a virtual display and says how to look at it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh" look   # to look at a virtual display
 # The program, its host DLL and the standard plug-ins only: a new user does not wait
 # for the tests and benchmarks.
-PTR_TARGETS="ptrmain KXDLL tlxText tlxInternet tlxConvert tlxHistory" "$root/scripts/build.sh" win64
+PTR_TARGETS="ptrmain KXDLL tlxText tlxInternet tlxConvert tlxHistory tlxSnippet" "$root/scripts/build.sh" win64
 . "$root/scripts/wine-env.sh"
 
 run="$root/build/run"
@@ -17,7 +18,8 @@ cp -rn "$root/dist/." "$run/" 2>/dev/null || true
 
 had_display=${DISPLAY:-}
 ptr_display
-ptr_wine_prefix "${PTR_WINEPREFIX:-$root/build/wineprefix}"
+# A prefix of its own: the tests' prefixes leave windows to Wine, a desktop to its window manager.
+ptr_wine_prefix "${PTR_WINEPREFIX:-$root/build/run-prefix}"
 if [ -z "$had_display" ] || [ "$had_display" != "$DISPLAY" ]; then
   echo "No X display: ポルテリカ runs on the virtual display $DISPLAY."
   echo "Look at it with:  DISPLAY=$DISPLAY import -window root screen.png"

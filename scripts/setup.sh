@@ -1,15 +1,27 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing need on a Debian 12 machine.
+# Installs what building, running and testing need on a Debian 12 machine; the names
+# given add what only some commands need:
+#   fuzz     clang and its fuzzing runtime (scripts/fuzz.sh)
+#   package  zip (the release zips)
+#   look     ImageMagick and xdotool, to look at and drive a virtual display by hand
 # Safe to run again: it installs only what is missing.
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ make clang libclang-rt-14-dev
+  cmake ninja-build g++ make
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
   googletest libgtest-dev
-  wine64 xvfb xdotool x11-utils xclip imagemagick
-  fonts-ipafont-gothic fonts-ipafont-mincho locales zip
+  wine64 xvfb x11-utils xclip
+  fonts-ipafont-gothic fonts-ipafont-mincho locales
 )
+for group in "$@"; do
+  case "$group" in
+    fuzz)    packages+=(clang libclang-rt-14-dev) ;;
+    package) packages+=(zip) ;;
+    look)    packages+=(imagemagick xdotool) ;;
+    *) echo "setup: unknown group $group" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

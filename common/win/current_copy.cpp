@@ -3,7 +3,9 @@
 #include <cstddef>
 #include <optional>
 
+#include "host_services.h"
 #include "plugin_clipboard.h"
+#include "queue_item_mark.h"
 
 namespace tlx {
 
@@ -11,7 +13,6 @@ namespace {
 
 using UpdatedFormatsProc = BOOL(WINAPI *)(PUINT, UINT, PUINT);
 
-const TlxHost *g_host = nullptr;
 std::shared_ptr<const CopyLook> g_look;
 
 // Every format placed on the clipboard in one call to the system; nothing where the
@@ -52,6 +53,14 @@ std::vector<MarkBlock> ReadMarks(const FormatPresence &formats) {
 
 CopyLook LookHere(uint32_t sequence) {
     CopyLook look{sequence, FormatPresence(ListClipboardFormats(), AskSystem), {}, false};
+    // An item of 連続貼り付け is left alone as a private copy is. Its marks are the
+    // history's own, keeping the system's clipboard history from asking for it: they are
+    // not read (reading is no request for the text either) nor carried over to what
+    // replaces the item, which is no private copy.
+    if (look.formats.Has(QueueItemFormat())) {
+        look.isPrivate = true;
+        return look;
+    }
     look.marks = ReadMarks(look.formats);
     look.isPrivate = IsPrivateCopy(MarksFrom(look.marks, PrivacyFormats()));
     return look;
@@ -64,7 +73,8 @@ std::shared_ptr<const CopyLook> KeptLook(DWORD sequence) {
 
 // The host's look, when it has looked at the copy now on the clipboard.
 std::shared_ptr<const CopyLook> HostLook() {
-    const TlxCopyLook *record = g_host ? g_host->LookAtCopy() : nullptr;
+    const TlxHost *host = TLX_HOST_WITH(LookAtCopy);
+    const TlxCopyLook *record = host && host->LookAtCopy ? host->LookAtCopy() : nullptr;
     if (!record) return nullptr;
     if (std::shared_ptr<const CopyLook> kept = KeptLook(record->Sequence)) return kept;
     std::optional<CopyLook> look = CopyLookFromRecord(*record, AskSystem);
@@ -83,6 +93,11 @@ const PrivacyFormatIds &PrivacyFormats() {
     return ids;
 }
 
+UINT QueueItemFormat() {
+    static const UINT id = RegisterClipboardFormatA(kQueueItemFormat);
+    return id;
+}
+
 std::shared_ptr<const CopyLook> CurrentCopy() {
     // Asked first, the host's answer tells which copy is on the clipboard: nothing need be asked here.
     if (std::shared_ptr<const CopyLook> hosts = HostLook()) return g_look = std::move(hosts);
@@ -92,13 +107,5 @@ std::shared_ptr<const CopyLook> CurrentCopy() {
 }
 
 std::shared_ptr<const CopyLook> LookedAtCopy() { return KeptLook(GetClipboardSequenceNumber()); }
-
-void UseHost(const TlxHost *host) {
-    // A host whose record ends before LookAtCopy offers no look.
-    const bool offersLook = host && host->Size >= offsetof(TlxHost, LookAtCopy) + sizeof host->LookAtCopy &&
-                            host->LookAtCopy;
-    g_host = offersLook ? host : nullptr;
-    g_look.reset();
-}
 
 }  // namespace tlx

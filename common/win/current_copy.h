@@ -15,6 +15,8 @@ namespace tlx {
 
 // The registered numbers of the four privacy marks, registered once per process.
 const PrivacyFormatIds &PrivacyFormats();
+// The registered number of the mark of an item of 連続貼り付け (queue_item_mark.h).
+UINT QueueItemFormat();
 
 // The copy on the clipboard now, kept by the clipboard's sequence number: the host's look
 // where the host has looked at this copy, otherwise looked at here (the formats in one
@@ -27,8 +29,5 @@ std::shared_ptr<const CopyLook> CurrentCopy();
 // The look this module keeps of the copy now on the clipboard; null when it has not
 // looked at this copy. Never asks the system more than the sequence number.
 std::shared_ptr<const CopyLook> LookedAtCopy();
-
-// What PIN_SetHost was given: where the host's look comes from (null: none).
-void UseHost(const TlxHost *host);
 
 }  // namespace tlx

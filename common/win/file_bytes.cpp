@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "damaged_file.h"
+
 namespace tlx {
 
 namespace {
@@ -53,6 +55,13 @@ bool ReplaceFileBytes(const std::string &path, std::string_view bytes) {
         return true;
     DeleteFileA(partial.c_str());
     return false;
+}
+
+bool FileExists(const std::string &path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+void SetAsideDamaged(const std::string &path) {
+    if (const std::optional<std::string> aside = SetAsideName(path, FileExists))
+        MoveFileExA(path.c_str(), aside->c_str(), MOVEFILE_WRITE_THROUGH);
 }
 
 }  // namespace tlx

@@ -14,4 +14,9 @@ std::optional<std::string> ReadFileBytes(const std::string &path);
 // and nothing is left beside it.
 bool ReplaceFileBytes(const std::string &path, std::string_view bytes);
 
+bool FileExists(const std::string &path);
+// Renames a file that cannot be read back beside itself (SetAsideName), out of the way
+// of the next write; with every such name taken the file stays where it is.
+void SetAsideDamaged(const std::string &path);
+
 }  // namespace tlx

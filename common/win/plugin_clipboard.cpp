@@ -31,10 +31,10 @@ UINT ClipboardCodePage() {
     return codePage;
 }
 
-ClipboardSession::ClipboardSession() {
+ClipboardSession::ClipboardSession(HWND owner) {
     for (int attempt = 0; attempt < kOpenAttempts && !open_; ++attempt) {
         if (attempt) Sleep(kOpenRetryMs);
-        open_ = OpenClipboard(nullptr) != FALSE;
+        open_ = OpenClipboard(owner) != FALSE;
     }
     if (open_) g_openSession = this;
 }

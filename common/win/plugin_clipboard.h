@@ -12,12 +12,13 @@
 
 namespace tlx {
 
-// Opens the clipboard with no owner window for the object's lifetime. Another
+// Opens the clipboard for the object's lifetime, with no owner window unless one is
+// given (the owner of what is written, asked to render what it only promised). Another
 // program may hold it for a moment (for instance while it reads the change
 // the plug-in is reacting to), so opening is retried briefly before giving up.
 class ClipboardSession {
 public:
-    ClipboardSession();
+    explicit ClipboardSession(HWND owner = nullptr);
     ~ClipboardSession();
     ClipboardSession(const ClipboardSession &) = delete;
     ClipboardSession &operator=(const ClipboardSession &) = delete;

@@ -1,6 +1,6 @@
 // The resolution a window is drawn at, asked of Windows where it can answer per monitor
 // (Windows 10 and later) and of the screen otherwise (Windows 7, 8), where every window
-// has the system's resolution.
+// has the system's resolution; and a window's frame at a resolution.
 #pragma once
 #include <windows.h>
 
@@ -17,7 +17,18 @@ Function User32Function(const char *name) {
 int WindowDpi(HWND window);
 // The dots per inch of the primary monitor, as the system was started with.
 int SystemDpi();
+// The dots per inch a window of this thread gets on the monitor (Windows 8.1 and later
+// tell it per monitor); SystemDpi() where the system cannot tell.
+int MonitorDpi(HMONITOR monitor);
 // GetSystemMetrics of the metric as it is at that resolution.
 int SystemMetricAt(int metric, int dpi);
+
+// A window's outer size for a client area of the size, with the frame and caption of
+// the style (and a menu bar) at dpi.
+SIZE FrameSizeFor(DWORD style, DWORD exStyle, bool menu, int clientWidth, int clientHeight, int dpi);
+// The same for the window's own style and menu.
+SIZE FrameSize(HWND window, int clientWidth, int clientHeight, int dpi);
+// The place Windows suggests with WM_DPICHANGED.
+void TakeSuggestedRect(HWND window, const RECT &suggested);
 
 }  // namespace tlx

@@ -10,14 +10,19 @@ bool SettingForm::Run(HINSTANCE module, int templateId, HWND owner) {
     return DialogBoxParamA(module, MAKEINTRESOURCEA(templateId), owner, Proc, reinterpret_cast<LPARAM>(this)) == IDOK;
 }
 
+bool SettingForm::RunUnicode(HINSTANCE module, int templateId, HWND owner) {
+    return DialogBoxParamW(module, MAKEINTRESOURCEW(templateId), owner, Proc, reinterpret_cast<LPARAM>(this)) == IDOK;
+}
+
 INT_PTR CALLBACK SettingForm::Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrA(dialog, DWLP_USER, lParam);
         reinterpret_cast<SettingForm *>(lParam)->Fill(dialog);
         return TRUE;
     }
-    if (message != WM_COMMAND) return FALSE;
     auto *form = reinterpret_cast<SettingForm *>(GetWindowLongPtrA(dialog, DWLP_USER));
+    if (INT_PTR result = FALSE; form && form->Handle(dialog, message, wParam, lParam, result)) return result;
+    if (message != WM_COMMAND) return FALSE;
     switch (LOWORD(wParam)) {
         case IDOK:
             if (!form) return FALSE;

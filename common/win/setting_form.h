@@ -13,6 +13,9 @@ public:
     virtual ~SettingForm() = default;
     // Shows the dialog templateId of module; true when OK accepted the fields.
     bool Run(HINSTANCE module, int templateId, HWND owner);
+    // The same as a Unicode dialog, whose fields hold every character, not only those of
+    // the system's code page.
+    bool RunUnicode(HINSTANCE module, int templateId, HWND owner);
 
 protected:
     virtual void Fill(HWND dialog) = 0;
@@ -20,6 +23,11 @@ protected:
     virtual bool Accept(HWND dialog) = 0;
     // A notification from a control other than OK and cancel (code: EN_CHANGE, BN_CLICKED, ...).
     virtual void Notify(HWND /*dialog*/, int /*id*/, int /*code*/) {}
+    // Any message, before the frame looks at it (OK and cancel included); true when it
+    // was handled, with what the dialog procedure returns in result.
+    virtual bool Handle(HWND /*dialog*/, UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/, INT_PTR & /*result*/) {
+        return false;
+    }
 
 private:
     static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

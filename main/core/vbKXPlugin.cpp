@@ -28,6 +28,10 @@ bool vbKXPlugin::Init(const std::string &path, const std::string &fileName, cons
     return true;
 }
 
+void vbKXPlugin::ReloadFunctions() {
+    for (const auto &function : functions_) function->LoadFunction(id_, function->FunctionNumber());
+}
+
 void vbKXPlugin::ShowAbout(WindowHandle owner) {
     if (id_ != kPluginNotLoaded) proxy_.ShowAbout(id_, owner);
 }
@@ -59,6 +63,12 @@ PTR_RECORD_TEXT(PluginMail, Mail)
 vbKXPlugin *PluginList::Find(const std::string &fileName) const {
     for (const auto &p : plugins_)
         if (EqualsNoCase(p->PluginFileName(), fileName)) return p.get();
+    return nullptr;
+}
+
+vbKXPlugin *PluginList::FindById(intptr_t id) const {
+    for (const auto &p : plugins_)
+        if (p->PluginID() == id) return p.get();
     return nullptr;
 }
 

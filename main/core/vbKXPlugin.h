@@ -28,6 +28,9 @@ public:
     // library could not be loaded (nothing is kept then).
     bool Init(const std::string &path, const std::string &fileName, const ProgressReport &progress = {});
     void Quit() {}
+    // Reads the function records and setting names again (the plug-in says they
+    // changed); the functions stay the objects they were, as many as at load.
+    void ReloadFunctions();
 
     void ShowAbout(WindowHandle owner);
     void ShowSetting(int32_t funcno, int32_t setno, WindowHandle owner);
@@ -61,6 +64,7 @@ class PluginList {
 public:
     void Add(std::unique_ptr<vbKXPlugin> plugin) { plugins_.push_back(std::move(plugin)); }
     vbKXPlugin *Find(const std::string &fileName) const;
+    vbKXPlugin *FindById(intptr_t id) const;
     void Clear() { plugins_.clear(); }
     size_t Count() const { return plugins_.size(); }
     vbKXPlugin &At(size_t i) const { return *plugins_[i]; }

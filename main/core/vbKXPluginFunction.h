@@ -1,5 +1,6 @@
 // One function of a loaded plug-in: its record and the names of its numbered settings,
-// read once at load time and answered from memory afterwards.
+// read at load time (and again when the plug-in says they changed) and answered from
+// memory.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -10,14 +11,15 @@
 namespace ptr {
 
 // A plug-in may claim any number of settings; the host reads at most this many names
-// (the keyword search, the largest standard user, has 100).
-inline constexpr int32_t kMaxFunctionSettings = 1000;
+// (the phrases, the largest standard user, have one per phrase).
+inline constexpr int32_t kMaxFunctionSettings = 100000;
 inline constexpr const char *kNoSettingName = "(設定名無し)";
 
 class vbKXPluginFunction {
 public:
     explicit vbKXPluginFunction(PluginProxy &proxy) : proxy_(proxy) {}
 
+    // Reads the record and every setting name; names read before are forgotten.
     bool LoadFunction(intptr_t pluginId, int32_t funcno);
     void LoadSettingName(int32_t setno);
 
@@ -30,13 +32,16 @@ public:
     int32_t FuncNameNumMax() const { return static_cast<int32_t>(settingNames_.size()); }
     // Name of setting index (1-based); "(設定名無し)" out of range or when the plug-in gave none.
     std::string SettingName(int32_t index) const;
+    // The settings to offer, in order: all of them, or those with a name when the plug-in
+    // says only those exist.
+    std::vector<int32_t> OfferedSettings() const;
 
 private:
     PluginProxy &proxy_;
     intptr_t pluginId_ = kPluginNotLoaded;
     int32_t funcno_ = 0;
     TlxFuncInfo record_{};
-    std::vector<std::string> settingNames_;   // raw 256-byte fields, index 0 = setting 1
+    std::vector<std::string> settingNames_;   // up to the first NUL, index 0 = setting 1
 };
 
 }  // namespace ptr

@@ -26,7 +26,7 @@ void CheckList::Create(HWND parent, int id) {
     SetWindowSubclass(list_, Subclass, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
-int CheckList::TextGap() const { return Rescale(kTextGap, tlx::WindowDpi(list_), kDesignDpi); }
+int CheckList::TextGap() const { return tlx::Rescale(kTextGap, tlx::WindowDpi(list_), tlx::kDesignDpi); }
 
 void CheckList::Clear() { SendMessageA(list_, LB_RESETCONTENT, 0, 0); }
 

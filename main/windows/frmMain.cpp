@@ -13,7 +13,6 @@
 #include "resource_ids.h"
 #include "screen_dpi.h"
 #include "ui_fonts.h"
-#include "window_dpi.h"
 
 namespace ptr {
 
@@ -74,7 +73,8 @@ const char kCaption[] = "ポルテリカ - 設定";
 const char kWelcomeText[] =
     "ポルテリカをご利用いただき、ありがとうございます。\r\n"
     "本ソフトは、タスクトレイに常駐します。\r\n"
-    "設定の変更を行うには、このアイコンを右クリックして、『設定画面を開く』を選択します。";
+    "設定の変更を行うには、このアイコンを右クリックして、『設定画面を開く』を選択します。\r\n"
+    "履歴は Alt+Shift+V、定型文は Alt+Shift+Z で呼び出せます。";
 
 HFONT BoldOf(HFONT font) {
     LOGFONTA lf{};
@@ -118,7 +118,7 @@ bool frmMain::Load() {
     if (!CreateBound(cls, 0, kCaption, style, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, menuBar_)) return false;
     // Sized once it exists: its size depends on the monitor it is on.
     dpi_ = tlx::WindowDpi(hwnd_);
-    const SIZE frame = FrameSize(hwnd_, Px(kFormWidth), Px(kFormHeight), dpi_);
+    const SIZE frame = tlx::FrameSize(hwnd_, Px(kFormWidth), Px(kFormHeight), dpi_);
     SetWindowPos(hwnd_, nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     Form_Load();
     return true;
@@ -278,7 +278,7 @@ void frmMain::Form_DpiChanged(int dpi, const RECT &suggested) {
     }
     list_.FitRowHeight();
     PlaceControls(Scale());
-    TakeSuggestedRect(hwnd_, suggested);
+    tlx::TakeSuggestedRect(hwnd_, suggested);
     // The page's own places and the frame round its button, as the page is.
     PlaceListButtons(CurrentMode());
     PlaceList(CurrentMode());

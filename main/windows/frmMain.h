@@ -65,7 +65,7 @@ private:
     void CreateControls();
     // Twips to pixels at the window's resolution; a rectangle of the layout, as designed
     // (scale 1) or as help mode makes it.
-    int Px(double twips) const { return TwipsToPixels(twips, dpi_); }
+    int Px(double twips) const { return tlx::TwipsToPixels(twips, dpi_); }
     RECT TwipsRect(int left, int top, int width, int height, float scale = 1.0f) const;
     void PlaceControls(float scale);
     // The fonts at the window's resolution, given to the controls.
@@ -123,7 +123,7 @@ private:
     HBRUSH lightBrushes_[kModeCount] = {};
     HBITMAP picture_ = nullptr;
     RECT activateFrame_{};   // shpActivate, in client pixels
-    int dpi_ = kDesignDpi;   // of the monitor the window is on
+    int dpi_ = tlx::kDesignDpi;   // of the monitor the window is on
     HWND lastFocus_ = nullptr;
 
     bool inActivate_ = false;       // InActivate

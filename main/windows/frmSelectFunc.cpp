@@ -232,8 +232,8 @@ void frmSelectFunc::SetFuncControls_Plugin(int index) {
         vbKXPluginFunction *function = SelectedFunction();
         if (!function) return;
         SendMessageA(Value(2), CB_RESETCONTENT, 0, 0);
-        for (int32_t i = 1; i <= function->FuncNameNumMax(); ++i)
-            AddItem(Value(2), SettingEntryText(i, function->SettingName(i)), i);
+        for (const int32_t setno : function->OfferedSettings())
+            AddItem(Value(2), SettingEntryText(setno, function->SettingName(setno)), setno);
         EnableWindow(Control(IDC_SELFUNC_SETTING), function->IsSetting());
         SendMessageA(Value(2), CB_SETCURSEL, 0, 0);
     }
@@ -351,7 +351,9 @@ void frmSelectFunc::cmdSetting_Click() {
         const int setno = GetComboItemData(Value(2));
         plugin->ShowSetting(function->FunctionNumber(), setno, hWnd());
         function->LoadSettingName(setno);
-        RewriteSettingEntry();
+        // The dialog may have added or removed settings too: the list anew, on the same one.
+        SetFuncControls_Plugin(2);
+        SelectItemByData(Value(2), setno);
         ShowFuncInfo(kCategoryPlugin, false);
         break;
     }
@@ -368,18 +370,6 @@ void frmSelectFunc::cmdSetting_Click() {
     default:
         break;
     }
-}
-
-// The selected setting's entry with the name the plug-in gives it now.
-void frmSelectFunc::RewriteSettingEntry() {
-    const HWND list = Value(2);
-    const int index = SelectedIndex(list);
-    const int setno = GetComboItemData(list);
-    const std::string text = SettingEntryText(index + 1, SelectedFunction()->SettingName(setno));
-    SendMessageA(list, CB_DELETESTRING, static_cast<WPARAM>(index), 0);
-    SendMessageA(list, CB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
-    SendMessageA(list, CB_SETITEMDATA, static_cast<WPARAM>(index), setno);
-    SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
 void frmSelectFunc::EditMenu(const std::string &fileName) {

@@ -54,7 +54,6 @@ private:
     void PlaceLabels();
     void PlaceValue(int id, int left, int top, int width, int labelIndex, const char *caption);
     void ClearValueControls();
-    void RewriteSettingEntry();
     void RebuildDefaultMenu();
     // Opens the menu editor on a menu file; a saved menu is loaded again.
     void EditMenu(const std::string &fileName);

@@ -9,7 +9,6 @@
 #include "splash_bars.h"
 #include "screen_dpi.h"
 #include "ui_fonts.h"
-#include "window_dpi.h"
 
 namespace ptr {
 
@@ -55,15 +54,15 @@ bool frmSplash::Load() {
     if (!CreateBound(cls, WS_EX_TOOLWINDOW, kProductName, style, 0, 0, 0, 0, nullptr)) return false;
     // Sized once it exists: its size depends on the monitor it is on.
     dpi_ = tlx::WindowDpi(hwnd_);
-    const SIZE frame =
-        FrameSize(hwnd_, Rescale(kSplashWidth, dpi_, kDesignDpi), Rescale(kSplashHeight, dpi_, kDesignDpi), dpi_);
+    const SIZE frame = tlx::FrameSize(hwnd_, tlx::Rescale(kSplashWidth, dpi_, tlx::kDesignDpi),
+                                      tlx::Rescale(kSplashHeight, dpi_, tlx::kDesignDpi), dpi_);
     SetWindowPos(hwnd_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - frame.cx) / 2,
                  (GetSystemMetrics(SM_CYSCREEN) - frame.cy) / 2, frame.cx, frame.cy, SWP_NOZORDER | SWP_NOACTIVATE);
     Form_Load();
     return true;
 }
 
-double frmSplash::Factor() const { return App().HelpModeScale * dpi_ / static_cast<double>(kDesignDpi); }
+double frmSplash::Factor() const { return App().HelpModeScale * dpi_ / static_cast<double>(tlx::kDesignDpi); }
 
 int frmSplash::Scaled(double pixels) const { return static_cast<int>(std::lround(pixels * Factor())); }
 
@@ -87,7 +86,7 @@ void frmSplash::Form_Load() {
     // Twips of the form (15 to a pixel) at the monitor's resolution; help mode enlarges
     // the labels afterwards.
     const auto designed = [&](int twips) {
-        return Rescale(static_cast<int>(std::lround(twips / 15.0)), dpi_, kDesignDpi);
+        return tlx::Rescale(static_cast<int>(std::lround(twips / 15.0)), dpi_, tlx::kDesignDpi);
     };
     const struct {
         int id;
@@ -132,7 +131,7 @@ void frmSplash::Form_DpiChanged(int dpi, const RECT &suggested) {
     textFont_ = SplashFont(9, false, Factor());
     ScaleControls(hwnd_, static_cast<double>(dpi) / from, App().HelpMode ? nullptr : textFont_);
     if (old) DeleteObject(old);
-    TakeSuggestedRect(hwnd_, suggested);
+    tlx::TakeSuggestedRect(hwnd_, suggested);
     DrawImage();
     if (barsPos_ >= 0) DrawBars(barsPos_);
     InvalidateRect(hwnd_, nullptr, FALSE);

@@ -53,7 +53,7 @@ private:
     HFONT textFont_ = nullptr;
     int slidePos_ = 0;   // SlidePos
     int barsPos_ = -1;   // the slide position the image's bars show; -1 none yet
-    int dpi_ = kDesignDpi;   // of the monitor the window is on
+    int dpi_ = tlx::kDesignDpi;   // of the monitor the window is on
 };
 
 // Start-up: shows the splash window when SplashShow is on and lets it paint.

@@ -16,7 +16,7 @@ void ToolTips::Create(HWND owner) {
     tips_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
                             GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(tips_, TTM_SETMAXTIPWIDTH, 0, Rescale(kMaxTipWidth, tlx::WindowDpi(owner), kDesignDpi));
+    SendMessageA(tips_, TTM_SETMAXTIPWIDTH, 0, tlx::Rescale(kMaxTipWidth, tlx::WindowDpi(owner), tlx::kDesignDpi));
 }
 
 TOOLINFOA ToolTips::Info(HWND control, const char *text) const {

@@ -55,7 +55,7 @@ const char *AvailableFace(const char *face) {
 }
 
 HFONT CreateUiFont(const char *face, double points, bool bold, int dpi) {
-    return CreateFontA(FontHeight(points, dpi), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+    return CreateFontA(tlx::FontHeight(points, dpi), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                        AvailableFace(face));
 }

@@ -16,10 +16,6 @@ namespace {
 
 const char kSourceProgram[] = "TextSource.exe";
 
-std::string Utf16Bytes(const std::u16string &text) {
-    return std::string(reinterpret_cast<const char *>(text.c_str()), (text.size() + 1) * sizeof(char16_t));
-}
-
 std::u16string ClipboardUnicode() {
     const std::optional<std::string> block = ptrtest::GetClipboardBlock(CF_UNICODETEXT);
     if (!block) return u"(none)";
@@ -29,7 +25,7 @@ std::u16string ClipboardUnicode() {
 }
 
 bool SetClipboardUnicode(const std::u16string &text, std::vector<std::pair<UINT, std::string>> more = {}) {
-    more.insert(more.begin(), {CF_UNICODETEXT, Utf16Bytes(text)});
+    more.insert(more.begin(), {CF_UNICODETEXT, ptrtest::Utf16Bytes(text)});
     return ptrtest::SetClipboardBlocks(more);
 }
 
@@ -39,37 +35,17 @@ bool WaitForClipboard(const std::u16string &expected, DWORD ms = 20000) {
 
 std::string Utf8(const std::u16string &text) { return utf::Utf8FromUtf16(text); }
 
-// Copies its argument from a window of its own and stays a while, so that the
-// program finds it as the copy's owner.
-PTR_CHILD(copy_as_owner) {
-    if (args.empty()) return 2;
-    const HWND window = CreateWindowA("STATIC", "source", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    if (!window || !OpenClipboard(window)) return 3;
-    EmptyClipboard();
-    // The argument comes as code page 932, as the test's own strings are.
-    std::u16string text(args[0].size(), u'\0');
-    text.resize(MultiByteToWideChar(CP_ACP, 0, args[0].data(), static_cast<int>(args[0].size()),
-                                    reinterpret_cast<wchar_t *>(text.data()), static_cast<int>(text.size())));
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(char16_t));
-    std::memcpy(GlobalLock(block), text.c_str(), (text.size() + 1) * sizeof(char16_t));
-    GlobalUnlock(block);
-    SetClipboardData(CF_UNICODETEXT, block);
-    CloseClipboard();
-    ptrtest::PumpFor(6000);
-    return 0;
-}
-
-const char kWatchRule[] =
-    "[Main]\r\nSplashShow= 0\r\nEndingCheck= 0\r\nClipboardWatch= 1\r\nDefaultMenu= 0\r\n"
-    "[Watch]\r\n"
-    "001Enable= 1\r\n001Type=1\r\n001AllType= 0\r\n001Function= 1\r\n001Option=tlxConvert.tlx/11/2\r\n"
-    "001PluginCheck=tlxConvert.tlx/12/3,tlxConvert.tlx/13/4\r\n001PluginCheckAnd= 1\r\n"
-    "002Function=-1\r\n";
+// The watch rule: a replacement on copies that match the pattern and come from the named
+// programs. The mark last tells when a copy has been handled.
+const std::string kWatchRule =
+    ptrtest::QuietMain(true) + ptrtest::WatchSection({{"tlxConvert.tlx/11/2", "tlxConvert.tlx/12/3,tlxConvert.tlx/13/4"},
+                                                      ProgramFolder::HandledMark()});
 
 const char kConvertSettings[] =
     "[Replace02]\r\nFind=\"ID-(\\d+)\"\r\nReplace=\"No.$1\"\r\nRegex=1\r\n"
     "[Pattern03]\r\nPattern=\"^ID-\\d+\"\r\nRegex=1\r\n"
     "[Program04]\r\nPrograms=\"notepad.exe; textsource.exe\"\r\n"
+    "[Program05]\r\nPrograms=\"convert_e2e_wine.exe\"\r\n"   // this test
     "[Quote]\r\nMark=\"＞ \"\r\n";
 
 struct Convert : ::testing::Test {
@@ -79,6 +55,7 @@ struct Convert : ::testing::Test {
 
     void SetUp() override {
         program.AddPlugin("tlxConvert.tlx");
+        program.AddHandledMark();
         CreateDirectoryA((program.Path() + "Plugins\\tlxConvert").c_str(), nullptr);
         ASSERT_TRUE(ptrtest::WriteFileBytes(program.Path() + "Plugins\\tlxConvert\\Setting.ini", kConvertSettings));
         // A program of the test's own under a file name of its choosing.
@@ -87,7 +64,7 @@ struct Convert : ::testing::Test {
         ASSERT_TRUE(ptrtest::CopyFileTo(self, sourceDir.path + kSourceProgram));
     }
     void TearDown() override { ptrtest::SetClipboardText("clean"); }
-    bool Start(const char *settings) {
+    bool Start(const std::string &settings) {
         program.WriteSettings(settings);
         const bool started = program.Start();
         front.BringToFront();
@@ -105,18 +82,19 @@ TEST_F(Convert, WatchReplacesOnlyMatchingCopiesFromTheNamedProgram) {
     ASSERT_TRUE(Start(kWatchRule));
     {
         ptrtest::ChildProcess source = CopyFromSource("ID-42 の件");
-        EXPECT_TRUE(WaitForClipboard(u"No.42 の件")) << Utf8(ClipboardUnicode());
+        ASSERT_TRUE(program.WaitForHandled("No.42 の件")) << Utf8(ClipboardUnicode());
+        EXPECT_EQ(ClipboardUnicode(), u"No.42 の件");
     }
     {
         ptrtest::ChildProcess source = CopyFromSource("件名 ID-43");   // from the program, but no match at the start
-        ASSERT_TRUE(WaitForClipboard(u"件名 ID-43"));
-        ptrtest::PumpFor(2000);
+        ASSERT_TRUE(program.WaitForHandled("件名 ID-43"));
         EXPECT_EQ(ClipboardUnicode(), u"件名 ID-43");
     }
     // The same kind of text copied by another program (this test) stays as it is.
     ASSERT_TRUE(SetClipboardUnicode(u"ID-44"));
-    ptrtest::PumpFor(2000);
+    ASSERT_TRUE(program.WaitForHandled("ID-44"));
     EXPECT_EQ(ClipboardUnicode(), u"ID-44");
+    EXPECT_EQ(program.Handled(), (std::vector<std::string>{"No.42 の件", "件名 ID-43", "ID-44"}));
     // An action asked for afterwards works on the copy the checks read.
     program.Run("/Execute:1:tlxConvert.tlx/6/1").Wait();
     EXPECT_TRUE(WaitForClipboard(u"id-44")) << Utf8(ClipboardUnicode());
@@ -129,7 +107,7 @@ struct ExecuteCase {
 };
 
 TEST_F(Convert, EveryActionFromASecondStartKeepsWhatItIsNotAskedToChange) {
-    ASSERT_TRUE(Start("[Main]\r\nSplashShow= 0\r\nEndingCheck= 0\r\nClipboardWatch= 0\r\nDefaultMenu= 0\r\n"));
+    ASSERT_TRUE(Start(ptrtest::QuietMain(false)));
     const ExecuteCase cases[] = {
         {1, 1, u"ＡＢＣ１２３！　カナ\U0001F600", u"ABC123! カナ\U0001F600"},
         {1, 2, u"ＡＢ　ガパ\U0001F600", u"AB ｶﾞﾊﾟ\U0001F600"},
@@ -154,7 +132,7 @@ TEST_F(Convert, EveryActionFromASecondStartKeepsWhatItIsNotAskedToChange) {
 }
 
 TEST_F(Convert, AnActionKeepsTheCopysPrivacyMarks) {
-    ASSERT_TRUE(Start("[Main]\r\nSplashShow= 0\r\nEndingCheck= 0\r\nClipboardWatch= 0\r\nDefaultMenu= 0\r\n"));
+    ASSERT_TRUE(Start(ptrtest::QuietMain(false)));
     const UINT exclude = RegisterClipboardFormatA("ExcludeClipboardContentFromMonitorProcessing");
     const UINT history = RegisterClipboardFormatA("CanIncludeInClipboardHistory");
     ASSERT_TRUE(SetClipboardUnicode(u"secret", {{exclude, "x"}, {history, std::string(4, '\0')}}));
@@ -167,16 +145,27 @@ TEST_F(Convert, AnActionKeepsTheCopysPrivacyMarks) {
     EXPECT_EQ(ptrtest::GetClipboardText(), "SECRET") << "the 8-bit form goes with it";
 }
 
+// The program hands private copies on to watching here: the plug-in's own checks and
+// actions, run by watching, leave them alone.
 TEST_F(Convert, WatchingLeavesAPrivateCopyAlone) {
-    std::string rule = kWatchRule;
-    rule.replace(rule.find(",tlxConvert.tlx/13/4"), 20, "");   // the pattern alone decides
-    ASSERT_TRUE(Start(rule.c_str()));
+    program.AddProbe("tlxProbe", "Probe");
+    ASSERT_TRUE(Start(ptrtest::QuietMain(true, "IgnorePrivate= 0\r\n") +
+                      ptrtest::WatchSection({
+                          {"tlxProbe.tlx/1/1", "tlxConvert.tlx/12/3"},   // the pattern's check
+                          {"tlxProbe.tlx/5/1", "tlxConvert.tlx/13/5"},   // the copy source's check
+                          {"tlxConvert.tlx/11/2"},                       // the replacement, unchecked
+                          ProgramFolder::HandledMark(),
+                      })));
     ASSERT_TRUE(SetClipboardUnicode(u"ID-46"));
-    ASSERT_TRUE(WaitForClipboard(u"No.46")) << "the rule on an ordinary copy";
+    ASSERT_TRUE(program.WaitForHandled("No.46")) << "the rule on an ordinary copy";
+    const std::vector<std::string> checked = program.Calls("tlxProbe");
+    ASSERT_EQ(checked.size(), 2u) << "both checks hold for an ordinary copy";
+
     const UINT exclude = RegisterClipboardFormatA("ExcludeClipboardContentFromMonitorProcessing");
     ASSERT_TRUE(SetClipboardUnicode(u"ID-45", {{exclude, "x"}}));
-    ptrtest::PumpFor(2000);
+    ASSERT_TRUE(program.WaitForHandled("ID-45")) << ::testing::PrintToString(program.Handled());
     EXPECT_EQ(ClipboardUnicode(), u"ID-45");
+    EXPECT_EQ(program.Calls("tlxProbe"), checked) << "neither check holds for a private copy";
     // What watching left alone, the user may still convert.
     program.Run("/Execute:1:tlxConvert.tlx/11/2").Wait();
     EXPECT_TRUE(WaitForClipboard(u"No.45")) << Utf8(ClipboardUnicode());

@@ -221,6 +221,8 @@ bool Driver::SelectText(HWND dialog, int comboId, const std::string &text) const
 }
 
 void Driver::Type(HWND edit, const std::string &text) const {
+    // Sent text overtakes posted clicks and keys: those the user gave before are handled first.
+    Sync();
     DWORD_PTR ignored;
     SendMessageTimeoutA(edit, EM_SETSEL, 0, -1, SMTO_NORMAL, 10000, &ignored);
     SendMessageTimeoutA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()), SMTO_NORMAL, 10000,

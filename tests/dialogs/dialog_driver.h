@@ -87,17 +87,21 @@ class Driver;
 void RunModal(const std::function<void()> &show, const std::function<void(Driver &)> &script);
 
 // Used from the script's thread; every wait gives up after timeoutMs.
+// The waits end as soon as what they wait for holds; their default limits are wide because the
+// system's file dialogs take seconds to open and close under Wine when the machine is busy.
+constexpr DWORD kWaitMs = 15000;
+
 class Driver {
 public:
     explicit Driver(DWORD uiThread) : ui_(uiThread) {}
 
     // A visible dialog of the program's thread whose caption begins with titlePrefix,
     // owned by owner when one is given; nullptr when none appears.
-    HWND WaitForDialog(const std::string &titlePrefix = "", HWND owner = nullptr, DWORD timeoutMs = 5000) const;
+    HWND WaitForDialog(const std::string &titlePrefix = "", HWND owner = nullptr, DWORD timeoutMs = kWaitMs) const;
     // The visible popup menu of the program's thread; nullptr when none appears.
-    HWND WaitForMenu(DWORD timeoutMs = 5000) const;
+    HWND WaitForMenu(DWORD timeoutMs = kWaitMs) const;
     // True once the window is gone or hidden.
-    bool WaitClosed(HWND window, DWORD timeoutMs = 5000) const;
+    bool WaitClosed(HWND window, DWORD timeoutMs = kWaitMs) const;
     // Returns once the program's thread has handled what was posted to it before (a
     // click, a key), or that has opened a window with a loop of its own.
     void Sync() const;

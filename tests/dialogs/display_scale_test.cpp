@@ -1,5 +1,6 @@
-// Every window of the program at the display scales of today's screens (100, 125, 150
-// and 200 %): each caption fits its control and each control lies inside its window.
+// Every window of the program and the standard plug-ins (their settings dialogs and the
+// history window) at the display scales of today's screens (100, 125, 150 and 200 %):
+// each caption fits its control and each control lies inside its window.
 // The prefix's resolution (LogPixels, read by a process as it starts) is set for one
 // child process per scale, which opens all the windows in turn; at 150 and 200 % their
 // pictures are kept as test artifacts. A move to a monitor of another scale is checked
@@ -20,6 +21,8 @@
 #include "frmShortcut.h"
 #include "frmSplash.h"
 #include "frmWatch.h"
+#include "phrase_editor.h"
+#include "picker_window.h"
 #include "resource_ids.h"
 #include "screen_capture.h"
 #include "screen_dpi.h"
@@ -31,35 +34,6 @@ namespace {
 
 const int kScales[] = {96, 120, 144, 192};
 const int kMovedTo = 144;
-
-// HKCU\Control Panel\Desktop LogPixels while the object lives (the value Wine reads
-// first); as it was before afterwards, also when a check fails.
-class PrefixLogPixels {
-public:
-    explicit PrefixLogPixels(int dpi) {
-        RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
-                        &key_, nullptr);
-        DWORD size = sizeof old_;
-        had_ = RegQueryValueExA(key_, "LogPixels", nullptr, nullptr, reinterpret_cast<BYTE *>(&old_), &size) ==
-               ERROR_SUCCESS;
-        const DWORD value = static_cast<DWORD>(dpi);
-        RegSetValueExA(key_, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE *>(&value), sizeof value);
-    }
-    ~PrefixLogPixels() {
-        if (had_)
-            RegSetValueExA(key_, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE *>(&old_), sizeof old_);
-        else
-            RegDeleteValueA(key_, "LogPixels");
-        RegCloseKey(key_);
-    }
-    PrefixLogPixels(const PrefixLogPixels &) = delete;
-    PrefixLogPixels &operator=(const PrefixLogPixels &) = delete;
-
-private:
-    HKEY key_ = nullptr;
-    DWORD old_ = 0;
-    bool had_ = false;
-};
 
 std::string ClassOf(HWND window) {
     char name[64] = {};
@@ -108,14 +82,14 @@ std::string CaptionFault(HWND control, int dpi) {
     if (cls == "Button") {
         const LONG type = style & BS_TYPEMASK;
         if (type == BS_GROUPBOX) {
-            width -= ptr::Rescale(16, dpi, ptr::kDesignDpi);
+            width -= tlx::Rescale(16, dpi, tlx::kDesignDpi);
         } else if (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON ||
                    type == BS_AUTORADIOBUTTON || type == BS_3STATE || type == BS_AUTO3STATE) {
-            width -= tlx::SystemMetricAt(SM_CXMENUCHECK, dpi) + ptr::Rescale(4, dpi, ptr::kDesignDpi);
+            width -= tlx::SystemMetricAt(SM_CXMENUCHECK, dpi) + tlx::Rescale(4, dpi, tlx::kDesignDpi);
             wraps = (style & BS_MULTILINE) != 0;
         } else {
-            width -= 2 * ptr::Rescale(3, dpi, ptr::kDesignDpi);
-            height -= 2 * ptr::Rescale(2, dpi, ptr::kDesignDpi);
+            width -= 2 * tlx::Rescale(3, dpi, tlx::kDesignDpi);
+            height -= 2 * tlx::Rescale(2, dpi, tlx::kDesignDpi);
             wraps = (style & BS_MULTILINE) != 0;
         }
     } else if (IsTextLabel(control)) {
@@ -261,6 +235,11 @@ void CheckPluginSettings(Report &report, HWND owner) {
         {"text_datasave", "tlxText.tlx", 0, 0},
         {"text_separator", "tlxText.tlx", 4, 0},
         {"internet_search", "tlxInternet.tlx", 3, 1},
+        {"convert_quote", "tlxConvert.tlx", 7, 1},
+        {"convert_replace", "tlxConvert.tlx", 11, 1},
+        {"convert_pattern", "tlxConvert.tlx", 12, 1},
+        {"convert_program", "tlxConvert.tlx", 13, 1},
+        {"history_settings", "tlxHistory.tlx", 0, 0},
     };
     for (const auto &d : dialogs) {
         ptr::vbKXPlugin *plugin = ptr::App().Plugins.Find(d.file);
@@ -270,6 +249,67 @@ void CheckPluginSettings(Report &report, HWND owner) {
         }
         CheckModal(report, d.name, owner, [&] { plugin->ShowSetting(d.funcno, d.setno, owner); });
     }
+}
+
+// The phrases plug-in's editor, from its template linked into this program.
+void CheckPhraseEditor(Report &report, HWND owner) {
+    tlxsnippet::PhraseBook book;
+    book.Add(u"挨拶", u"お世話になっております。", u"お世話になっております。");
+    book.Add(u"日付", u"和暦", u"{和暦}");
+    tlxsnippet::SnippetOptions options;
+    CheckModal(report, "phrase_editor", owner,
+               [&] { tlxsnippet::ShowPhraseEditor(GetModuleHandleA(nullptr), owner, book, options, 1); });
+}
+
+// The history window as its hotkey opens it, with three entries, two of them marked;
+// pictured at every scale, as the marks' badges are drawn to the row's height.
+void CheckHistoryWindow(Report &report, HWND owner) {
+    ptr::vbKXPlugin *history = ptr::App().Plugins.Find("tlxHistory.tlx");
+    if (!history) return report.Add("tlxHistory.tlx: not loaded");
+    for (const char *text : {"最初にコピーした文", "二番目にコピーした文", "最後にコピーした文"}) {
+        ptrtest::SetClipboardText(text);
+        history->CallFunc(1, 1, owner, TLX_CALL_WATCH);
+    }
+    dlgtest::RunModal([&] { history->CallFunc(2, 1, owner, TLX_CALL_HOTKEY); }, [&](Driver &d) {
+        HWND w = nullptr;
+        // Open once its search box has the keys, which the marks' Space goes to.
+        ptrtest::PumpUntil([&] {
+            w = FindWindowW(L"tlxHistoryWindow", nullptr);
+            return w && IsWindowVisible(w) && GetParent(d.Focus()) == w;
+        });
+        if (!w) return report.Add("history_window: did not open");
+        const LRESULT rows = SendMessageW(GetDlgItem(w, tlx::kPickerList), LB_GETCOUNT, 0, 0);
+        if (rows != 3) report.Add("history_window: " + std::to_string(rows) + " rows");
+        for (const UINT key : {VK_SPACE, VK_DOWN, VK_DOWN, VK_SPACE}) d.Key(w, key);
+        d.Sync();
+        if (GetWindowTextLengthW(GetDlgItem(w, tlx::kPickerSearch)) != 0)
+            report.Add("history_window: a Space went into the search box");
+        report.Check(w, "history_window");
+        d.Screenshot(w, "scale" + std::to_string(tlx::WindowDpi(w)) + "_history_window_marks");
+        d.Key(w, VK_ESCAPE);
+        if (!d.WaitClosed(w)) report.Add("history_window: Esc did not close it");
+    });
+}
+
+// The phrases' picker as its hotkey opens it, over two phrases registered from the clipboard.
+void CheckPhrasePicker(Report &report, HWND owner) {
+    ptr::vbKXPlugin *snippet = ptr::App().Plugins.Find("tlxSnippet.tlx");
+    if (!snippet) return report.Add("tlxSnippet.tlx: not loaded");
+    for (const char *text : {"お世話になっております。", "よろしくお願いいたします。"}) {
+        ptrtest::SetClipboardText(text);
+        snippet->CallFunc(3, 1, owner, TLX_CALL_HOTKEY);
+    }
+    dlgtest::RunModal([&] { snippet->CallFunc(2, 1, owner, TLX_CALL_HOTKEY); }, [&](Driver &d) {
+        HWND w = nullptr;
+        ptrtest::PumpUntil([&] { return (w = FindWindowW(L"tlxSnippetPicker", nullptr)) && IsWindowVisible(w); });
+        if (!w) return report.Add("phrase_picker: did not open");
+        const LRESULT rows = SendMessageW(GetDlgItem(w, tlx::kPickerList), LB_GETCOUNT, 0, 0);
+        if (rows != 3) report.Add("phrase_picker: " + std::to_string(rows) + " rows, not a folder and two phrases");
+        report.Check(w, "phrase_picker");
+        d.Screenshot(w, "scale" + std::to_string(tlx::WindowDpi(w)) + "_phrase_picker");
+        d.Key(w, VK_ESCAPE);
+        if (!d.WaitClosed(w)) report.Add("phrase_picker: Esc did not close it");
+    });
 }
 
 void CheckSplash(Report &report) {
@@ -295,7 +335,10 @@ void CheckSettingsWindow(Report &report) {
 }
 
 dlgtest::ProgramSetup ProgramWithPlugins() {
-    return {{dlgtest::StandardPlugin("tlxText.tlx"), dlgtest::StandardPlugin("tlxInternet.tlx")}, {}};
+    return {{dlgtest::StandardPlugin("tlxText.tlx"), dlgtest::StandardPlugin("tlxInternet.tlx"),
+             dlgtest::StandardPlugin("tlxConvert.tlx"), dlgtest::StandardPlugin("tlxHistory.tlx"),
+             dlgtest::StandardPlugin("tlxSnippet.tlx")},
+            {}};
 }
 
 }  // namespace
@@ -311,6 +354,9 @@ PTR_CHILD(display_scale_windows) {
         ptr::ModeTexts().Fill();
         CheckEditors(report, program.Owner());
         CheckPluginSettings(report, program.Owner());
+        CheckPhraseEditor(report, program.Owner());
+        CheckHistoryWindow(report, program.Owner());
+        CheckPhrasePicker(report, program.Owner());
         CheckSplash(report);
         CheckSettingsWindow(report);
     }
@@ -323,7 +369,7 @@ TEST(DisplayScales, EveryWindowFitsItsCaptionsAndControlsAtEachScale) {
         SCOPED_TRACE(dpi);
         const std::string out = folder.path + "faults" + std::to_string(dpi) + ".txt";
         {
-            PrefixLogPixels scale(dpi);
+            ptrtest::PrefixLogPixels scale(dpi);
             ASSERT_EQ(0, ptrtest::StartChild("display_scale_windows", {std::to_string(dpi), out}).Wait(120000));
         }
         EXPECT_EQ("", ptrtest::ReadFileBytes(out));
@@ -337,14 +383,14 @@ TEST(DisplayScales, WindowsMovedToAMonitorOfAnotherScaleLayThemselvesOutAgain) {
     dlgtest::DialogProgram program(ProgramWithPlugins());
     ASSERT_TRUE(program.Ready());
     ptr::ModeTexts().Fill();
-    Report report(ptr::kDesignDpi);
+    Report report(tlx::kDesignDpi);
     const auto move = [&](HWND window, const std::string &name, int probeId) {
         RECT before, control;
         GetWindowRect(window, &before);
         const RECT probeBefore = RectIn(GetDlgItem(window, probeId), window);
         // At the screen's top left, so that the picture shows it whole.
-        RECT suggested{0, 0, ptr::Rescale(before.right - before.left, kMovedTo, ptr::kDesignDpi),
-                       ptr::Rescale(before.bottom - before.top, kMovedTo, ptr::kDesignDpi)};
+        RECT suggested{0, 0, tlx::Rescale(before.right - before.left, kMovedTo, tlx::kDesignDpi),
+                       tlx::Rescale(before.bottom - before.top, kMovedTo, tlx::kDesignDpi)};
         SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(kMovedTo, kMovedTo), reinterpret_cast<LPARAM>(&suggested));
         RECT after;
         GetWindowRect(window, &after);
@@ -355,7 +401,7 @@ TEST(DisplayScales, WindowsMovedToAMonitorOfAnotherScaleLayThemselvesOutAgain) {
         LOGFONTA lf{};
         GetObjectA(reinterpret_cast<HFONT>(SendMessageA(GetDlgItem(window, probeId), WM_GETFONT, 0, 0)), sizeof lf,
                    &lf);
-        EXPECT_EQ(ptr::FontHeight(9, kMovedTo), lf.lfHeight) << name;
+        EXPECT_EQ(tlx::FontHeight(9, kMovedTo), lf.lfHeight) << name;
         report.Check(window, name, kMovedTo);
         ptrtest::PumpFor(200);
         wintest::ScreenShot(window, false).Save("moved144_" + name);

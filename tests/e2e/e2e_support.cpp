@@ -1,5 +1,8 @@
 #include "e2e_support.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 #include <vector>
@@ -12,6 +15,7 @@ using ptrtest::ChildProcess;
 
 namespace {
 constexpr const char *kProbeFile = "e2e_probe.tlx";   // the built test plug-in, beside the tests
+constexpr const char *kHandledProbe = "tlxHandled";   // the copy of it that marks a copy handled
 
 std::string ProbeBase(const std::string &folder, const std::string &probe) { return folder + "Plugins\\" + probe; }
 
@@ -78,6 +82,39 @@ bool ProgramFolder::WaitForCalls(const std::string &probe, size_t count, DWORD m
     return ptrtest::PumpUntil([&] { return Calls(probe).size() >= count; }, ms);
 }
 
+std::vector<std::string> ProgramFolder::SettledCalls(const std::string &probe, size_t count, DWORD settleMs) const {
+    WaitForCalls(probe, count, 10000);
+    ptrtest::PumpFor(settleMs);
+    return Calls(probe);
+}
+
+void ProgramFolder::AddHandledMark() {
+    AddProbe(kHandledProbe, "Handled");
+    WritePrivateProfileStringA("Probe", "ClipboardText", "1", (ProbeBase(dir_.path, kHandledProbe) + ".ini").c_str());
+}
+
+ptrtest::WatchAction ProgramFolder::HandledMark() {
+    return {.function = std::string(kHandledProbe) + ".tlx/1/1", .formats = ""};
+}
+
+std::vector<std::string> ProgramFolder::Handled() const {
+    std::vector<std::string> texts;
+    for (const std::string &call : Calls(kHandledProbe)) {
+        // "Func 1 1 1 <window> <text>": the text follows the fifth blank.
+        size_t blank = call.find(' ');
+        for (int n = 1; n < 5 && blank != std::string::npos; ++n) blank = call.find(' ', blank + 1);
+        texts.push_back(blank == std::string::npos ? "" : call.substr(blank + 1));
+    }
+    return texts;
+}
+
+bool ProgramFolder::WaitForHandled(const std::string &text, DWORD ms) const {
+    return ptrtest::PumpUntil([&] {
+        const std::vector<std::string> texts = Handled();
+        return std::find(texts.begin(), texts.end(), text) != texts.end();
+    }, ms);
+}
+
 void ProgramFolder::WriteSettings(const std::string &iniText) { ptrtest::WriteFileBytes(dir_.path + "Setting.ini", iniText); }
 
 void ProgramFolder::WriteMenu(const std::string &fileName, const std::string &iniText) {
@@ -86,8 +123,8 @@ void ProgramFolder::WriteMenu(const std::string &fileName, const std::string &in
 
 std::string ProgramFolder::ReadSettings() const { return ptrtest::ReadFileBytes(dir_.path + "Setting.ini"); }
 
-bool ProgramFolder::Start() {
-    process_.reset(new ChildProcess(ptrtest::StartProcess("\"" + dir_.path + "ptrmain.exe\"", dir_.path)));
+bool ProgramFolder::Start(HANDLE token) {
+    process_.reset(new ChildProcess(ptrtest::StartProcess("\"" + dir_.path + "ptrmain.exe\"", dir_.path, token)));
     if (!process_->process) return false;
     if (WaitForInputIdle(process_->process, 20000) != 0) return false;
     // Input idle can come while start-up still runs (the splash takes messages), and the
@@ -102,8 +139,31 @@ ChildProcess ProgramFolder::Run(const std::string &arguments) const {
 
 void ProgramFolder::Stop() {
     if (!Process() || WaitForSingleObject(Process(), 0) == WAIT_OBJECT_0) return;
+    // While its settings window shows, the program runs no function asked for from outside:
+    // closed first (as its close box does, it hides), it lets the request to quit through.
+    if (const HWND settings = WaitForWindow(process_->id, PTR_SETTINGS_CLASS, "", 0))
+        SendMessageTimeoutA(settings, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
     Run("/Execute:0:7").Wait(10000);
     if (process_->Wait(10000) < 0) TerminateProcess(Process(), 99);
+}
+
+LimitedToken::LimitedToken() {
+    HANDLE own = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &own)) return;
+    TOKEN_LINKED_TOKEN linked{};
+    DWORD size = 0;
+    TOKEN_ELEVATION elevation{};
+    if (GetTokenInformation(own, TokenElevation, &elevation, sizeof elevation, &size) && elevation.TokenIsElevated &&
+        GetTokenInformation(own, TokenLinkedToken, &linked, sizeof linked, &size)) {
+        // The linked token is for impersonation; a process needs a primary one.
+        DuplicateTokenEx(linked.LinkedToken, MAXIMUM_ALLOWED, nullptr, SecurityImpersonation, TokenPrimary, &token_);
+        CloseHandle(linked.LinkedToken);
+    }
+    CloseHandle(own);
+}
+
+LimitedToken::~LimitedToken() {
+    if (token_) CloseHandle(token_);
 }
 
 // Texts of another process's controls come over as UTF-16 (the ANSI forms of the list and
@@ -261,6 +321,16 @@ std::string Answer(const std::string &title, int button) {
     PressButton(box, button);
     ptrtest::PumpUntil([&] { return !IsWindow(box); });
     return text;
+}
+
+bool ExpectNoticeOfKeysNotReaching(const std::string &caption) {
+    const HWND box = WaitForMessageBox(caption, 8000);
+    if (!box) return false;
+    EXPECT_EQ(MessageBoxText(box),
+              "管理者として実行中のウィンドウには自動で貼り付けできません。Ctrl+V で貼り付けてください。\n");
+    PressButton(box);
+    ptrtest::PumpFor(1000);
+    return true;
 }
 
 std::string Saved(const ProgramFolder &program, const char *section, const std::string &key) {

@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "program_settings.h"
 #include "wine_support.h"
 
 namespace e2e {
@@ -31,13 +32,27 @@ public:
     void ClearCalls(const std::string &probe);
     // Waits until the plug-in has made at least `count` calls.
     bool WaitForCalls(const std::string &probe, size_t count, DWORD ms = 5000) const;
+    // The plug-in's calls once it has made `count` and settleMs more have passed (one event's
+    // calls come in a burst).
+    std::vector<std::string> SettledCalls(const std::string &probe, size_t count, DWORD settleMs) const;
+
+    // The end of a copy's handling, seen from outside: a test plug-in of its own whose watch
+    // action, last in the list and on every format, records the text of each copy once
+    // every other action has run on it. What a copy has not done by then, it does not do.
+    void AddHandledMark();
+    static ptrtest::WatchAction HandledMark();
+    // The texts of the copies handled so far, as their handling left them.
+    std::vector<std::string> Handled() const;
+    // Waits until a copy that holds `text` once handled has reached the mark.
+    bool WaitForHandled(const std::string &text, DWORD ms = 10000) const;
 
     void WriteSettings(const std::string &iniText);
     void WriteMenu(const std::string &fileName, const std::string &iniText);
     std::string ReadSettings() const;
 
     // Starts ptrmain.exe and waits until it waits for input. False when it did not start.
-    bool Start();
+    // With a token, the program runs as that token's user (see LimitedToken).
+    bool Start(HANDLE token = nullptr);
     // Runs a second ptrmain.exe with these arguments (it hands them on and ends).
     ptrtest::ChildProcess Run(const std::string &arguments) const;
     // Asks the running program to end (function 0/7) and waits for it.
@@ -48,6 +63,21 @@ private:
     ptrtest::TempDir dir_;
     // Held by pointer: a ChildProcess ends its process when it goes, so it is never copied.
     std::unique_ptr<ptrtest::ChildProcess> process_;
+};
+
+// The test's own user as a program not running as administrator has it (the token
+// linked to the test's elevated one, as Wine runs programs elevated); null where the
+// test runs as no administrator.
+class LimitedToken {
+public:
+    LimitedToken();
+    ~LimitedToken();
+    LimitedToken(const LimitedToken &) = delete;
+    LimitedToken &operator=(const LimitedToken &) = delete;
+    HANDLE Handle() const { return token_; }
+
+private:
+    HANDLE token_ = nullptr;
 };
 
 // The program's settings window, driven from outside through its controls.
@@ -115,6 +145,10 @@ std::string MessageBoxText(HWND box);
 void PressButton(HWND box, int id = IDOK);
 // Answers the program's next message box with this title; its text, "" when none came.
 std::string Answer(const std::string &title, int button);
+// Waits for the message that tells the user to press Ctrl+V where Windows would drop the
+// program's keys (a window of a program running as administrator), checks its words and
+// closes it; false when it did not come.
+bool ExpectNoticeOfKeysNotReaching(const std::string &caption);
 
 // A value of Setting.ini as the program saved it, "(missing)" when there is none.
 std::string Saved(const ProgramFolder &program, const char *section, const std::string &key);

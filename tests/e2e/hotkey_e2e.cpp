@@ -35,7 +35,9 @@ TEST(Hotkeys, PressedKeysRunTheirFunctionsAndATakenCombinationIsReported) {
     e2e::PressChord({VK_SHIFT, VK_F8});
     ASSERT_TRUE(program.WaitForCalls("tlxProbe", 2));
     e2e::PressChord({VK_CONTROL, 'K'});   // not bound
-    ptrtest::PumpFor(800);
-    EXPECT_EQ(program.Calls("tlxProbe"), (Calls{"Func 1 1 2 " + front.Hex(), "Func 5 3 2 " + front.Hex()}))
+    e2e::PressChord({VK_SHIFT, VK_F8});   // runs after anything the keys before it ran
+    ASSERT_TRUE(program.WaitForCalls("tlxProbe", 3));
+    EXPECT_EQ(program.Calls("tlxProbe"),
+              (Calls{"Func 1 1 2 " + front.Hex(), "Func 5 3 2 " + front.Hex(), "Func 5 3 2 " + front.Hex()}))
         << "the first entry of a combination runs, the second never does";
 }

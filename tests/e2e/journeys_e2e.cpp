@@ -31,6 +31,8 @@ namespace {
 const char kTextOnly[] = "プラグイン機能(テキスト:テキストのみ/(設定名無し))";
 const char kRecordHistory[] = "プラグイン機能(履歴:履歴に記録/(設定名無し))";
 const char kPasteHistory[] = "プラグイン機能(履歴:履歴から貼り付け/(設定名無し))";
+const char kSequentialPaste[] = "プラグイン機能(履歴:連続貼り付け/(設定名無し))";
+const char kPickPhrase[] = "プラグイン機能(定型文:定型文から選んで貼り付け/(設定名無し))";
 
 // A function of a plug-in as the selection dialog offers it.
 struct PluginFunction {
@@ -61,9 +63,9 @@ struct Journey : testing::Test {
     e2e::FrontWindow front;   // the program the user works in
 
     // The rest of the release folder: the standard plug-ins, the user guide and the
-    // first settings (the history's watch action and hotkey).
+    // first settings (the history's watch action and hotkeys, the phrases' hotkey).
     void SetUp() override {
-        for (const char *plugin : {"tlxText.tlx", "tlxInternet.tlx", "tlxHistory.tlx"})
+        for (const char *plugin : {"tlxText.tlx", "tlxInternet.tlx", "tlxHistory.tlx", "tlxSnippet.tlx"})
             ASSERT_TRUE(ptrtest::CopyFileTo(ptrtest::DistDir() + "Plugins\\" + plugin,
                                             program.Path() + "Plugins\\" + plugin));
         for (const char *file : {"Readme.html", "Setting.ini"})
@@ -217,9 +219,11 @@ TEST_F(Journey, AHotkeyMadeInTheEditorOpensACopiedAddress) {
     ClickButton(editor, IDOK);
     ASSERT_TRUE(e2e::WaitClosed(editor));
 
-    ASSERT_TRUE(ptrtest::PumpUntil([&] { return window.Rows() == 2; }));
-    EXPECT_EQ(window.Row(0), "AS+V        " + std::string(kPasteHistory)) << "the release's history hotkey";
-    EXPECT_EQ(window.Row(1), "AC+U        " + openUrl);
+    ASSERT_TRUE(ptrtest::PumpUntil([&] { return window.Rows() == 4; }));
+    EXPECT_EQ(window.Row(0), "AS+V        " + std::string(kPasteHistory)) << "the release's history hotkeys";
+    EXPECT_EQ(window.Row(1), "ACS+V       " + std::string(kSequentialPaste));
+    EXPECT_EQ(window.Row(2), "AS+Z        " + std::string(kPickPhrase)) << "the release's phrases hotkey";
+    EXPECT_EQ(window.Row(3), "AC+U        " + openUrl);
     EXPECT_EQ(window.Information(), "ALT + CTRL + U\r\n" + openUrl);
     Shoot(window.Handle(), "journey_hotkey_3_page");
     CloseSettings();   // the program answers its hotkeys only while the window is closed

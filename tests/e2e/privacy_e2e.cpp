@@ -7,6 +7,7 @@
 
 #include "e2e_support.h"
 #include "private_copy.h"
+#include "program_settings.h"
 
 using e2e::ProgramFolder;
 using Blocks = std::vector<std::pair<UINT, std::string>>;
@@ -50,19 +51,10 @@ void ExpectMarks(const Marker &marker, int line) {
     }
 }
 
-std::string Settings(const std::string &main, const std::string &watch) {
-    return "[Main]\r\nSplashShow= 0\r\nEndingCheck= 0\r\nClipboardWatch= 1\r\nDefaultMenu= 0\r\n" + main +
-           "[Watch]\r\n" + watch;
+// Watching, with these actions on text.
+std::string Settings(const std::string &main, const std::vector<ptrtest::WatchAction> &actions) {
+    return ptrtest::QuietMain(true, main) + ptrtest::WatchSection(actions);
 }
-
-// A watch action on text running `option`, entry n.
-std::string OnText(int n, const std::string &option, const std::string &checks = "") {
-    const std::string key = (n < 10 ? "00" : "0") + std::to_string(n);
-    return key + "Enable= 1\r\n" + key + "Type=1\r\n" + key + "AllType= 0\r\n" + key + "Function= 1\r\n" + key +
-           "Option=" + option + "\r\n" + key + "PluginCheck=" + checks + "\r\n";
-}
-
-std::string End(int n) { return (n < 10 ? "00" : "0") + std::to_string(n) + "Function=-1\r\n"; }
 
 struct Privacy : ::testing::Test {
     ProgramFolder program;
@@ -73,18 +65,14 @@ struct Privacy : ::testing::Test {
     }
     void TearDown() override { ptrtest::SetClipboardText("clean"); }
     // The probe's calls once `count` have come and no more follow for a while.
-    size_t SettledCalls(size_t count) {
-        program.WaitForCalls("tlxProbe", count, 10000);
-        ptrtest::PumpFor(700);
-        return program.Calls("tlxProbe").size();
-    }
+    size_t SettledCalls(size_t count) { return program.SettledCalls("tlxProbe", count, 700).size(); }
     bool HasExtraFormat() const { return ptrtest::GetClipboardBlock(kExtraFormat).has_value(); }
 };
 
 }  // namespace
 
 TEST_F(Privacy, WatchingLeavesPrivateCopiesAloneAndGoesOnWithTheNext) {
-    program.WriteSettings(Settings("", OnText(1, "tlxText.tlx/1/1") + OnText(2, "tlxProbe.tlx/1/1") + End(3)));
+    program.WriteSettings(Settings("", {{"tlxText.tlx/1/1"}, {"tlxProbe.tlx/1/1"}}));
     ASSERT_TRUE(program.Start());
     size_t calls = 0;
     for (const Marker *marker : {&kKeePass, &kKeePassXC, &kBitwarden}) {
@@ -104,8 +92,7 @@ TEST_F(Privacy, WatchingLeavesPrivateCopiesAloneAndGoesOnWithTheNext) {
 }
 
 TEST_F(Privacy, WithTheRuleOffWatchingHandlesThemAndTheirMarksStay) {
-    program.WriteSettings(
-        Settings("IgnorePrivate= 0\r\n", OnText(1, "tlxText.tlx/1/1") + OnText(2, "tlxProbe.tlx/1/1") + End(3)));
+    program.WriteSettings(Settings("IgnorePrivate= 0\r\n", {{"tlxText.tlx/1/1"}, {"tlxProbe.tlx/1/1"}}));
     ASSERT_TRUE(program.Start());
     ASSERT_TRUE(CopyMarked("secret", kKeePass));
     EXPECT_EQ(SettledCalls(1), 1u);
@@ -115,7 +102,7 @@ TEST_F(Privacy, WithTheRuleOffWatchingHandlesThemAndTheirMarksStay) {
 }
 
 TEST_F(Privacy, AFunctionAskedForRunsOnAPrivateCopyAndKeepsItsMarks) {
-    program.WriteSettings(Settings("", OnText(1, "tlxProbe.tlx/1/1") + End(2)));
+    program.WriteSettings(Settings("", {{"tlxProbe.tlx/1/1"}}));
     ASSERT_TRUE(program.Start());
     for (const Marker *marker : {&kKeePass, &kKeePassXC, &kBitwarden}) {
         ASSERT_TRUE(CopyMarked("secret", *marker));
@@ -128,7 +115,7 @@ TEST_F(Privacy, AFunctionAskedForRunsOnAPrivateCopyAndKeepsItsMarks) {
 }
 
 TEST_F(Privacy, APrivateCopyIsNeverJoinedInNorStartsAJoin) {
-    program.WriteSettings(Settings("", OnText(1, "tlxText.tlx/4/1") + OnText(2, "tlxProbe.tlx/1/1") + End(3)));
+    program.WriteSettings(Settings("", {{"tlxText.tlx/4/1"}, {"tlxProbe.tlx/1/1"}}));
     ASSERT_TRUE(program.Start());
     ASSERT_TRUE(ptrtest::SetClipboardText("first"));
     ASSERT_EQ(SettledCalls(1), 1u);
@@ -158,7 +145,7 @@ TEST_F(Privacy, APrivateClipboardAtQuitIsNotSavedAndNotRestored) {
     CreateDirectoryA(folder.c_str(), nullptr);
     ASSERT_TRUE(ptrtest::WriteFileBytes(folder + "Setting.ini", "[Main]\r\nDataSave=1\r\n"));
     ASSERT_TRUE(ptrtest::WriteFileBytes(folder + "_datalog", "saved before"));
-    program.WriteSettings(Settings("", End(1)));
+    program.WriteSettings(Settings("", {}));
     ASSERT_TRUE(program.Start());
     EXPECT_TRUE(ptrtest::PumpUntil([] { return ptrtest::GetClipboardText() == "saved before"; }))
         << "restored at the start";
@@ -175,10 +162,9 @@ TEST_F(Privacy, APrivateClipboardAtQuitIsNotSavedAndNotRestored) {
 
 TEST_F(Privacy, TheAddressChecksAnswerNoOnAPrivateCopyEvenWithTheRuleOff) {
     // The last action runs on every copy: once it has, the checks of that copy are done.
-    program.WriteSettings(Settings("IgnorePrivate= 0\r\n",
-                                   OnText(1, "tlxProbe.tlx/1/1", "tlxInternet.tlx/4/1") +
-                                       OnText(2, "tlxProbe.tlx/1/2", "tlxInternet.tlx/5/1") +
-                                       OnText(3, "tlxProbe.tlx/1/3") + End(4)));
+    program.WriteSettings(Settings("IgnorePrivate= 0\r\n", {{"tlxProbe.tlx/1/1", "tlxInternet.tlx/4/1"},
+                                                            {"tlxProbe.tlx/1/2", "tlxInternet.tlx/5/1"},
+                                                            {"tlxProbe.tlx/1/3"}}));
     ASSERT_TRUE(program.Start());
     const struct {
         bool isPrivate;
@@ -202,8 +188,8 @@ TEST_F(Privacy, TheAddressChecksAnswerNoOnAPrivateCopyEvenWithTheRuleOff) {
 
 TEST_F(Privacy, TheProgramsLookAtEachCopyIsHandedToThePlugins) {
     // Record, Rewrite (a new copy the program has not looked at), Record again, on every copy.
-    program.WriteSettings(Settings("IgnorePrivate= 0\r\n", OnText(1, "tlxProbe.tlx/1/1") + OnText(2, "tlxProbe.tlx/4/1") +
-                                                              OnText(3, "tlxProbe.tlx/1/2") + End(4)));
+    program.WriteSettings(Settings("IgnorePrivate= 0\r\n",
+                                   {{"tlxProbe.tlx/1/1"}, {"tlxProbe.tlx/4/1"}, {"tlxProbe.tlx/1/2"}}));
     ASSERT_TRUE(program.Start());
     const auto looks = [&] {
         std::vector<std::string> lines;

@@ -1,5 +1,6 @@
 // A plug-in for the end-to-end tests, observed from outside. Beside itself it keeps
 //   <name>.log  one line per PIN_Func call: "Func <funcno> <setno> <CallType> <ActivateWnd, hex>",
+//               followed by " <the clipboard's text>" with [Probe] ClipboardText = 1,
 //               and per settings call: "Setting <funcno> <setno> <owner, hex>"
 //   <name>.look one line per PIN_Func call: what the host's LookAtCopy answered,
 //               "none" or "current private=<0|1>" ("stale" for a look at another copy)
@@ -59,6 +60,18 @@ static std::string ProbeText(const char *key, const std::string &fallback) {
     return value;
 }
 
+// The clipboard's text; others (Wine's X bridge) may hold the clipboard for a moment.
+static std::string ClipboardText() {
+    std::string text;
+    for (int attempt = 0; attempt < 200 && !OpenClipboard(nullptr); ++attempt) Sleep(10);
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const char *p = static_cast<const char *>(GlobalLock(data))) text.assign(p, strnlen(p, GlobalSize(data)));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
 static void PutText(const char *text) {
     if (!OpenClipboard(nullptr)) return;
     EmptyClipboard();
@@ -108,7 +121,7 @@ int32_t WINAPI PIN_Func(int32_t funcno, int32_t setno, HWND activateWnd, int32_t
     char line[96];
     std::snprintf(line, sizeof line, "Func %d %d %d %llx", funcno, setno, callType,
                   static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(activateWnd)));
-    Log(line);
+    Log(ProbeText("ClipboardText", "0") == "1" ? line + (" " + ClipboardText()) : line);
     LogLook();
     if (funcno == 4) PutText("rewritten");
     if (funcno < 1 || funcno > kFunctionCount || kFunctions[funcno - 1].type != TLX_FUNC_CHECK) return 0;

@@ -3,29 +3,29 @@
 #include <gtest/gtest.h>
 
 #include "e2e_support.h"
+#include "program_settings.h"
 
 using e2e::ProgramFolder;
 using Calls = std::vector<std::string>;
 
 namespace {
 
-const char kWatchSettings[] =
-    "[Main]\r\nSplashShow= 0\r\nEndingCheck= 0\r\nClipboardWatch= 1\r\nDefaultMenu= 0\r\n"
-    "[Watch]\r\n"
-    // text: record
-    "001Enable= 1\r\n001Type=1\r\n001AllType= 0\r\n001Function= 1\r\n001Option=tlxProbe.tlx/1/1\r\n"
-    // any format, OR of two checks of which one accepts: Choose S1
-    "002Enable= 1\r\n002Type=\r\n002AllType= 1\r\n002Function= 1\r\n002Option=tlxProbe.tlx/5/1\r\n"
-    "002PluginCheck=tlxProbe.tlx/2/1,tlxProbe.tlx/3/1\r\n002PluginCheckAnd= 0\r\n"
-    // bitmap only (not there) with a check: the check runs, the action does not
-    "003Enable= 1\r\n003Type=2\r\n003AllType= 0\r\n003Function= 1\r\n003Option=tlxProbe.tlx/5/3\r\n"
-    "003PluginCheck=tlxProbe.tlx/3/1\r\n003PluginCheckAnd= 1\r\n"
-    // AND of checks whose plug-in is not loaded: never
-    "004Enable= 1\r\n004AllType= 1\r\n004Function= 1\r\n004Option=tlxProbe.tlx/5/2\r\n"
-    "004PluginCheck=tlxGone.tlx/2/1,tlxGone.tlx/3/1\r\n004PluginCheckAnd= 1\r\n"
-    // switched off: never
-    "005Enable= 0\r\n005AllType= 1\r\n005Function= 1\r\n005Option=tlxProbe.tlx/4/1\r\n"
-    "006Function=-1\r\n";
+// Every kind of watch action, with watching on or off.
+std::string WatchSettings(bool watching) {
+    return ptrtest::QuietMain(watching) +
+           ptrtest::WatchSection({
+               {.function = "tlxProbe.tlx/1/1"},   // text: record
+               // any format, OR of two checks of which one accepts: Choose S1
+               {.function = "tlxProbe.tlx/5/1", .checks = "tlxProbe.tlx/2/1,tlxProbe.tlx/3/1", .allChecks = false,
+                .formats = ""},
+               // bitmap only (not there) with a check: the check runs, the action does not
+               {.function = "tlxProbe.tlx/5/3", .checks = "tlxProbe.tlx/3/1", .formats = "2"},
+               // AND of checks whose plug-in is not loaded: never
+               {.function = "tlxProbe.tlx/5/2", .checks = "tlxGone.tlx/2/1,tlxGone.tlx/3/1", .formats = ""},
+               // switched off: never
+               {.function = "tlxProbe.tlx/4/1", .formats = "", .enabled = false},
+           });
+}
 
 // What one copy runs, with the window that was in front.
 Calls Expected(const std::string &front) {
@@ -54,17 +54,13 @@ struct Watch : ::testing::Test {
         return started;
     }
     // Calls after a copy, once no more come in for a while.
-    Calls SettledCalls(size_t atLeast) {
-        program.WaitForCalls("tlxProbe", atLeast, 10000);
-        ptrtest::PumpFor(1000);
-        return program.Calls("tlxProbe");
-    }
+    Calls SettledCalls(size_t atLeast) { return program.SettledCalls("tlxProbe", atLeast, 1000); }
 };
 
 }  // namespace
 
 TEST_F(Watch, CopyInAnotherProgramRunsEveryMatchingActionInOrder) {
-    program.WriteSettings(kWatchSettings);
+    program.WriteSettings(WatchSettings(true));
     ASSERT_TRUE(Start());
     EXPECT_TRUE(program.Calls("tlxProbe").empty()) << "nothing runs at start-up";
     ASSERT_TRUE(ptrtest::SetClipboardText("copied text"));
@@ -72,7 +68,7 @@ TEST_F(Watch, CopyInAnotherProgramRunsEveryMatchingActionInOrder) {
 }
 
 TEST_F(Watch, CopyOnTheLinuxSideRunsThemToo) {
-    program.WriteSettings(kWatchSettings);
+    program.WriteSettings(WatchSettings(true));
     ASSERT_TRUE(Start());
     ASSERT_TRUE(e2e::CopyTextFromLinux("from the X clipboard"));
     // Wine's X bridge may announce one X copy as more than one clipboard change (it re-reads
@@ -86,10 +82,8 @@ TEST_F(Watch, CopyOnTheLinuxSideRunsThemToo) {
 }
 
 TEST_F(Watch, AnActionsOwnClipboardChangeDoesNotTriggerTheWatch) {
-    program.WriteSettings(
-        "[Main]\r\nSplashShow= 0\r\nClipboardWatch= 1\r\nDefaultMenu= 0\r\n"
-        "[Watch]\r\n001Enable= 1\r\n001AllType= 1\r\n001Function= 1\r\n001Option=tlxProbe.tlx/4/1\r\n"
-        "002Function=-1\r\n");
+    program.WriteSettings(ptrtest::QuietMain(true) +
+                          ptrtest::WatchSection({{.function = "tlxProbe.tlx/4/1", .formats = ""}}));
     ASSERT_TRUE(Start());
     ASSERT_TRUE(ptrtest::SetClipboardText("original"));
     EXPECT_EQ(SettledCalls(1), Calls{"Func 4 1 1 " + front.Hex()});
@@ -100,9 +94,7 @@ TEST_F(Watch, AnActionsOwnClipboardChangeDoesNotTriggerTheWatch) {
 }
 
 TEST_F(Watch, WatchingOffRunsNothing) {
-    std::string settings = kWatchSettings;
-    settings.replace(settings.find("ClipboardWatch= 1"), 17, "ClipboardWatch= 0");
-    program.WriteSettings(settings);
+    program.WriteSettings(WatchSettings(false));
     ASSERT_TRUE(Start());
     ASSERT_TRUE(ptrtest::SetClipboardText("ignored"));
     ptrtest::PumpFor(1500);

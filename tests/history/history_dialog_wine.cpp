@@ -12,11 +12,11 @@
 #include "text_plugin_host.h"
 
 using historytest::SmallDib;
-using historytest::Utf16Bytes;
+using ptrtest::Utf16Bytes;
 
 namespace {
 
-enum { kMaxCount = 1001, kMaxSize = 1003, kKeepAfterExit = 1005, kPasteChosen = 1006 };
+enum { kMaxCount = 1001, kMaxSize = 1003, kKeepAfterExit = 1005, kPasteChosen = 1006, kSkippedPrograms = 1007 };
 enum { kRecord = 1, kClear = 3 };
 
 
@@ -122,12 +122,15 @@ TEST_F(HistoryPlugin, SettingsDialogShowsDefaultsAndChangesTheLimit) {
         EXPECT_EQ(d.Text(dialog, kMaxSize), "4096");
         EXPECT_TRUE(IsDlgButtonChecked(dialog, kKeepAfterExit) == BST_CHECKED);
         EXPECT_TRUE(IsDlgButtonChecked(dialog, kPasteChosen) == BST_CHECKED);
+        EXPECT_EQ(d.Text(dialog, kSkippedPrograms), "");
         d.Screenshot(dialog, "history_settings");
         d.Type(GetDlgItem(dialog, kMaxCount), "2");
+        d.Type(GetDlgItem(dialog, kSkippedPrograms), " keepass.exe;*pass*.exe");
         d.Click(dialog, IDOK);
         EXPECT_TRUE(d.WaitClosed(dialog));
     });
     EXPECT_EQ(Setting("MaxCount"), "2");
+    EXPECT_EQ(Setting("SkippedPrograms"), " keepass.exe;*pass*.exe") << "its blanks kept";
     Quit();
     EXPECT_EQ(SavedTexts(), (std::vector<std::u16string>{u"c", u"b"})) << "the oldest went at once";
 }
@@ -195,12 +198,55 @@ TEST_F(HistoryPlugin, ClearingAsksAndKeepsPinnedEntries) {
     }
 }
 
-TEST_F(HistoryPlugin, ADamagedFileIsSetAsideAndTheHistoryStartsEmpty) {
-    const std::string damaged("PTRHIST\0 not what was written", 29);
-    ASSERT_TRUE(ptrtest::WriteFileBytes(HistoryFile(), damaged));
-    Load();
-    Record(u"fresh");
-    Quit();
-    EXPECT_EQ(SavedTexts(), std::vector<std::u16string>{u"fresh"});
-    EXPECT_EQ(ptrtest::ReadFileBytes(HistoryFile() + ".damaged"), damaged) << "kept beside the original";
+namespace {
+
+void PutU32(std::string &out, uint32_t value) {
+    for (int i = 0; i < 4; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+// A history file of one text entry as the version given writes it (the first had no forms).
+std::string OneTextFile(uint32_t version, const std::u16string &text) {
+    const std::string data = tlxhistory::BytesFromUtf16(text);
+    std::string file("PTRHIST\0", 8);
+    PutU32(file, version);
+    PutU32(file, 1);
+    file += '\x01';   // text
+    file += '\x00';   // not pinned
+    PutU32(file, static_cast<uint32_t>(data.size()));
+    file += data;
+    if (version > 1) file += '\x00';   // no forms
+    PutU32(file, tlxhistory::Crc32(file));
+    return file;
+}
+
+}  // namespace
+
+TEST_F(HistoryPlugin, AFileItCannotReadIsSetAsideAndAnOlderOneIsUpgraded) {
+    struct Case {
+        const char *name;
+        std::string file;
+        bool record;   // a copy recorded before the plug-in ends
+        std::vector<std::u16string> kept;
+        bool setAside;
+    };
+    const Case cases[] = {
+        {"damaged", std::string("PTRHIST\0 not what was written", 29), true, {u"fresh"}, true},
+        {"from a newer version", OneTextFile(tlxhistory::kHistoryFileVersion + 1, u"newer"), true, {u"fresh"}, true},
+        {"from the first version", OneTextFile(1, u"older"), true, {u"fresh", u"older"}, false},
+        {"from the first version, nothing copied", OneTextFile(1, u"older"), false, {u"older"}, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        DeleteFileA((HistoryFile() + ".damaged").c_str());
+        ASSERT_TRUE(ptrtest::WriteFileBytes(HistoryFile(), c.file));
+        Load();
+        if (c.record) Record(u"fresh");
+        Quit();
+        EXPECT_EQ(SavedTexts(), c.kept);
+        EXPECT_EQ(ptrtest::ReadFileBytes(HistoryFile())[8], static_cast<char>(tlxhistory::kHistoryFileVersion));
+        if (c.setAside)
+            EXPECT_EQ(ptrtest::ReadFileBytes(HistoryFile() + ".damaged"), c.file) << "kept beside the original";
+        else
+            EXPECT_EQ(GetFileAttributesA((HistoryFile() + ".damaged").c_str()), INVALID_FILE_ATTRIBUTES);
+    }
 }

@@ -3,26 +3,29 @@
 // window the user works in, and the history kept across a restart.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "e2e_support.h"
 #include "history_file.h"
 #include "history_wine_support.h"
+#include "program_settings.h"
 #include "screen_capture.h"
 #include "text_plugin_host.h"
 
 using e2e::ProgramFolder;
 
+using historytest::CopyingWindow;
+using historytest::FormattedCopy;
 using historytest::SmallDib;
-using historytest::Utf16Bytes;
+using ptrtest::Utf16Bytes;
 
 namespace {
 
-const char kSettings[] =
-    "[Main]\r\nSplashShow= 0\r\nEndingCheck= 0\r\nClipboardWatch= 1\r\nDefaultMenu= 0\r\n"
-    "[Watch]\r\n001Enable= 1\r\n001Type=\r\n001AllType= 1\r\n001Function= 1\r\n001Option=tlxHistory.tlx/1/1\r\n"
-    "002Function=-1\r\n"
+const std::string kSettings =
+    ptrtest::QuietMain(true) + ptrtest::WatchSection({{.function = "tlxHistory.tlx/1/1", .formats = ""}}) +
     "[HotKey]\r\n001Function= 1\r\n001Key= 86\r\n001ModKey= 5\r\n001Option=tlxHistory.tlx/2/1\r\n"   // Alt+Shift+V
     "002Function=-1\r\n";
 
@@ -59,20 +62,6 @@ private:
     HWND window_;
 };
 
-
-// The test's copies come from a window of its own, as a program's copies do.
-class CopyingWindow {
-public:
-    CopyingWindow() : window_(CreateWindowExA(0, "Static", "copier", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr)) {}
-    ~CopyingWindow() { DestroyWindow(window_); }
-    bool Copy(const std::vector<texttest::Block> &blocks) const { return texttest::PutClipboard(blocks, window_); }
-    bool Copy(const std::u16string &text) const { return Copy({{CF_UNICODETEXT, Utf16Bytes(text)}}); }
-
-private:
-    HWND window_;
-};
-
-
 struct HistoryProgram : testing::Test {
     ProgramFolder program;
     CopyingWindow copier;
@@ -85,6 +74,10 @@ struct HistoryProgram : testing::Test {
     void TearDown() override { ptrtest::SetClipboardText("clean"); }
 
     std::string HistoryFile() const { return program.Path() + "Plugins\\tlxHistory\\History.dat"; }
+    void WritePluginSettings(const std::string &ini) const {
+        CreateDirectoryA((program.Path() + "Plugins\\tlxHistory").c_str(), nullptr);
+        ASSERT_TRUE(ptrtest::WriteFileBytes(program.Path() + "Plugins\\tlxHistory\\Setting.ini", ini));
+    }
 
     // The saved entries once the file holds `count` of them (it is written a moment after a change).
     std::vector<tlxhistory::HistoryEntry> Saved(size_t count) const {
@@ -155,7 +148,10 @@ TEST_F(HistoryProgram, CopiesOfEveryKindAreRecordedNewestFirst) {
 
     // The same text again moves it to the top.
     ASSERT_TRUE(copier.Copy(text));
-    ptrtest::PumpFor(2000);
+    ptrtest::PumpUntil([&] {
+        const auto entries = Saved(3);
+        return !entries.empty() && entries[0].kind == tlxhistory::EntryKind::kText;
+    }, 8000);
     const auto again = Saved(3);
     ASSERT_EQ(again.size(), 3u);
     EXPECT_EQ(again[0].kind, tlxhistory::EntryKind::kText);
@@ -177,6 +173,21 @@ TEST_F(HistoryProgram, SearchAndEnterPasteIntoTheWindowInFront) {
     EXPECT_FALSE(IsWindow(window));
     const std::vector<std::u16string> moved = {alpha, u"gamma", u"beta"};
     EXPECT_EQ(SavedTexts(moved), moved) << "the chosen entry moves to the top";
+}
+
+TEST_F(HistoryProgram, MarkedEntriesArePastedJoinedInTheOrderMarked) {
+    ASSERT_TRUE(program.Start());
+    Record({u"first", u"second", u"third"});
+    TypingWindow typing;
+    auto execute = program.Run(kOpenHistory);
+    const HWND window = HistoryWindow();
+    ASSERT_NE(window, nullptr);
+    // The oldest marked first, then the newest.
+    for (const WORD key : {VK_DOWN, VK_DOWN, VK_SPACE, VK_UP, VK_UP, VK_SPACE}) e2e::PressChord({key});
+    ptrtest::PumpFor(300);
+    Shoot(window, "history_window_marks");
+    e2e::PressChord({VK_RETURN});
+    EXPECT_TRUE(typing.WaitForText(u"first\r\nthird")) << "the marked entries, one per line";
 }
 
 TEST_F(HistoryProgram, HotkeyAndCtrlDigitChooseByRow) {
@@ -234,8 +245,11 @@ TEST_F(HistoryProgram, APrivateCopyIsNeverRecorded) {
     const UINT exclude = RegisterClipboardFormatA("ExcludeClipboardContentFromMonitorProcessing");
     ASSERT_TRUE(copier.Copy({{CF_UNICODETEXT, Utf16Bytes(u"secret")}, {exclude, std::string(1, '\0')}}));
     program.Run(kRecord).Wait(10000);   // even when asked explicitly
-    ptrtest::PumpFor(2000);
-    EXPECT_EQ(SavedTexts({u"public"}), std::vector<std::u16string>{u"public"});
+    // A later copy lands after anything the private one would have left.
+    ptrtest::PumpFor(400);   // as between any two copies
+    ASSERT_TRUE(copier.Copy(u"later"));
+    const std::vector<std::u16string> saved = {u"later", u"public"};
+    EXPECT_EQ(SavedTexts(saved), saved);
 }
 
 TEST_F(HistoryProgram, HelpModeEnlargesTheWindow) {
@@ -263,4 +277,154 @@ TEST_F(HistoryProgram, HelpModeEnlargesTheWindow) {
     e2e::PressChord({VK_ESCAPE});
     program.Run("/Execute:0:7").Wait(10000);
     helpMode.Wait(10000);
+}
+
+namespace {
+
+// A copy as office programs make one: text, HTML, RTF, a bitmap and a metafile offered,
+// each made only when a program asks for it (WM_RENDERFORMAT). The window notes what
+// was asked for.
+class OfficeLikeOwner {
+public:
+    OfficeLikeOwner() {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = Proc;
+        wc.lpszClassName = L"PortericaOfficeLikeOwner";
+        RegisterClassW(&wc);
+        window_ = CreateWindowW(wc.lpszClassName, L"", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+        SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    }
+    ~OfficeLikeOwner() { DestroyWindow(window_); }
+    // Offers the blocks and the pictures, none of them made yet.
+    bool Copy(const std::vector<texttest::Block> &blocks) {
+        blocks_ = blocks;
+        if (!OpenClipboard(window_)) return false;
+        EmptyClipboard();
+        for (const auto &block : blocks) SetClipboardData(block.first, nullptr);
+        SetClipboardData(CF_BITMAP, nullptr);
+        SetClipboardData(CF_ENHMETAFILE, nullptr);
+        CloseClipboard();
+        return true;
+    }
+    const std::vector<UINT> &Asked() const { return asked_; }
+
+private:
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        auto *self = reinterpret_cast<OfficeLikeOwner *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (message == WM_RENDERFORMAT && self) {
+            const UINT format = static_cast<UINT>(wParam);
+            self->asked_.push_back(format);
+            for (const auto &[blockFormat, bytes] : self->blocks_) {
+                if (blockFormat != format) continue;
+                HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+                memcpy(GlobalLock(memory), bytes.data(), bytes.size());
+                GlobalUnlock(memory);
+                SetClipboardData(format, memory);
+            }
+            return 0;
+        }
+        // Going away, it makes nothing more: what was not asked for is not there.
+        if (message == WM_RENDERALLFORMATS) return 0;
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+
+    HWND window_ = nullptr;
+    std::vector<texttest::Block> blocks_;
+    std::vector<UINT> asked_;
+};
+
+UINT HtmlFormat() { return RegisterClipboardFormatA("HTML Format"); }
+UINT RtfFormat() { return RegisterClipboardFormatA("Rich Text Format"); }
+
+// A clipboard block's text up to its terminator; "(none)" when the format is not there.
+std::string BlockText(UINT format) {
+    const std::optional<std::string> block = ptrtest::GetClipboardBlock(format);
+    return block ? block->substr(0, block->find('\0')) : "(none)";
+}
+
+}  // namespace
+
+TEST_F(HistoryProgram, AnOfficeLikeCopyIsAskedForItsTextAndFormattingOnly) {
+    ASSERT_TRUE(program.Start());
+    const historytest::Formatted copy = FormattedCopy(u"表の行 row");
+    OfficeLikeOwner owner;
+    ASSERT_TRUE(owner.Copy(copy.blocks));
+    const auto entries = Saved(1);
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(tlxhistory::Utf16FromBytes(entries[0].data), u"表の行 row");
+    ASSERT_EQ(entries[0].forms.size(), 2u);
+    EXPECT_EQ(entries[0].forms[0].data, copy.html);
+    EXPECT_EQ(entries[0].forms[1].data, copy.rtf);
+    ptrtest::PumpFor(1000);   // anything asked a moment later shows too
+    std::vector<UINT> asked = owner.Asked();
+    std::sort(asked.begin(), asked.end());
+    std::vector<UINT> expected = {CF_UNICODETEXT, HtmlFormat(), RtfFormat()};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(asked, expected) << "the bitmap and the metafile are never made";
+}
+
+TEST_F(HistoryProgram, AFormattedCopyIsPastedBackWithItsFormatting) {
+    ASSERT_TRUE(program.Start());
+    const historytest::Formatted copy = FormattedCopy(u"太字 bold");
+    ASSERT_TRUE(copier.Copy(copy.blocks));
+    ASSERT_EQ(Saved(1).size(), 1u);
+    ASSERT_TRUE(copier.Copy(u"later"));
+    ASSERT_EQ(Saved(2).size(), 2u);
+    TypingWindow typing;
+    auto execute = program.Run(kOpenHistory);
+    const HWND window = HistoryWindow();
+    ASSERT_NE(window, nullptr);
+    e2e::PressChord({VK_DOWN});
+    e2e::PressChord({VK_RETURN});
+    EXPECT_TRUE(typing.WaitForText(u"太字 bold"));
+    EXPECT_EQ(BlockText(HtmlFormat()), copy.html);
+    EXPECT_EQ(BlockText(RtfFormat()), copy.rtf);
+    EXPECT_EQ(SavedTexts({u"太字 bold", u"later"}), (std::vector<std::u16string>{u"太字 bold", u"later"}));
+}
+
+TEST_F(HistoryProgram, ShiftEnterPastesTheTextAlone) {
+    ASSERT_TRUE(program.Start());
+    const historytest::Formatted copy = FormattedCopy(u"太字 bold");
+    ASSERT_TRUE(copier.Copy(copy.blocks));
+    ASSERT_EQ(Saved(1).size(), 1u);
+    TypingWindow typing;
+    auto execute = program.Run(kOpenHistory);
+    ASSERT_NE(HistoryWindow(), nullptr);
+    e2e::PressChord({VK_SHIFT, VK_RETURN});
+    EXPECT_TRUE(typing.WaitForText(u"太字 bold"));
+    EXPECT_EQ(BlockText(HtmlFormat()), "(none)");
+    EXPECT_EQ(BlockText(RtfFormat()), "(none)");
+    ptrtest::PumpFor(2000);
+    const auto entries = Saved(1);
+    ASSERT_EQ(entries.size(), 1u) << "the text pasted alone is not recorded as another entry";
+    EXPECT_EQ(entries[0].forms.size(), 2u);
+}
+
+TEST_F(HistoryProgram, ACopyFromAProgramKeptAwayIsNotRecorded) {
+    WritePluginSettings("[Main]\r\nSkippedPrograms=\"notepad.exe; pass*.exe\"\r\n");
+    const historytest::NamedCopiers sources({"PassKeeper.exe", "Editor.exe"});
+    ASSERT_TRUE(program.Start());
+    for (const char *source : {"PassKeeper.exe", "Editor.exe"}) {
+        const std::string text = std::string("from ") + source;
+        ptrtest::ChildProcess child = sources.Copy(source, text);
+        ASSERT_EQ(ptrtest::GetClipboardText(), text);
+        ptrtest::PumpFor(1500);
+    }
+    EXPECT_EQ(SavedTexts({u"from Editor.exe"}), std::vector<std::u16string>{u"from Editor.exe"});
+}
+
+TEST_F(HistoryProgram, NoKeysGoToAProgramRunningAsAdministratorAndTheUserIsTold) {
+    // The program runs as a user's program does; the test, and so the window in front, as administrator.
+    e2e::LimitedToken limited;
+    if (!limited.Handle()) GTEST_SKIP() << "the test does not run as administrator";
+    ASSERT_TRUE(program.Start(limited.Handle()));
+    Record({u"for the administrator"});
+    TypingWindow typing;
+    auto execute = program.Run(kOpenHistory);
+    ASSERT_NE(HistoryWindow(), nullptr);
+    e2e::PressChord({VK_RETURN});
+    ASSERT_TRUE(e2e::ExpectNoticeOfKeysNotReaching("履歴"))
+        << "a word to the user instead of keys Windows would drop";
+    EXPECT_EQ(typing.Text(), u"") << "no keys sent";
+    EXPECT_EQ(ptrtest::GetClipboardText(), "for the administrator") << "the entry waits on the clipboard";
 }

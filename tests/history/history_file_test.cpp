@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 #include <vector>
 
@@ -8,11 +7,16 @@
 
 namespace {
 
+using tlxhistory::EntryForm;
 using tlxhistory::EntryKind;
+using tlxhistory::HistoryEntry;
 
-std::vector<tlxhistory::HistoryEntry> Sample() {
+const EntryForm kHtml{"HTML Format", "Version:0.9\r\nStartHTML:0\r\n<b>太字</b>"};
+const EntryForm kRtf{"Rich Text Format", "{\\rtf1 {\\b bold}}"};
+
+std::vector<HistoryEntry> Sample() {
     std::string png("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\0\x02\0\0\0\x03rest", 28);
-    std::vector<tlxhistory::HistoryEntry> entries = {
+    std::vector<HistoryEntry> entries = {
         tlxhistory::MakeEntry(EntryKind::kText, tlxhistory::BytesFromUtf16(u"😀 한글 テキスト\r\n")),
         tlxhistory::MakeEntry(EntryKind::kFiles, tlxhistory::FileListData({u"C:\\ä\\한.txt", u"C:\\b"})),
         tlxhistory::MakeEntry(EntryKind::kImage, png),
@@ -22,18 +26,68 @@ std::vector<tlxhistory::HistoryEntry> Sample() {
     return entries;
 }
 
-TEST(HistoryFile, RoundTripKeepsEveryEntryAndPin) {
-    const auto entries = Sample();
-    const auto back = tlxhistory::ParseHistory(tlxhistory::SerializeHistory(entries));
-    ASSERT_TRUE(back.has_value());
-    ASSERT_EQ(entries.size(), back->size());
-    for (size_t i = 0; i < entries.size(); ++i) {
-        EXPECT_EQ(entries[i].kind, (*back)[i].kind);
-        EXPECT_EQ(entries[i].data, (*back)[i].data);
-        EXPECT_EQ(entries[i].pinned, (*back)[i].pinned);
-        EXPECT_EQ(entries[i].key, (*back)[i].key);
+// The sample with formatted text entries: one with both forms and pinned, one with HTML alone.
+std::vector<HistoryEntry> SampleWithForms() {
+    std::vector<HistoryEntry> entries = Sample();
+    entries.insert(entries.begin(), tlxhistory::MakeEntry(EntryKind::kText, tlxhistory::BytesFromUtf16(u"太字"),
+                                                          {kHtml, kRtf}));
+    entries.front().pinned = true;
+    entries.push_back(tlxhistory::MakeEntry(EntryKind::kText, tlxhistory::BytesFromUtf16(u"bold"), {kHtml}));
+    return entries;
+}
+
+void ExpectSameEntries(const std::vector<HistoryEntry> &expected, const std::vector<HistoryEntry> &actual) {
+    ASSERT_EQ(expected.size(), actual.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(expected[i].kind, actual[i].kind);
+        EXPECT_EQ(expected[i].data, actual[i].data);
+        EXPECT_EQ(expected[i].forms, actual[i].forms);
+        EXPECT_EQ(expected[i].pinned, actual[i].pinned);
+        EXPECT_EQ(expected[i].key, actual[i].key);
     }
-    EXPECT_TRUE(tlxhistory::ParseHistory(tlxhistory::SerializeHistory({})).has_value());
+}
+
+void PutU32(std::string &out, uint32_t value) {
+    for (int i = 0; i < 4; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+// A file as the first version wrote it: no forms after an entry's bytes.
+std::string FirstVersionFile(const std::vector<HistoryEntry> &entries) {
+    std::string file("PTRHIST\0", 8);
+    PutU32(file, 1);
+    PutU32(file, static_cast<uint32_t>(entries.size()));
+    for (const HistoryEntry &entry : entries) {
+        file += static_cast<char>(entry.kind);
+        file += static_cast<char>(entry.pinned ? 1 : 0);
+        PutU32(file, static_cast<uint32_t>(entry.data.size()));
+        file += entry.data;
+    }
+    PutU32(file, tlxhistory::Crc32(file));
+    return file;
+}
+
+TEST(HistoryFile, RoundTripKeepsEveryEntryFormAndPin) {
+    for (const auto &entries : {Sample(), SampleWithForms(), std::vector<HistoryEntry>{}}) {
+        SCOPED_TRACE(entries.size());
+        const auto back = tlxhistory::ParseHistory(tlxhistory::SerializeHistory(entries));
+        ASSERT_TRUE(back.has_value());
+        ExpectSameEntries(entries, *back);
+    }
+}
+
+TEST(HistoryFile, AFirstVersionFileIsReadAndWrittenInTheNewOne) {
+    const auto entries = Sample();
+    const std::string first = FirstVersionFile(entries);
+    const auto back = tlxhistory::ParseHistory(first);
+    ASSERT_TRUE(back.has_value());
+    ExpectSameEntries(entries, *back);
+    EXPECT_TRUE(tlxhistory::OfEarlierVersion(first));
+    const std::string upgraded = tlxhistory::SerializeHistory(*back);
+    EXPECT_FALSE(tlxhistory::OfEarlierVersion(upgraded));
+    EXPECT_EQ(upgraded[8], static_cast<char>(tlxhistory::kHistoryFileVersion));
+    ASSERT_TRUE(tlxhistory::ParseHistory(upgraded).has_value());
+    ExpectSameEntries(entries, *tlxhistory::ParseHistory(upgraded));
 }
 
 // Replaces the checksum so that only the damage named is left to be found.
@@ -46,6 +100,7 @@ std::string Resealed(std::string file) {
 
 TEST(HistoryFile, DamagedFilesAreRefused) {
     const std::string good = tlxhistory::SerializeHistory(Sample());
+    const std::string first = FirstVersionFile(Sample());
     const size_t firstEntry = 16;   // signature, version, count
     struct Case {
         const char *name;
@@ -60,7 +115,8 @@ TEST(HistoryFile, DamagedFilesAreRefused) {
         {"bytes appended", good + "x"},
         {"bytes appended and resealed", Resealed(good.substr(0, good.size() - 4) + "xxxx" + "0000")},
         {"other signature", Resealed("PTRHISU" + good.substr(7))},
-        {"newer version", Resealed(good.substr(0, 8) + '\x02' + good.substr(9))},
+        {"newer version", Resealed(good.substr(0, 8) + static_cast<char>(tlxhistory::kHistoryFileVersion + 1) + good.substr(9))},
+        {"version 0 (laid out as the first)", Resealed(first.substr(0, 8) + '\x00' + first.substr(9))},
         {"count beyond entries", Resealed(good.substr(0, 12) + '\x05' + good.substr(13))},
         {"huge count", Resealed(good.substr(0, 12) + "\xff\xff\xff\x7f" + good.substr(16))},
         {"unknown kind", Resealed(good.substr(0, firstEntry) + '\x09' + good.substr(firstEntry + 1))},
@@ -79,24 +135,51 @@ TEST(HistoryFile, DamagedFilesAreRefused) {
     }
 }
 
-TEST(HistoryFile, ADamagedFileIsSetAsideUnderAFreeName) {
+// A file of one text entry whose forms are written as given: a count, then each
+// form's name length, name, length and bytes.
+std::string TextWithFormBytes(const std::string &forms, EntryKind kind = EntryKind::kText) {
+    const std::string data = kind == EntryKind::kFiles ? std::string("a\0\0\0", 4) : std::string("a\0", 2);
+    std::string file("PTRHIST\0", 8);
+    PutU32(file, tlxhistory::kHistoryFileVersion);
+    PutU32(file, 1);
+    file += static_cast<char>(kind);
+    file += '\0';
+    PutU32(file, static_cast<uint32_t>(data.size()));
+    file += data + forms;
+    PutU32(file, tlxhistory::Crc32(file));
+    return file;
+}
+
+std::string Form(const std::string &name, const std::string &data) {
+    std::string form(1, static_cast<char>(name.size()));
+    form += name;
+    PutU32(form, static_cast<uint32_t>(data.size()));
+    return form + data;
+}
+
+TEST(HistoryFile, DamagedFormsAreRefused) {
+    const std::string html = Form("HTML Format", "<b>a</b>");
+    const std::string rtf = Form("Rich Text Format", "{\\rtf1 a}");
     struct Case {
         const char *name;
-        std::set<std::string> taken;
-        std::optional<std::string> aside;
+        std::string file;
+        bool read;
     };
-    std::set<std::string> all;
-    all.insert("H.dat.damaged");
-    for (int n = 2; n <= tlxhistory::kMaxAsideNumber; ++n) all.insert("H.dat.damaged" + std::to_string(n));
     const Case cases[] = {
-        {"first time", {}, "H.dat.damaged"},
-        {"an earlier one kept", {"H.dat.damaged"}, "H.dat.damaged2"},
-        {"a gap is used", {"H.dat.damaged", "H.dat.damaged3"}, "H.dat.damaged2"},
-        {"every name taken", all, std::nullopt},
+        {"no forms", TextWithFormBytes(std::string(1, '\0')), true},
+        {"both forms", TextWithFormBytes('\x02' + html + rtf), true},
+        {"forms missing", TextWithFormBytes(""), false},
+        {"count past the end", TextWithFormBytes('\x03' + html + rtf), false},
+        {"name past the end", TextWithFormBytes(std::string("\x01\x40HTML", 6)), false},
+        {"bytes past the end", TextWithFormBytes('\x01' + html.substr(0, html.size() - 2)), false},
+        {"unknown form", TextWithFormBytes('\x01' + Form("Bitmap", "BM")), false},
+        {"a form twice", TextWithFormBytes('\x02' + html + html), false},
+        {"a form without bytes", TextWithFormBytes('\x01' + Form("HTML Format", "")), false},
+        {"forms of a file list", TextWithFormBytes('\x01' + html, EntryKind::kFiles), false},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(c.aside, tlxhistory::SetAsideName("H.dat", [&](const std::string &path) { return c.taken.count(path) > 0; }));
+        EXPECT_EQ(c.read, tlxhistory::ParseHistory(c.file).has_value());
     }
 }
 

@@ -5,7 +5,7 @@
 
 #include "history_filter.h"
 #include "row_text.h"
-#include "window_place.h"
+#include "search_fold.h"
 
 namespace {
 
@@ -14,6 +14,14 @@ using tlxhistory::MakeEntry;
 
 tlxhistory::HistoryEntry Text(const std::u16string &text) {
     return MakeEntry(EntryKind::kText, tlxhistory::BytesFromUtf16(text));
+}
+
+// Positions of the entries the search finds, as the history window lists them.
+std::vector<size_t> Found(const std::vector<tlxhistory::HistoryEntry> &entries, std::u16string_view search) {
+    std::vector<size_t> found;
+    for (size_t i = 0; i < entries.size(); ++i)
+        if (tlxhistory::EntryFinds(entries[i], tlx::FoldForSearch(search))) found.push_back(i);
+    return found;
 }
 
 tlxhistory::HistoryEntry Files(const std::vector<std::u16string> &names) {
@@ -49,7 +57,7 @@ TEST(HistoryFilter, FindsAnywhereIgnoringCaseAndWidth) {
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string(c.search.begin(), c.search.end()));
         const std::vector<tlxhistory::HistoryEntry> entries = {Text(c.text)};
-        EXPECT_EQ(c.found, tlxhistory::FilterEntries(entries, c.search).size() == 1);
+        EXPECT_EQ(c.found, Found(entries, c.search).size() == 1);
     }
 }
 
@@ -57,18 +65,18 @@ TEST(HistoryFilter, AStoredTextWithAByteOverIsSearchedToItsLastWholeUnit) {
     // As a damaged or hand-made file may hold: the odd byte is no character.
     const std::vector<tlxhistory::HistoryEntry> entries = {
         MakeEntry(EntryKind::kText, tlxhistory::BytesFromUtf16(u"ａｂ") + "c")};
-    EXPECT_EQ((std::vector<size_t>{0}), tlxhistory::FilterEntries(entries, u"AB"));
-    EXPECT_EQ((std::vector<size_t>{}), tlxhistory::FilterEntries(entries, u"c"));
-    EXPECT_EQ((std::vector<size_t>{}), tlxhistory::FilterEntries(entries, u"ａｂc"));
+    EXPECT_EQ((std::vector<size_t>{0}), Found(entries, u"AB"));
+    EXPECT_EQ((std::vector<size_t>{}), Found(entries, u"c"));
+    EXPECT_EQ((std::vector<size_t>{}), Found(entries, u"ａｂc"));
 }
 
 TEST(HistoryFilter, LooksInFileNamesAndImageRowsAndKeepsOrder) {
     const std::vector<tlxhistory::HistoryEntry> entries = {
         Text(u"report draft"), Files({u"C:\\docs\\Report.docx", u"C:\\x.txt"}), Image(640, 480), Text(u"other")};
-    EXPECT_EQ((std::vector<size_t>{0, 1}), tlxhistory::FilterEntries(entries, u"REPORT"));
-    EXPECT_EQ((std::vector<size_t>{1}), tlxhistory::FilterEntries(entries, u"x.txt"));
-    EXPECT_EQ((std::vector<size_t>{2}), tlxhistory::FilterEntries(entries, u"画像"));
-    EXPECT_EQ((std::vector<size_t>{0, 1, 2, 3}), tlxhistory::FilterEntries(entries, u""));
+    EXPECT_EQ((std::vector<size_t>{0, 1}), Found(entries, u"REPORT"));
+    EXPECT_EQ((std::vector<size_t>{1}), Found(entries, u"x.txt"));
+    EXPECT_EQ((std::vector<size_t>{2}), Found(entries, u"画像"));
+    EXPECT_EQ((std::vector<size_t>{0, 1, 2, 3}), Found(entries, u""));
 }
 
 TEST(RowText, ShowsEachKindOnOneLine) {
@@ -101,39 +109,22 @@ TEST(RowText, LongTextsAreCutWithoutSplittingAPair) {
     EXPECT_EQ(u"a\r\nb\r\nc\r\n\r\n\r\nd", tlxhistory::PreviewText(Text(u"a\nb\rc\r\n\n\rd")));
 }
 
-TEST(RowText, FirstTenRowsAreNumberedOneToZero) {
-    const std::u16string expected[] = {u"1", u"2", u"3", u"4", u"5", u"6", u"7", u"8", u"9", u"0", u""};
-    for (size_t row = 0; row < 11; ++row) EXPECT_EQ(expected[row], tlxhistory::RowNumber(row)) << row;
-}
-
-}  // namespace
-
-namespace {
-
-TEST(WindowPlace, OpensAtTheCursorAndStaysOnItsScreen) {
+TEST(RowText, ThePreviewMarksAFormattedText) {
+    const tlxhistory::EntryForm html{"HTML Format", "<b>a</b>"};
     struct Case {
         const char *name;
-        int x, y;
-        tlxhistory::Box area, expected;
+        tlxhistory::HistoryEntry entry;
+        std::u16string preview;
     };
-    const tlxhistory::Box screen{0, 0, 1920, 1040};
-    const tlxhistory::Box second{1920, -200, 3200, 824};   // right of the first, higher up
     const Case cases[] = {
-        {"room everywhere", 100, 100, screen, {100, 100, 500, 400}},
-        {"near the right edge", 1800, 100, screen, {1520, 100, 1920, 400}},
-        {"near the bottom", 100, 1000, screen, {100, 740, 500, 1040}},
-        {"corner", 1919, 1039, screen, {1520, 740, 1920, 1040}},
-        {"second screen", 3100, -190, second, {2800, -190, 3200, 110}},
-        {"area smaller than window", 50, 50, {0, 0, 300, 200}, {0, 0, 400, 300}},
+        {"plain", Text(u"a\nb"), u"a\r\nb"},
+        {"formatted", MakeEntry(EntryKind::kText, tlxhistory::BytesFromUtf16(u"a\nb"), {html}), u"［書式付き］\r\na\r\nb"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        const tlxhistory::Box box = tlxhistory::PlaceNearCursor(c.x, c.y, 400, 300, c.area);
-        EXPECT_EQ(c.expected.left, box.left);
-        EXPECT_EQ(c.expected.top, box.top);
-        EXPECT_EQ(c.expected.right, box.right);
-        EXPECT_EQ(c.expected.bottom, box.bottom);
+        EXPECT_EQ(c.preview, tlxhistory::PreviewText(c.entry));
     }
+    EXPECT_EQ(u"a\u21B5b", tlxhistory::RowText(cases[1].entry)) << "the row shows the text alone";
 }
 
 }  // namespace

@@ -107,18 +107,103 @@ TEST(HistoryModel, RestoreKeepsOrderAndPinsAndSkipsInvalid) {
     EXPECT_EQ((std::vector<std::u16string>{u"*p", u"x", u"y"}), Shown(history));
 }
 
+tlxhistory::HistoryEntry Formatted(const std::u16string &text, std::vector<tlxhistory::EntryForm> forms) {
+    return tlxhistory::MakeEntry(EntryKind::kText, tlxhistory::BytesFromUtf16(text), std::move(forms));
+}
+
+// The forms an entry kept, by name, joined with "+"; "-" for none.
+std::string FormNames(const tlxhistory::HistoryEntry &entry) {
+    std::string names;
+    for (const auto &form : entry.forms) names += (names.empty() ? "" : "+") + form.name;
+    return names.empty() ? "-" : names;
+}
+
+TEST(HistoryModel, FormsAreKeptWithinTheSizeLimit) {
+    const tlxhistory::EntryForm html{"HTML Format", std::string(10, 'h')};
+    const tlxhistory::EntryForm rtf{"Rich Text Format", std::string(10, 'r')};
+    struct Case {
+        const char *name;
+        size_t maxBytes;
+        std::vector<tlxhistory::EntryForm> forms;
+        AddResult result;
+        const char *kept;
+    };
+    // The text "abcd" is 8 bytes.
+    const Case cases[] = {
+        {"both within the limit", 28, {html, rtf}, AddResult::kAdded, "HTML Format+Rich Text Format"},
+        {"forms over the limit: the text alone", 27, {html, rtf}, AddResult::kAdded, "-"},
+        {"the text alone at the limit", 8, {html}, AddResult::kAdded, "-"},
+        {"the text over the limit", 7, {html}, AddResult::kTooLarge, ""},
+        {"an unknown form dropped", 100, {{"Bitmap", "BM"}}, AddResult::kAdded, "-"},
+        {"a form without bytes dropped", 100, {{"HTML Format", ""}}, AddResult::kAdded, "-"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        History history({10, c.maxBytes});
+        EXPECT_EQ(c.result, history.Add(Formatted(u"abcd", c.forms)));
+        if (c.result == AddResult::kTooLarge) {
+            EXPECT_TRUE(history.Entries().empty());
+            continue;
+        }
+        ASSERT_EQ(1u, history.Entries().size());
+        const auto &entry = history.Entries().front();
+        EXPECT_EQ(c.kept, FormNames(entry));
+        EXPECT_EQ(tlxhistory::ContentKey(entry.kind, entry.data, entry.forms), entry.key);
+        // Read back from a file, the same rule applies.
+        History restored({10, c.maxBytes});
+        restored.Restore({Formatted(u"abcd", c.forms)});
+        ASSERT_EQ(1u, restored.Entries().size());
+        EXPECT_EQ(c.kept, FormNames(restored.Entries().front()));
+    }
+}
+
+TEST(HistoryModel, TheFormsArePartOfTheContent) {
+    const tlxhistory::EntryForm html{"HTML Format", "<b>a</b>"};
+    const tlxhistory::EntryForm otherHtml{"HTML Format", "<i>a</i>"};
+    struct Case {
+        const char *name;
+        std::vector<tlxhistory::EntryForm> first, second;
+        AddResult secondResult;
+    };
+    const Case cases[] = {
+        {"same text, same form", {html}, {html}, AddResult::kMovedToTop},
+        {"same text, plain then formatted", {}, {html}, AddResult::kAdded},
+        {"same text, formatted then plain", {html}, {}, AddResult::kAdded},
+        {"same text, other formatting", {html}, {otherHtml}, AddResult::kAdded},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        History history;
+        history.Add(Formatted(u"a", c.first));
+        EXPECT_EQ(c.secondResult, history.Add(Formatted(u"a", c.second)));
+        EXPECT_EQ(c.second, history.Entries().front().forms);
+    }
+}
+
+TEST(HistoryModel, AFormsBytesDoNotPassForTheNextForm) {
+    // Two forms, and one form whose bytes hold the second's name and bytes, are other content.
+    const auto two = tlxhistory::ContentKey(EntryKind::kText, "x", {{"HTML Format", "a"}, {"Rich Text Format", "b"}});
+    const auto one = tlxhistory::ContentKey(EntryKind::kText, "x", {{"HTML Format", std::string("aRich Text Format\0b", 19)}});
+    EXPECT_NE(two, one);
+}
+
 TEST(HistorySettings, ValuesOutsideTheirRangeAreClamped) {
     using namespace std::string_literals;
     struct Case {
         std::string section;
         int count, sizeKB;
         bool keep, paste;
+        std::string skipped;
     };
     const Case cases[] = {
-        {""s, 200, 4096, true, true},
-        {"MaxCount=0\0MaxSizeKB=-5\0KeepAfterExit=0\0PasteChosen=0\0"s, 1, 1, false, false},
-        {"MaxCount=99999\0MaxSizeKB=5000000\0"s, 10000, 1024 * 1024, true, true},
-        {"MaxCount=50\0MaxSizeKB=64\0"s, 50, 64, true, true},
+        {""s, 200, 4096, true, true, ""},
+        {"MaxCount=0\0MaxSizeKB=-5\0KeepAfterExit=0\0PasteChosen=0\0"s, 1, 1, false, false, ""},
+        {"MaxCount=99999\0MaxSizeKB=5000000\0"s, 10000, 1024 * 1024, true, true, ""},
+        {"MaxCount=50\0MaxSizeKB=64\0SkippedPrograms=\" keepass.exe; *pass*.exe\"\0"s, 50, 64, true, true,
+         " keepass.exe; *pass*.exe"},
+        {"SkippedPrograms="s + std::string(1030, 'a') + '\0', 200, 4096, true, true, std::string(1023, 'a')},
+        {"SkippedPrograms="s + std::string(1022, 'a') + "\x83\x41" + '\0', 200, 4096, true, true,
+         std::string(1022, 'a')},   // not inside a character
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.section);
@@ -130,6 +215,7 @@ TEST(HistorySettings, ValuesOutsideTheirRangeAreClamped) {
         EXPECT_EQ(c.sizeKB, settings.maxSizeKB);
         EXPECT_EQ(c.keep, settings.keepAfterExit);
         EXPECT_EQ(c.paste, settings.pasteChosen);
+        EXPECT_EQ(c.skipped, settings.skippedPrograms);
     }
 }
 
@@ -138,18 +224,21 @@ TEST(HistorySettings, SavedAsPlainNumbersWithinTheirRanges) {
     settings.maxCount = 20000;
     settings.maxSizeKB = 64;
     settings.keepAfterExit = false;
+    settings.skippedPrograms = " excel.exe;メモ帳.exe ";
     ptrtest::MemoryProfile store;
     settings.Save(store);
     const struct {
         const char *key;
         const char *stored;
-    } rows[] = {{"MaxCount", "10000"}, {"MaxSizeKB", "64"}, {"KeepAfterExit", "0"}, {"PasteChosen", "1"}};
+    } rows[] = {{"MaxCount", "10000"}, {"MaxSizeKB", "64"}, {"KeepAfterExit", "0"}, {"PasteChosen", "1"},
+                {"SkippedPrograms", "\" excel.exe;メモ帳.exe \""}};
     for (const auto &row : rows) EXPECT_EQ(row.stored, store.Stored("Main", row.key).value_or("(missing)")) << row.key;
     tlxhistory::HistorySettings back;
     back.Load(store);
     EXPECT_EQ(10000, back.maxCount);
     EXPECT_FALSE(back.keepAfterExit);
     EXPECT_TRUE(back.pasteChosen);
+    EXPECT_EQ(" excel.exe;メモ帳.exe ", back.skippedPrograms);
 }
 
 }  // namespace

@@ -66,7 +66,7 @@ TEST_F(PluginLoader, TheSecondPluginKeepsWorkingWhenTheFirstIsQuit) {
 
 TEST_F(PluginLoader, TheHostsServicesComeBeforeInitToThePluginsThatTakeThem) {
     const INT_PTR before = Load("before");
-    static const TlxHost host{sizeof(TlxHost), nullptr};
+    static const TlxHost host{sizeof(TlxHost), nullptr, 100};
     kx.SetPluginHost(&host);
     const INT_PTR taking = Load("taking");
     const INT_PTR older = kx.Plugin_Init(Plugin("kxtest_older.tlx", "older.tlx").c_str());
@@ -74,8 +74,23 @@ TEST_F(PluginLoader, TheHostsServicesComeBeforeInitToThePluginsThatTakeThem) {
     const INT_PTR after = Load("after");
     for (const INT_PTR id : {before, taking, older, after}) EXPECT_NE(KX_PLUGIN_NOT_LOADED, id);
     EXPECT_EQ(2002, kx.Plugin_Func(older, 2, 2, nullptr, TLX_CALL_MENU, 0)) << "an older plug-in works as before";
-    const std::string setHost = "taking SetHost " + std::to_string(sizeof(TlxHost));
+    const std::string setHost = "taking SetHost " + std::to_string(sizeof(TlxHost)) + " scale 100";
     EXPECT_EQ((Lines{"before Init", setHost, "taking Init", "older Init", "after Init", "older Func 2 2 0 3 0"}),
+              Calls());
+}
+
+// The record as the host has it, up to its Size: a newer field reaches the plug-in,
+// and a plug-in sees the Size of an older host's shorter record.
+TEST_F(PluginLoader, TheHostsRecordArrivesAsTheHostFilledIt) {
+    static const TlxHost helpMode{sizeof(TlxHost), nullptr, 130};
+    static const TlxHost older{offsetof(TlxHost, WindowScalePercent), nullptr, 999};
+    kx.SetPluginHost(&helpMode);
+    ASSERT_NE(KX_PLUGIN_NOT_LOADED, Load("help"));
+    kx.SetPluginHost(&older);
+    ASSERT_NE(KX_PLUGIN_NOT_LOADED, Load("old"));
+    kx.SetPluginHost(nullptr);
+    EXPECT_EQ((Lines{"help SetHost " + std::to_string(sizeof(TlxHost)) + " scale 130", "help Init",
+                     "old SetHost " + std::to_string(2 * sizeof(void *)), "old Init"}),
               Calls());
 }
 

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,24 @@ std::string RawSection(const std::string &path, const std::string &section) {
     }
 }
 
+// The profile functions read a file again on every call while its last write is under about
+// two seconds old or ahead of the clock; dated an hour back, a file is read once.
+bool DateBack(const std::string &path) {
+    const HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER time;
+    time.LowPart = now.dwLowDateTime;
+    time.HighPart = now.dwHighDateTime;
+    time.QuadPart -= 36'000'000'000ULL;   // an hour in 100 ns steps
+    const FILETIME hourAgo{time.LowPart, time.HighPart};
+    const bool dated = SetFileTime(file, nullptr, nullptr, &hourAgo) != FALSE;
+    CloseHandle(file);
+    return dated;
+}
+
 std::string Upper(std::string text) {
     for (char &c : text)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
@@ -80,7 +99,7 @@ public:
         }
         for (const std::string &section : sections) {
             if (failures_ >= kMaxFailures) return;
-            CompareSection(section, line);
+            if (FirstAsked({section})) CompareSection(section, line);
         }
         EXPECT_LT(failures_, kMaxFailures) << path_ << " (line " << line << ")";
         ++fileCount;
@@ -113,20 +132,27 @@ private:
     void CompareKey(const ini::IniSection &s, const std::string &section, const std::string &key,
                     const std::vector<size_t> &sizes, int line) {
         if (failures_ >= kMaxFailures) return;
-        ++keyCount;
         for (size_t size : sizes) {
             for (const char *def : {"dflt", ""}) {
-                const std::string expected = ProfileText(path_, section, key, def, size);
-                const std::string actual = s.Text(key, def, size);
-                if (actual != expected) Fail("text", section, key, size, expected, actual, line);
+                if (FirstAsked({section, key, def, std::to_string(size)})) {
+                    const std::string expected = ProfileText(path_, section, key, def, size);
+                    const std::string actual = s.Text(key, def, size);
+                    if (actual != expected) Fail("text", section, key, size, expected, actual, line);
+                }
                 if (size != 10240) break;
             }
         }
+        if (!FirstAsked({section, key})) return;
+        ++keyCount;
         const int32_t expected = static_cast<int32_t>(GetPrivateProfileIntA(section.c_str(), key.c_str(), -7, path_.c_str()));
         const int32_t actual = s.Number(key, -7);
         if (actual != expected)
             Fail("number", section, key, 0, std::to_string(expected), std::to_string(actual), line);
     }
+
+    // Each question to the system once: a section may be named twice (by the program and by the
+    // file, or by two spellings of one name) and a key both held and named.
+    bool FirstAsked(const std::vector<std::string> &question) { return asked_.insert(question).second; }
 
     // Printable: other bytes as \xNN.
     static std::string Shown(const std::string &text) {
@@ -151,6 +177,7 @@ private:
     std::string path_;
     ini::IniFileSections file_;
     int failures_ = 0;
+    std::set<std::vector<std::string>> asked_;
 };
 
 // An INI file of the lines that trip parsers up, drawn at random.
@@ -217,11 +244,11 @@ TEST(IniSectionDifferential, GeneratedFiles) {
     ASSERT_FALSE(dir.path.empty());
     for (unsigned seed = 1; seed <= 24; ++seed) {
         const std::string path = dir.path + "gen" + std::to_string(seed) + ".ini";
-        ASSERT_TRUE(ptrtest::WriteFileBytes(path, GeneratedIni(seed)));
+        ASSERT_TRUE(ptrtest::WriteFileBytes(path, GeneratedIni(seed)) && DateBack(path));
         FileComparison(path).Run(__LINE__);
     }
     const std::string large = dir.path + "large.ini";
-    ASSERT_TRUE(ptrtest::WriteFileBytes(large, LargeIni()));
+    ASSERT_TRUE(ptrtest::WriteFileBytes(large, LargeIni()) && DateBack(large));
     FileComparison(large).Run(__LINE__);
     // The section reader through the settings store, with a list longer than its first buffer.
     const ptr::vbIniFile store(large);
@@ -245,7 +272,7 @@ TEST(IniSectionDifferential, FuzzCorporaOfTheSettingsFiles) {
             if (std::string(corpus) != "ini_section" && index++ % 8) continue;
             // A copy of its own: the profile functions keep what they read of a path.
             const std::string path = dir.path + std::string(corpus) + "_" + entry.path().filename().string() + ".ini";
-            ASSERT_TRUE(ptrtest::CopyFileTo(entry.path().string(), path)) << entry.path().string();
+            ASSERT_TRUE(ptrtest::CopyFileTo(entry.path().string(), path) && DateBack(path)) << entry.path().string();
             FileComparison(path).Run(__LINE__);
             ++files;
         }

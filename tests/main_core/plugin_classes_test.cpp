@@ -170,6 +170,34 @@ TEST(vbKXPlugin, SettingNameIsAskedAgainAfterItsDialog) {
     plugin.PluginFunction(1)->LoadSettingName(99);   // out of range: ignored
 }
 
+TEST(vbKXPlugin, ReloadedFunctionsForgetOldNamesAndOfferWhatExists) {
+    FakeProxy proxy;
+    proxy.info.FuncCount = 1;
+    FakeFunction &phrases = proxy.AddFunction(1, "定型文", 3);
+    phrases.names = {{1, "挨拶/a"}, {2, "挨拶/b"}, {3, "署名/c"}};
+    vbKXPlugin plugin(proxy);
+    ASSERT_TRUE(plugin.Init("", "snippet.tlx"));
+    const vbKXPluginFunction *function = plugin.PluginFunction(1);
+    EXPECT_EQ((std::vector<int32_t>{1, 2, 3}), function->OfferedSettings());
+
+    phrases.info.FuncNameNumMax = 5;
+    phrases.names = {{1, "挨拶/a"}, {3, "署名/c2"}, {5, "新/e"}};   // 2 deleted, 3 renamed, 4 and 5 added, 4 deleted
+    const struct {
+        uint8_t flags;
+        std::vector<int32_t> offered;
+    } cases[] = {{0, {1, 2, 3, 4, 5}}, {TLX_FUNC_NAMED_SETTINGS_ONLY, {1, 3, 5}}};
+    for (const auto &c : cases) {
+        phrases.info.Flags = c.flags;
+        plugin.ReloadFunctions();
+        ASSERT_EQ(function, plugin.PluginFunction(1)) << "the same object, as callers may hold it";
+        EXPECT_EQ(5, function->FuncNameNumMax());
+        EXPECT_EQ(c.offered, function->OfferedSettings()) << int(c.flags);
+        EXPECT_EQ("(設定名無し)", function->SettingName(2)) << "a deleted setting's old name is forgotten";
+        EXPECT_EQ("署名/c2", function->SettingName(3));
+        EXPECT_EQ("新/e", function->SettingName(5));
+    }
+}
+
 TEST(vbKXPlugin, CallFuncForwardsEverythingAndReturnsTheVerdict) {
     FakeProxy proxy;
     proxy.funcResult = 7;

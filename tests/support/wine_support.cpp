@@ -62,14 +62,17 @@ static std::string ModulePath() {
     return path;
 }
 
-ChildProcess StartProcess(const std::string &commandLine, const std::string &workingDir) {
+ChildProcess StartProcess(const std::string &commandLine, const std::string &workingDir, HANDLE token) {
     ChildProcess child;
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
     std::string cmd = commandLine;
-    if (CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                       workingDir.empty() ? nullptr : workingDir.c_str(), &si, &pi)) {
+    const char *folder = workingDir.empty() ? nullptr : workingDir.c_str();
+    const BOOL started = token ? CreateProcessAsUserA(token, nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                                      folder, &si, &pi)
+                               : CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, folder, &si, &pi);
+    if (started) {
         CloseHandle(pi.hThread);
         child.process = pi.hProcess;
         child.id = pi.dwProcessId;
@@ -168,6 +171,10 @@ bool SetClipboardBlocks(const std::vector<std::pair<UINT, std::string>> &blocks)
 
 bool SetClipboardText(const std::string &text) { return SetClipboardBlocks({{CF_TEXT, text + '\0'}}); }
 
+std::string Utf16Bytes(const std::u16string &text) {
+    return std::string(reinterpret_cast<const char *>(text.c_str()), (text.size() + 1) * sizeof(char16_t));
+}
+
 std::optional<std::string> GetClipboardBlock(UINT format) {
     if (!OpenClipboardRetrying()) return std::nullopt;
     std::optional<std::string> out;
@@ -193,12 +200,40 @@ std::string GetClipboardText() {
     return out;
 }
 
+std::u16string UnicodeText(HWND window) {
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 10000, &length);
+    std::u16string text(length + 1, u'\0');
+    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_NORMAL, 10000,
+                        &length);
+    text.resize(length);
+    return text;
+}
+
 bool ShellHasIcon(HWND window, UINT id) {
     NOTIFYICONDATAA data = {};
     data.cbSize = NOTIFYICONDATAA_V2_SIZE;
     data.hWnd = window;
     data.uID = id;
     return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
+}
+
+PrefixLogPixels::PrefixLogPixels(int dpi) {
+    RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key_,
+                    nullptr);
+    DWORD size = sizeof old_;
+    had_ = RegQueryValueExA(key_, "LogPixels", nullptr, nullptr, reinterpret_cast<BYTE *>(&old_), &size) ==
+           ERROR_SUCCESS;
+    const DWORD value = static_cast<DWORD>(dpi);
+    RegSetValueExA(key_, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE *>(&value), sizeof value);
+}
+
+PrefixLogPixels::~PrefixLogPixels() {
+    if (had_)
+        RegSetValueExA(key_, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE *>(&old_), sizeof old_);
+    else
+        RegDeleteValueA(key_, "LogPixels");
+    RegCloseKey(key_);
 }
 
 }  // namespace ptrtest

@@ -34,8 +34,10 @@ struct ChildProcess {
 };
 // Starts this test program again in child mode NAME with the given arguments.
 ChildProcess StartChild(const std::string &name, const std::vector<std::string> &args = {});
-// Starts any program; the command line is given whole.
-ChildProcess StartProcess(const std::string &commandLine, const std::string &workingDir = "");
+// Starts any program; the command line is given whole. With a token, the program runs
+// as that token's user (CreateProcessAsUser).
+ChildProcess StartProcess(const std::string &commandLine, const std::string &workingDir = "",
+                          HANDLE token = nullptr);
 
 // Pumps this thread's messages until pred() holds or timeoutMs pass; returns pred().
 bool PumpUntil(const std::function<bool()> &pred, DWORD timeoutMs = 5000);
@@ -63,11 +65,32 @@ bool WriteFileBytes(const std::string &path, const std::string &bytes);
 
 // Clipboard helpers (code page 932 text).
 bool SetClipboardText(const std::string &text);
+// UTF-16 text as a CF_UNICODETEXT block, with its terminator.
+std::string Utf16Bytes(const std::u16string &text);
 // Empties the clipboard and puts these blocks on it, each as given.
 bool SetClipboardBlocks(const std::vector<std::pair<UINT, std::string>> &blocks);
 // A block as stored (its whole GlobalSize); nothing when the format is absent.
 std::optional<std::string> GetClipboardBlock(UINT format);
 std::string GetClipboardText();
+
+// The whole text of a Unicode window or control, of this process or another, asked as
+// its thread is free to answer.
+std::u16string UnicodeText(HWND window);
+
+// HKCU\Control Panel\Desktop LogPixels while the object lives (the value Wine reads
+// first, as a process starts); as it was before afterwards, also when a check fails.
+class PrefixLogPixels {
+public:
+    explicit PrefixLogPixels(int dpi);
+    ~PrefixLogPixels();
+    PrefixLogPixels(const PrefixLogPixels &) = delete;
+    PrefixLogPixels &operator=(const PrefixLogPixels &) = delete;
+
+private:
+    HKEY key_ = nullptr;
+    DWORD old_ = 0;
+    bool had_ = false;
+};
 
 // Whether the shell holds an icon of that window and identifier (it accepts a change
 // only for an icon it has).

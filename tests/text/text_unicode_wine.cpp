@@ -7,6 +7,7 @@
 #include "text_plugin_host.h"
 
 using namespace texttest;
+using ptrtest::Utf16Bytes;
 
 namespace {
 
@@ -15,10 +16,6 @@ namespace {
 const std::u16string kUnicodeCopies[] = {
     u"Caf\u00e9 \u00f1", u"\U0001F600 \u6F22\u5B57", u"\uD55C\uAD6D\uC5B4", u"\u20AC 5 \u2016",
 };
-
-std::string Bytes(const std::u16string &text) {
-    return std::string(reinterpret_cast<const char *>(text.c_str()), (text.size() + 1) * sizeof(char16_t));
-}
 
 // What the system makes of a Unicode text for programs that read CF_TEXT.
 std::string AnsiOf(const std::u16string &text) {
@@ -38,7 +35,7 @@ Pasted Paste() { return {ClipboardText(), ClipboardUnicodeText()}; }
 
 // A copy as a Unicode program makes it: the Unicode text and a second format.
 Pasted CopyUnicode(const std::u16string &text, UINT other, int line) {
-    EXPECT_TRUE(PutClipboard({{CF_UNICODETEXT, Bytes(text)}, {other, "other"}})) << "line " << line;
+    EXPECT_TRUE(PutClipboard({{CF_UNICODETEXT, Utf16Bytes(text)}, {other, "other"}})) << "line " << line;
     return Paste();
 }
 
@@ -72,7 +69,7 @@ TEST_F(TextUnicode, TextOnlyKeepsBothTextsAsCopied) {
         EXPECT_FALSE(ClipboardHas(privateFormat));
     }
     // A program that sets both texts itself, each its own: both stay as they were.
-    ASSERT_TRUE(PutClipboard({{CF_TEXT, WithNul("Cafe")}, {CF_UNICODETEXT, Bytes(u"Caf\u00e9")}, {privateFormat, "p"}}));
+    ASSERT_TRUE(PutClipboard({{CF_TEXT, WithNul("Cafe")}, {CF_UNICODETEXT, Utf16Bytes(u"Caf\u00e9")}, {privateFormat, "p"}}));
     plugin->Func(kTextOnly);
     EXPECT_EQ("Cafe", ClipboardText());
     EXPECT_EQ(u"Caf\u00e9", ClipboardUnicodeText());
@@ -92,7 +89,7 @@ TEST_F(TextUnicode, TextOnlyOfAUnicodeCopyKeepsTheEightBitTextTheSystemMade) {
     };
     for (const auto &copy : copies) {
         SCOPED_TRACE(copy.what);
-        std::vector<Block> blocks = {{CF_UNICODETEXT, Bytes(copy.text)}};
+        std::vector<Block> blocks = {{CF_UNICODETEXT, Utf16Bytes(copy.text)}};
         if (copy.locale) blocks.push_back({CF_LOCALE, std::string(reinterpret_cast<const char *>(&copy.locale), 4)});
         blocks.push_back({privateFormat, "p"});
         ASSERT_TRUE(PutClipboard(blocks));
@@ -198,7 +195,7 @@ TEST_F(TextUnicodeDataLog, EightBitTextsRestoreAsBefore) {
     EXPECT_EQ(eightBit.unicode, ClipboardUnicodeText());
 
     // A "_datalog" rewritten by a program that knows only it: the Unicode log beside it is another text's.
-    ASSERT_TRUE(PutClipboard({{CF_UNICODETEXT, Bytes(u"\uD55C")}}));
+    ASSERT_TRUE(PutClipboard({{CF_UNICODETEXT, Utf16Bytes(u"\uD55C")}}));
     Restart([&] { ASSERT_TRUE(ptrtest::WriteFileBytes(folder.DataLog(), "older 表")); });
     EXPECT_EQ("older 表", ClipboardText());
     EXPECT_EQ(u"older \u8868", ClipboardUnicodeText());

@@ -203,7 +203,8 @@ TEST_F(SettingsPages, ListRowsAndTheirMarks) {
         {kModeHotkey,
          {{"ACS+F11     メニュー表示(ツール)", false}, {"ACS+F11     (無効)", false}}},
         {kModeMenu, {{"デフォルトメニュー(全機能選択)", false}, {"ツール", true}}},
-        {kModePlugin, {{"テキスト変換", false}, {"履歴", false}, {"インターネット利用", false}, {"テキスト", false}}},
+        {kModePlugin, {{"テキスト変換", false}, {"履歴", false}, {"インターネット利用", false}, {"定型文", false},
+                         {"テキスト", false}}},
     };
     for (const Rows &page : expected) {
         SCOPED_TRACE("mode " + std::to_string(page.mode));

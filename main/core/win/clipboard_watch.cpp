@@ -54,8 +54,10 @@ void RunWatchActions() {
     if (!app.Settings.ClipboardWatch || IsEmptyWatchList(app.WatchActions)) return;
     // The one look at this copy; the plug-ins' checks and actions are handed the same.
     const std::shared_ptr<const tlx::CopyLook> copy = tlx::CurrentCopy();
-    // A copy marked private (a password) is left as it is, as if nothing was copied.
+    // A copy marked private (a password) is left as it is, as if nothing was copied. So is
+    // an item of 連続貼り付け, whatever the setting: a look at its text would be its paste.
     if (app.Settings.IgnorePrivate && copy->isPrivate) return;
+    if (copy->formats.Has(tlx::QueueItemFormat())) return;
     const ChangeFormats formats(SystemClipboardFormats(), copy->formats);
     // Held: a function that runs may open the settings window, where the list can change.
     const std::shared_ptr<const WatchActionList> actions = app.WatchActions.Hold();

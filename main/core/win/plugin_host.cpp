@@ -1,8 +1,10 @@
 #include "plugin_host.h"
 
+#include <cmath>
 #include <memory>
 #include <optional>
 
+#include "app_state.h"
 #include "current_copy.h"
 
 namespace ptr {
@@ -24,10 +26,18 @@ const TlxCopyLook *WINAPI LookAtCopy() {
     return &record->Record();
 }
 
+// A plug-in whose setting names changed: the settings window and the function selection
+// show them from the records read again now.
+void WINAPI FunctionsChanged(HINSTANCE plugin) {
+    if (vbKXPlugin *loaded = App().Plugins.FindById(reinterpret_cast<intptr_t>(plugin))) loaded->ReloadFunctions();
+}
+
 }  // namespace
 
 const TlxHost &PluginHost() {
-    static const TlxHost host{sizeof(TlxHost), LookAtCopy};
+    // Help mode is set before the plug-ins load and kept for the run.
+    static const TlxHost host{sizeof(TlxHost), LookAtCopy,
+                              static_cast<uint32_t>(std::lround(App().HelpModeScale * 100)), FunctionsChanged};
     return host;
 }
 

@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "convert_settings.h"
-#include "current_copy.h"
+#include "host_services.h"
 #include "module_folder.h"
 #include "plugin_functions.h"
 #include "plugin_records.h"

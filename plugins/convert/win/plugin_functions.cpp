@@ -8,7 +8,6 @@
 #include "pattern_cache.h"
 #include "plugin_clipboard.h"
 #include "plugin_records.h"
-#include "program_names.h"
 #include "system_mapping.h"
 
 namespace tlxconv {
@@ -51,9 +50,7 @@ bool ClipboardMatches(const PatternSetting &setting, PrivateCopies privateCopies
 }
 
 bool CopiedFrom(const ProgramSetting &setting, HWND activeWindow, PrivateCopies privateCopies) {
-    if (setting.programs.empty() ||
-        !ProgramListMatches(tlx::WidenAnsi(setting.programs), CopySourceFileName(activeWindow)))
-        return false;
+    if (!tlx::CopiedFromListedProgram(setting.programs, activeWindow)) return false;
     return privateCopies == PrivateCopies::kInclude || !tlx::CurrentCopy()->isPrivate;
 }
 

@@ -19,8 +19,7 @@ size_t History::PinnedCount() const {
 
 size_t History::FindContent(const HistoryEntry &entry) const {
     for (size_t i = 0; i < entries_.size(); ++i) {
-        const HistoryEntry &e = entries_[i];
-        if (e.key == entry.key && e.kind == entry.kind && e.data == entry.data) return i;
+        if (SameContent(entries_[i], entry)) return i;
     }
     return entries_.size();
 }
@@ -32,7 +31,15 @@ void History::TrimToCount() {
     if (entries_.size() > keep) entries_.resize(keep);
 }
 
+HistoryEntry History::Admitted(HistoryEntry entry) const {
+    // Forms the file could not hold back would cost the whole file at the next start.
+    if (EntrySize(entry) > limits_.maxBytes || !ValidEntryForms(entry.kind, entry.forms))
+        return WithoutForms(std::move(entry));
+    return entry;
+}
+
 AddResult History::Add(HistoryEntry entry) {
+    entry = Admitted(std::move(entry));
     if (entry.data.size() > limits_.maxBytes) return AddResult::kTooLarge;
     const size_t existing = FindContent(entry);
     AddResult result = AddResult::kAdded;
@@ -51,6 +58,7 @@ void History::Restore(std::vector<HistoryEntry> entries) {
     std::unordered_set<uint64_t> keys;
     for (const HistoryEntry &e : entries_) keys.insert(e.key);
     for (HistoryEntry &entry : entries) {
+        entry = Admitted(std::move(entry));
         if (entry.data.size() > limits_.maxBytes || !ValidEntryData(entry.kind, entry.data)) continue;
         if (!keys.insert(entry.key).second && FindContent(entry) < entries_.size()) continue;
         entries_.push_back(std::move(entry));

@@ -11,7 +11,8 @@ namespace tlxhistory {
 struct HistoryLimits {
     size_t maxCount = 200;          // unpinned entries beyond it are dropped, oldest first,
                                     // all but the newest when pinned ones fill it
-    size_t maxBytes = 4096 * 1024;  // a larger copy is not recorded
+    size_t maxBytes = 4096 * 1024;  // a larger copy is not recorded; a text whose forms
+                                    // take it beyond is recorded as its text alone
 };
 
 enum class AddResult { kAdded, kMovedToTop, kTooLarge };
@@ -41,6 +42,8 @@ public:
     size_t ClearUnpinned();
 
 private:
+    // The entry as kept: its forms dropped when they are not valid or take it over the size limit.
+    HistoryEntry Admitted(HistoryEntry entry) const;
     size_t PinnedCount() const;
     size_t FindContent(const HistoryEntry &entry) const;
     void TrimToCount();

@@ -1,5 +1,8 @@
 #include "history_entry.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace tlxhistory {
 
 namespace {
@@ -13,8 +16,9 @@ uint32_t BigEndian32(std::string_view bytes, size_t at) {
 }
 }  // namespace
 
-uint64_t ContentKey(EntryKind kind, std::string_view data) {
-    // FNV-1a over the kind and the bytes.
+uint64_t ContentKey(EntryKind kind, std::string_view data, const std::vector<EntryForm> &forms) {
+    // FNV-1a over the kind and the bytes, then each form's name, a NUL, its length and
+    // its bytes: the length keeps a form's bytes from passing for the next form's name.
     uint64_t hash = 14695981039346656037ull;
     auto mix = [&hash](unsigned char byte) {
         hash ^= byte;
@@ -22,14 +26,39 @@ uint64_t ContentKey(EntryKind kind, std::string_view data) {
     };
     mix(static_cast<unsigned char>(kind));
     for (char c : data) mix(static_cast<unsigned char>(c));
+    for (const EntryForm &form : forms) {
+        for (char c : form.name) mix(static_cast<unsigned char>(c));
+        mix(0);
+        for (size_t size = form.data.size(), i = 0; i < sizeof size; ++i, size >>= 8)
+            mix(static_cast<unsigned char>(size & 0xFF));
+        for (char c : form.data) mix(static_cast<unsigned char>(c));
+    }
     return hash;
 }
 
-HistoryEntry MakeEntry(EntryKind kind, std::string data) {
+HistoryEntry MakeEntry(EntryKind kind, std::string data, std::vector<EntryForm> forms) {
     HistoryEntry entry;
     entry.kind = kind;
-    entry.key = ContentKey(kind, data);
+    entry.key = ContentKey(kind, data, forms);
     entry.data = std::move(data);
+    entry.forms = std::move(forms);
+    return entry;
+}
+
+bool SameContent(const HistoryEntry &a, const HistoryEntry &b) {
+    return a.key == b.key && a.kind == b.kind && a.data == b.data && a.forms == b.forms;
+}
+
+size_t EntrySize(const HistoryEntry &entry) {
+    size_t size = entry.data.size();
+    for (const EntryForm &form : entry.forms) size += form.data.size();
+    return size;
+}
+
+HistoryEntry WithoutForms(HistoryEntry entry) {
+    if (entry.forms.empty()) return entry;
+    entry.forms.clear();
+    entry.key = ContentKey(entry.kind, entry.data);
     return entry;
 }
 
@@ -44,6 +73,19 @@ bool ValidEntryData(EntryKind kind, std::string_view data) {
         return PngSize(data).has_value();
     }
     return false;
+}
+
+bool ValidEntryForms(EntryKind kind, const std::vector<EntryForm> &forms) {
+    if (forms.empty()) return true;
+    if (kind != EntryKind::kText) return false;
+    for (size_t i = 0; i < forms.size(); ++i) {
+        const EntryForm &form = forms[i];
+        if (form.data.empty() || std::find(std::begin(kKeptForms), std::end(kKeptForms), form.name) == std::end(kKeptForms))
+            return false;
+        for (size_t j = 0; j < i; ++j)
+            if (forms[j].name == form.name) return false;
+    }
+    return true;
 }
 
 std::string BytesFromUtf16(std::u16string_view text) {

@@ -6,9 +6,10 @@ namespace tlxhistory {
 
 namespace {
 constexpr std::string_view kSignature("PTRHIST\0", 8);
-constexpr uint32_t kVersion = 1;
+constexpr uint32_t kFirstVersion = 1;   // entries without forms
 constexpr uint8_t kPinnedFlag = 1;
 constexpr size_t kEntryHeader = 1 + 1 + 4;   // kind, flags, length
+constexpr size_t kFormHeader = 1 + 4;        // name length, length
 
 void PutU32(std::string &out, uint32_t value) {
     const char bytes[4] = {static_cast<char>(value & 0xFF), static_cast<char>((value >> 8) & 0xFF),
@@ -59,7 +60,29 @@ bool KnownKind(uint8_t kind) {
     return kind == static_cast<uint8_t>(EntryKind::kText) || kind == static_cast<uint8_t>(EntryKind::kFiles) ||
            kind == static_cast<uint8_t>(EntryKind::kImage);
 }
+// An entry's forms: their count, then each as name length, name, length and bytes.
+bool ReadForms(Reader &reader, std::vector<EntryForm> &forms) {
+    uint8_t count = 0;
+    if (!reader.U8(count)) return false;
+    for (uint8_t i = 0; i < count; ++i) {
+        uint8_t nameLength = 0;
+        uint32_t length = 0;
+        std::string_view name, data;
+        if (!reader.U8(nameLength) || !reader.Bytes(nameLength, name) || !reader.U32(length) ||
+            !reader.Bytes(length, data))
+            return false;
+        forms.push_back({std::string(name), std::string(data)});
+    }
+    return true;
+}
 }  // namespace
+
+bool OfEarlierVersion(std::string_view file) {
+    Reader reader(file);
+    std::string_view signature;
+    uint32_t version = 0;
+    return reader.Bytes(kSignature.size(), signature) && reader.U32(version) && version < kHistoryFileVersion;
+}
 
 uint32_t Crc32(std::string_view bytes) {
     static const std::array<uint32_t, 256> table = CrcTable();
@@ -68,29 +91,30 @@ uint32_t Crc32(std::string_view bytes) {
     return crc ^ 0xFFFFFFFFu;
 }
 
-std::optional<std::string> SetAsideName(const std::string &path,
-                                        const std::function<bool(const std::string &)> &exists) {
-    const std::string base = path + ".damaged";
-    if (!exists(base)) return base;
-    for (int n = 2; n <= kMaxAsideNumber; ++n)
-        if (!exists(base + std::to_string(n))) return base + std::to_string(n);
-    return std::nullopt;
-}
-
 std::string SerializeHistory(const std::vector<HistoryEntry> &entries) {
     // Sized once: a full history is megabytes, grown a piece at a time it is copied over and over.
     size_t size = kSignature.size() + 4 + 4 + 4;
-    for (const HistoryEntry &entry : entries) size += kEntryHeader + entry.data.size();
+    for (const HistoryEntry &entry : entries) {
+        size += kEntryHeader + entry.data.size() + 1;
+        for (const EntryForm &form : entry.forms) size += kFormHeader + form.name.size() + form.data.size();
+    }
     std::string out;
     out.reserve(size);
     out += kSignature;
-    PutU32(out, kVersion);
+    PutU32(out, kHistoryFileVersion);
     PutU32(out, static_cast<uint32_t>(entries.size()));
     for (const HistoryEntry &entry : entries) {
         out += static_cast<char>(entry.kind);
         out += static_cast<char>(entry.pinned ? kPinnedFlag : 0);
         PutU32(out, static_cast<uint32_t>(entry.data.size()));
         out += entry.data;
+        out += static_cast<char>(entry.forms.size());
+        for (const EntryForm &form : entry.forms) {
+            out += static_cast<char>(form.name.size());
+            out += form.name;
+            PutU32(out, static_cast<uint32_t>(form.data.size()));
+            out += form.data;
+        }
     }
     PutU32(out, Crc32(out));
     return out;
@@ -107,7 +131,8 @@ std::optional<std::vector<HistoryEntry>> ParseHistory(std::string_view file) {
     std::string_view signature;
     uint32_t version = 0, count = 0;
     if (!reader.Bytes(kSignature.size(), signature) || signature != kSignature || !reader.U32(version) ||
-        version != kVersion || !reader.U32(count) || count > reader.Left() / kEntryHeader)
+        version < kFirstVersion || version > kHistoryFileVersion || !reader.U32(count) ||
+        count > reader.Left() / kEntryHeader)
         return std::nullopt;
     std::vector<HistoryEntry> entries;
     entries.reserve(count);
@@ -119,7 +144,10 @@ std::optional<std::vector<HistoryEntry>> ParseHistory(std::string_view file) {
             !reader.U32(length) || !reader.Bytes(length, data) ||
             !ValidEntryData(static_cast<EntryKind>(kind), data))
             return std::nullopt;
-        HistoryEntry entry = MakeEntry(static_cast<EntryKind>(kind), std::string(data));
+        std::vector<EntryForm> forms;
+        if (version > kFirstVersion && !ReadForms(reader, forms)) return std::nullopt;
+        if (!ValidEntryForms(static_cast<EntryKind>(kind), forms)) return std::nullopt;
+        HistoryEntry entry = MakeEntry(static_cast<EntryKind>(kind), std::string(data), std::move(forms));
         entry.pinned = flags & kPinnedFlag;
         entries.push_back(std::move(entry));
     }

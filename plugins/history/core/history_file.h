@@ -1,7 +1,8 @@
 // The history as a file: "PTRHIST" and a version, the entries oldest-last as
-// kind, flags, length and bytes (little-endian), then a CRC-32 of all before it.
+// kind, flags, length and bytes (little-endian), each followed by its forms (a
+// count, then name length, name, length and bytes for each), then a CRC-32 of
+// all before it. Version 1 had no forms.
 #pragma once
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,18 +12,20 @@
 
 namespace tlxhistory {
 
+// The version written; a file of an earlier one is read as well and written
+// anew in this one at the next save.
+constexpr uint32_t kHistoryFileVersion = 2;
+
 std::string SerializeHistory(const std::vector<HistoryEntry> &entries);
-// Nothing for anything but a complete file of this version: a wrong signature,
-// a length running past the end, bytes left over, an unknown kind or flag,
-// content that is no valid entry of its kind, or a checksum that does not match.
+// Nothing for anything but a complete file of this version or an earlier one: a
+// wrong signature, a version not known (a newer program's file), a length running
+// past the end, bytes left over, an unknown kind or flag, content that is no valid
+// entry of its kind, forms that are not a text's kept ones, or a checksum that
+// does not match.
 std::optional<std::vector<HistoryEntry>> ParseHistory(std::string_view file);
+// Whether a file ParseHistory reads is of an earlier version, to be written anew.
+bool OfEarlierVersion(std::string_view file);
 
 uint32_t Crc32(std::string_view bytes);
-
-// Where a damaged file is set aside: "<path>.damaged", or with a number from 2 up
-// when that is taken; nothing when every name up to kMaxAsideNumber is.
-constexpr int kMaxAsideNumber = 999;
-std::optional<std::string> SetAsideName(const std::string &path,
-                                        const std::function<bool(const std::string &)> &exists);
 
 }  // namespace tlxhistory

@@ -1,6 +1,7 @@
 #include "history_filter.h"
 
 #include "row_text.h"
+#include "search_fold.h"
 
 namespace tlxhistory {
 
@@ -21,21 +22,6 @@ private:
     std::string_view bytes_;
 };
 
-template <typename Units>
-bool ContainsFolded(const Units &haystack, std::u16string_view foldedNeedle) {
-    if (foldedNeedle.empty()) return true;
-    if (haystack.size() < foldedNeedle.size()) return false;
-    const char16_t first = foldedNeedle[0];
-    for (size_t at = 0; at + foldedNeedle.size() <= haystack.size(); ++at) {
-        if (FoldForSearch(haystack[at]) != first) continue;
-        size_t matched = 1;
-        while (matched < foldedNeedle.size() && FoldForSearch(haystack[at + matched]) == foldedNeedle[matched])
-            ++matched;
-        if (matched == foldedNeedle.size()) return true;
-    }
-    return false;
-}
-
 // The text a search looks in besides a text entry's own: the file names one per
 // line, or the image's row text.
 std::u16string DescribedText(const HistoryEntry &entry) {
@@ -45,33 +31,11 @@ std::u16string DescribedText(const HistoryEntry &entry) {
     return names;
 }
 
-bool Finds(const HistoryEntry &entry, std::u16string_view foldedNeedle) {
-    if (entry.kind == EntryKind::kText) return ContainsFolded(StoredUnits(entry.data), foldedNeedle);
-    return ContainsFolded(DescribedText(entry), foldedNeedle);
-}
-
 }  // namespace
 
-char16_t FoldForSearch(char16_t unit) {
-    if (unit >= 0xFF01 && unit <= 0xFF5E) unit = static_cast<char16_t>(unit - 0xFEE0);
-    else if (unit == 0x3000) unit = u' ';
-    if (unit >= u'A' && unit <= u'Z') unit = static_cast<char16_t>(unit - u'A' + u'a');
-    return unit;
-}
-
-std::u16string FoldForSearch(std::u16string_view text) {
-    std::u16string folded(text);
-    for (char16_t &unit : folded) unit = FoldForSearch(unit);
-    return folded;
-}
-
-std::vector<size_t> FilterEntries(const std::vector<HistoryEntry> &entries, std::u16string_view search) {
-    const std::u16string needle = FoldForSearch(search);
-    std::vector<size_t> found;
-    found.reserve(entries.size());
-    for (size_t i = 0; i < entries.size(); ++i)
-        if (Finds(entries[i], needle)) found.push_back(i);
-    return found;
+bool EntryFinds(const HistoryEntry &entry, std::u16string_view foldedSearch) {
+    if (entry.kind == EntryKind::kText) return tlx::ContainsFolded(StoredUnits(entry.data), foldedSearch);
+    return tlx::ContainsFolded(DescribedText(entry), foldedSearch);
 }
 
 }  // namespace tlxhistory

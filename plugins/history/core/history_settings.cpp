@@ -13,6 +13,8 @@ void HistorySettings::Load(tlx::ProfileStore &store) {
     maxSizeKB = store.ReadNumber(kSection, "MaxSizeKB", kDefaultSizeKB);
     keepAfterExit = store.ReadNumber(kSection, "KeepAfterExit", 1) != 0;
     pasteChosen = store.ReadNumber(kSection, "PasteChosen", 1) != 0;
+    skippedPrograms = store.ReadText(kSection, "SkippedPrograms", "");
+    queue.Load(store, kSection);
     *this = ClampSettings(*this);
 }
 
@@ -22,11 +24,14 @@ void HistorySettings::Save(tlx::ProfileStore &store) const {
     store.WriteNumber(kSection, "MaxSizeKB", kept.maxSizeKB);
     store.WriteNumber(kSection, "KeepAfterExit", kept.keepAfterExit ? 1 : 0);
     store.WriteNumber(kSection, "PasteChosen", kept.pasteChosen ? 1 : 0);
+    store.WriteQuoted(kSection, "SkippedPrograms", kept.skippedPrograms);
+    kept.queue.Save(store, kSection);
 }
 
 HistorySettings ClampSettings(HistorySettings settings) {
     settings.maxCount = std::clamp(settings.maxCount, kMinCount, kMaxCount);
     settings.maxSizeKB = std::clamp(settings.maxSizeKB, kMinSizeKB, kMaxSizeKB);
+    tlx::CutToBytes(settings.skippedPrograms, kProgramListMaxBytes);
     return settings;
 }
 

@@ -6,7 +6,14 @@
 
 namespace tlxhistory {
 
-enum : int32_t { kFuncRecord = 1, kFuncPaste = 2, kFuncClear = 3, kFuncCount = 3 };
+enum : int32_t {
+    kFuncRecord = 1,
+    kFuncPaste = 2,
+    kFuncClear = 3,
+    kFuncQueueMode = 4,
+    kFuncPasteNext = 5,
+    kFuncCount = 5
+};
 
 void FillPluginInfo(TlxPluginInfo &info);
 // False, leaving the record alone, for a number that is no function.

@@ -78,15 +78,12 @@ std::u16string RowText(const HistoryEntry &entry) {
     return {};
 }
 
-std::u16string RowNumber(size_t row) {
-    if (row >= 10) return {};
-    return std::u16string(1, static_cast<char16_t>(u'0' + (row + 1) % 10));
-}
-
 std::u16string PreviewText(const HistoryEntry &entry) {
     switch (entry.kind) {
-    case EntryKind::kText:
-        return WithCrLf(Shortened(Utf16FromBytes(entry.data), kPreviewUnits));
+    case EntryKind::kText: {
+        const std::u16string text = WithCrLf(Shortened(Utf16FromBytes(entry.data), kPreviewUnits));
+        return entry.forms.empty() ? text : u"［書式付き］\r\n" + text;
+    }
     case EntryKind::kFiles: {
         std::u16string lines;
         for (const std::u16string &name : FileListNames(entry.data)) {

@@ -14,10 +14,9 @@ constexpr size_t kPreviewUnits = 500;  // of text shown in the preview
 // The start of a text on one line: line breaks shown as "↵", tabs as "→";
 // a file list as its first name and how many there are; an image as "画像 W×H".
 std::u16string RowText(const HistoryEntry &entry);
-// "1" … "9", "0" for the first ten rows (position 0 … 9), empty below.
-std::u16string RowNumber(size_t row);
 // The whole entry for an edit box: a long text cut (with "…"), file names one
-// per line, every line break CR LF.
+// per line, every line break CR LF; a text that carries formatting begins with a
+// line saying so.
 std::u16string PreviewText(const HistoryEntry &entry);
 
 }  // namespace tlxhistory

@@ -4,9 +4,14 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "clipboard_writer.h"
+#include "copy_source.h"
 #include "current_copy.h"
 #include "plugin_clipboard.h"
 #include "png_codec.h"
@@ -33,13 +38,40 @@ std::optional<HistoryEntry> ReadFileList() {
     return MakeEntry(EntryKind::kFiles, FileListData(names));
 }
 
-std::optional<HistoryEntry> ReadText() {
-    const std::optional<std::string> block = tlx::ReadClipboardBlock(CF_UNICODETEXT);
-    if (!block) return std::nullopt;
-    std::u16string text = Utf16FromBytes(*block);
-    text.resize(std::min(text.size(), text.find(u'\0')));
-    if (text.empty()) return std::nullopt;
-    return MakeEntry(EntryKind::kText, BytesFromUtf16(text));
+// The kept forms with their registered numbers, registered once per process.
+const std::vector<std::pair<std::string_view, UINT>> &KeptFormFormats() {
+    static const std::vector<std::pair<std::string_view, UINT>> formats = [] {
+        std::vector<std::pair<std::string_view, UINT>> registered;
+        for (std::string_view name : kKeptForms)
+            registered.emplace_back(name, RegisterClipboardFormatA(std::string(name).c_str()));
+        return registered;
+    }();
+    return formats;
+}
+
+// The kept forms the copy offers, each up to its terminator: both are text.
+std::vector<EntryForm> ReadForms(const tlx::FormatPresence &offered) {
+    std::vector<EntryForm> forms;
+    for (const auto &[name, format] : KeptFormFormats()) {
+        if (!offered.Has(format)) continue;
+        std::optional<std::string> block = tlx::ReadClipboardBlock(format);
+        if (!block) continue;
+        block->resize(std::min(block->size(), block->find('\0')));
+        if (!block->empty()) forms.push_back({std::string(name), std::move(*block)});
+    }
+    return forms;
+}
+
+std::optional<HistoryEntry> ReadText(const tlx::FormatPresence &offered) {
+    const std::optional<std::u16string> text = ReadClipboardText();
+    if (!text) return std::nullopt;
+    return MakeEntry(EntryKind::kText, BytesFromUtf16(*text), ReadForms(offered));
+}
+
+void AddForms(tlx::ClipboardWriter &writer, const std::vector<EntryForm> &forms) {
+    for (const auto &[name, format] : KeptFormFormats())
+        for (const EntryForm &form : forms)
+            if (form.name == name) writer.Add(format, tlx::GlobalBlock(form.data.data(), form.data.size(), 1));
 }
 
 std::optional<HistoryEntry> ReadImage() {
@@ -70,11 +102,24 @@ tlx::GlobalBlock DibBlock(const std::string &png) {
 
 }  // namespace
 
+bool CopiedFromSkippedProgram(const HistorySettings &settings, HWND activeWindow) {
+    return tlx::CopiedFromListedProgram(settings.skippedPrograms, activeWindow);
+}
+
+std::optional<std::u16string> ReadClipboardText() {
+    const std::optional<std::string> block = tlx::ReadClipboardBlock(CF_UNICODETEXT);
+    if (!block) return std::nullopt;
+    std::u16string text = Utf16FromBytes(*block);
+    text.resize(std::min(text.size(), text.find(u'\0')));
+    if (text.empty()) return std::nullopt;
+    return text;
+}
+
 std::optional<HistoryEntry> ReadClipboardEntry() {
     const std::shared_ptr<const tlx::CopyLook> copy = tlx::CurrentCopy();
     if (copy->isPrivate) return std::nullopt;
     if (copy->formats.Has(CF_HDROP)) return ReadFileList();
-    if (copy->formats.Has(CF_UNICODETEXT)) return ReadText();
+    if (copy->formats.Has(CF_UNICODETEXT)) return ReadText(copy->formats);
     if (copy->formats.Has(CF_BITMAP)) return ReadImage();   // made from CF_DIB or CF_DIBV5 too
     return std::nullopt;
 }
@@ -89,6 +134,9 @@ bool PutEntryOnClipboard(const HistoryEntry &entry) {
     tlx::ClipboardWriter writer(tlx::kNoMarks);
     switch (entry.kind) {
     case EntryKind::kText:
+        // The formatted forms first: a program that takes the first form it knows
+        // takes the richest, as from the program the text was copied from.
+        AddForms(writer, entry.forms);
         writer.AddUnicodeText(Utf16FromBytes(entry.data));
         break;
     case EntryKind::kFiles:

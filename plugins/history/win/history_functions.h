@@ -6,10 +6,12 @@
 
 namespace tlxhistory {
 
-// Adds the clipboard's content as the newest entry (not a private copy).
-void RecordClipboard(HistoryKeeper &keeper);
-// Shows the history window; the chosen entry goes on the clipboard and, as the
-// settings say, is pasted into the window that was in front.
+// Adds the clipboard's content as the newest entry: not a private copy, not one
+// from a program the settings keep away.
+void RecordClipboard(HistoryKeeper &keeper, HWND activeWindow);
+// Shows the history window; what was chosen goes on the clipboard (with its
+// formatting, or as its text alone when so chosen) and, as the settings say, is
+// pasted into the window that was in front, or is queued for 連続貼り付け.
 void PasteFromHistory(HINSTANCE instance, HistoryKeeper &keeper, HWND activeWindow);
 // Asks, then removes every entry that is not pinned.
 void ClearHistory(HistoryKeeper &keeper);

@@ -1,5 +1,7 @@
 #include "history_keeper.h"
 
+#include "picker_window.h"
+
 namespace tlxhistory {
 
 namespace {
@@ -18,7 +20,11 @@ void HistoryKeeper::Start(tlx::ProfileStore &store) {
     settings_.Load(store);
     history_ = History(LimitsOf(settings_));
     dirty_ = false;
-    if (settings_.keepAfterExit) history_.Restore(LoadHistoryFile(files_));
+    if (!settings_.keepAfterExit) return;
+    LoadedHistory loaded = LoadHistoryFile(files_);
+    history_.Restore(std::move(loaded.entries));
+    // An earlier version's file is written anew in this one at once, not at the first copy.
+    if (loaded.earlierVersion) Changed();
 }
 
 void HistoryKeeper::Stop() {
@@ -41,7 +47,7 @@ void HistoryKeeper::ApplySettings(const HistorySettings &settings, tlx::ProfileS
 
 void HistoryKeeper::Changed() {
     dirty_ = true;
-    if (watcher_) PostMessageW(watcher_, kHistoryChanged, 0, 0);
+    if (watcher_) PostMessageW(watcher_, tlx::kPickerSourceChanged, 0, 0);
     if (!saveTimer_) saveTimer_ = SetTimer(nullptr, 0, kSaveDelayMs, &HistoryKeeper::OnSaveTimer);
     // Without a timer the change is written at once rather than not at all.
     if (!saveTimer_) SaveNow();

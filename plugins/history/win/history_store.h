@@ -15,10 +15,16 @@ struct PluginFiles {
 // The files of the plug-in this code is linked into.
 PluginFiles LocatePluginFiles();
 
+struct LoadedHistory {
+    std::vector<HistoryEntry> entries;
+    bool earlierVersion = false;   // read from an earlier version's file, to be written anew
+};
+
 // The saved entries; none when there is no file. A file that cannot be read
-// back is renamed beside the original ("History.dat.damaged", a number added
-// when that exists), never deleted, and the history starts empty.
-std::vector<HistoryEntry> LoadHistoryFile(const PluginFiles &files);
+// back (damaged, or a newer version's) is renamed beside the original
+// ("History.dat.damaged", a number added when that exists), never deleted or
+// overwritten, and the history starts empty.
+LoadedHistory LoadHistoryFile(const PluginFiles &files);
 void RemoveHistoryFile(const PluginFiles &files);
 
 }  // namespace tlxhistory

@@ -1,12 +1,13 @@
 // The eight exports the host resolves by name, over the history of this run.
 #include <windows.h>
 
-#include "current_copy.h"
+#include "host_services.h"
 #include "history_functions.h"
 #include "history_keeper.h"
 #include "module_folder.h"
 #include "plugin_records.h"
 #include "profile_file.h"
+#include "sequential_paste.h"
 #include "settings_dialog.h"
 #include "tlx_plugin.h"
 
@@ -19,7 +20,10 @@ int32_t WINAPI PIN_Init(void) {
     return 0;
 }
 
-void WINAPI PIN_Quit(void) { Keeper().Stop(); }
+void WINAPI PIN_Quit(void) {
+    Sequence().Quit();
+    Keeper().Stop();
+}
 
 int32_t WINAPI PIN_ShowAbout(HWND) { return 0; }
 
@@ -30,9 +34,11 @@ int32_t WINAPI PIN_ShowSetting(int32_t funcno, int32_t, HWND owner) {
 
 int32_t WINAPI PIN_Func(int32_t funcno, int32_t, HWND ActivateWnd, int32_t, int32_t) {
     switch (funcno) {
-        case kFuncRecord: RecordClipboard(Keeper()); break;
+        case kFuncRecord: RecordClipboard(Keeper(), ActivateWnd); break;
         case kFuncPaste: PasteFromHistory(tlx::OwnModule(), Keeper(), ActivateWnd); break;
         case kFuncClear: ClearHistory(Keeper()); break;
+        case kFuncQueueMode: Sequence().Toggle(); break;
+        case kFuncPasteNext: Sequence().PasteNext(ActivateWnd); break;
     }
     return 0;
 }

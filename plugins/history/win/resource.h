@@ -1,4 +1,4 @@
-// Dialog and control identifiers of the settings dialog and the history window.
+// Dialog and control identifiers of the settings dialog.
 #pragma once
 
 #define IDD_SETTINGS 101
@@ -9,8 +9,12 @@
 #define IDC_MAX_SIZE_SPIN 1004
 #define IDC_KEEP_AFTER_EXIT 1005
 #define IDC_PASTE_CHOSEN 1006
+#define IDC_SKIPPED_PROGRAMS 1007
 
-#define IDC_HISTORY_SEARCH 2001
-#define IDC_HISTORY_LIST 2002
-#define IDC_HISTORY_PREVIEW 2003
-#define IDC_HISTORY_KEYS 2004
+// 連続貼り付け
+#define IDC_QUEUE_COPIED 1101
+#define IDC_QUEUE_REVERSED 1102
+#define IDC_QUEUE_LINES 1103
+#define IDC_QUEUE_KEY_NONE 1104
+#define IDC_QUEUE_KEY_TAB 1105
+#define IDC_QUEUE_KEY_ENTER 1106

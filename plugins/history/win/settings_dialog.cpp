@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <iterator>
 #include <optional>
 
 #include "resource.h"
@@ -15,6 +16,25 @@ constexpr tlx::NumberField kCountField{IDC_MAX_COUNT, IDC_MAX_COUNT_SPIN, kMinCo
 constexpr tlx::NumberField kSizeField{IDC_MAX_SIZE, IDC_MAX_SIZE_SPIN, kMinSizeKB, kMaxSizeKB,
                                       "1件の最大サイズ(KB)"};
 
+constexpr int kKeyChoices[] = {IDC_QUEUE_KEY_NONE, IDC_QUEUE_KEY_TAB, IDC_QUEUE_KEY_ENTER};   // by KeyAfterPaste
+
+void ShowQueueSettings(HWND dialog, const QueueSettings &queue) {
+    CheckRadioButton(dialog, IDC_QUEUE_COPIED, IDC_QUEUE_REVERSED,
+                     queue.order == QueueOrder::kReversed ? IDC_QUEUE_REVERSED : IDC_QUEUE_COPIED);
+    tlx::ShowChecked(dialog, IDC_QUEUE_LINES, queue.linePerItem);
+    CheckRadioButton(dialog, IDC_QUEUE_KEY_NONE, IDC_QUEUE_KEY_ENTER,
+                     kKeyChoices[static_cast<int>(queue.keyAfterPaste)]);
+}
+
+QueueSettings ReadQueueSettings(HWND dialog) {
+    QueueSettings queue;
+    queue.order = tlx::IsChecked(dialog, IDC_QUEUE_REVERSED) ? QueueOrder::kReversed : QueueOrder::kCopied;
+    queue.linePerItem = tlx::IsChecked(dialog, IDC_QUEUE_LINES);
+    for (size_t key = 0; key < std::size(kKeyChoices); ++key)
+        if (tlx::IsChecked(dialog, kKeyChoices[key])) queue.keyAfterPaste = static_cast<KeyAfterPaste>(key);
+    return queue;
+}
+
 class SettingsDialog : public tlx::SettingForm {
 public:
     SettingsDialog(HistoryKeeper &keeper, tlx::ProfileStore &store) : keeper_(keeper), store_(store) {}
@@ -26,6 +46,8 @@ private:
         tlx::ShowNumber(dialog, kSizeField, settings.maxSizeKB);
         tlx::ShowChecked(dialog, IDC_KEEP_AFTER_EXIT, settings.keepAfterExit);
         tlx::ShowChecked(dialog, IDC_PASTE_CHOSEN, settings.pasteChosen);
+        tlx::ShowEditText(dialog, IDC_SKIPPED_PROGRAMS, settings.skippedPrograms, kProgramListMaxBytes);
+        ShowQueueSettings(dialog, settings.queue);
     }
 
     bool Accept(HWND dialog) override {
@@ -38,6 +60,8 @@ private:
         settings.maxSizeKB = *size;
         settings.keepAfterExit = tlx::IsChecked(dialog, IDC_KEEP_AFTER_EXIT);
         settings.pasteChosen = tlx::IsChecked(dialog, IDC_PASTE_CHOSEN);
+        settings.skippedPrograms = tlx::DialogItemText(dialog, IDC_SKIPPED_PROGRAMS);
+        settings.queue = ReadQueueSettings(dialog);
         keeper_.ApplySettings(settings, store_);
         return true;
     }

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "current_copy.h"
+#include "host_services.h"
 #include "module_folder.h"
 #include "plugin_actions.h"
 #include "plugin_records.h"

@@ -2,7 +2,7 @@
 // settings, where the plug-in's files are, and the join function's kept text.
 #include <windows.h>
 
-#include "current_copy.h"
+#include "host_services.h"
 #include "data_log.h"
 #include "module_folder.h"
 #include "plugin_records.h"

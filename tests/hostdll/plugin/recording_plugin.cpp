@@ -4,6 +4,7 @@
 // different names can be told apart. Built without KXTEST_COMPLETE it lacks
 // PIN_Func and logs its DllMain as well: the host must refuse it unused.
 #include <windows.h>
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -47,7 +48,13 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
 
 extern "C" {
 
-void WINAPI PIN_SetHost(const TlxHost *host) { Log("SetHost %u", host ? host->Size : 0u); }
+// The window scale only where the host's record holds it.
+void WINAPI PIN_SetHost(const TlxHost *host) {
+    if (host && host->Size >= offsetof(TlxHost, WindowScalePercent) + sizeof host->WindowScalePercent)
+        Log("SetHost %u scale %u", host->Size, host->WindowScalePercent);
+    else
+        Log("SetHost %u", host ? host->Size : 0u);
+}
 
 int32_t WINAPI PIN_Init(void) {
     Log("Init");

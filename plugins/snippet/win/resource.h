@@ -1,0 +1,20 @@
+// Dialog and control identifiers of the phrases plug-in.
+#pragma once
+
+#define IDD_PHRASE_EDITOR 101
+
+#define IDC_PHRASE_TREE 1001
+#define IDC_PHRASE_NAME 1002
+#define IDC_PHRASE_TEXT 1003
+#define IDC_PLACEHOLDER_HELP 1004
+#define IDC_ADD_PHRASE 1010
+#define IDC_ADD_FOLDER 1011
+#define IDC_DELETE_ENTRY 1012
+#define IDC_MOVE_UP 1013
+#define IDC_MOVE_DOWN 1014
+#define IDC_RESTORE_CLIPBOARD 1020
+#define IDC_KEEP_OUT_OF_HISTORY 1021
+#define IDC_IMPORT_PHRASES 1030
+#define IDC_EXPORT_PHRASES 1031
+#define IDC_NAME_LABEL 1040
+#define IDC_TEXT_LABEL 1041
