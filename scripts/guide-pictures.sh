@@ -6,6 +6,7 @@
 # the guide against them. Ends with the pictures' sizes.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh"
 PTR_TARGETS="guide_pictures_wine" "$root/scripts/build.sh" win64
 
 . "$root/scripts/wine-env.sh"

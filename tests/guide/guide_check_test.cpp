@@ -49,6 +49,39 @@ bool HasJapanese(const std::string &text) {
     return std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
+// The windows the guide explains, each with the picture that shows it: a window dropped
+// from the guide or from the picture list fails here.
+const struct {
+    const char *window;
+    const char *picture;
+} kWindows[] = {
+    {"settings window, basic page", "settings_basic"},
+    {"settings window, watch page", "settings_watch"},
+    {"settings window, hotkey page", "settings_hotkey"},
+    {"settings window, menu page", "settings_menu"},
+    {"settings window, plug-in page", "settings_plugin"},
+    {"settings window, about page", "settings_about"},
+    {"function selection", "select_function"},
+    {"watch editor", "watch_editor"},
+    {"hotkey editor", "hotkey_editor"},
+    {"menu editor", "menu_editor"},
+    {"shortcut editor", "shortcut_editor"},
+    {"history window", "history_window"},
+    {"phrase picker", "snippet_picker"},
+    {"phrase editor", "snippet_editor"},
+    {"text plug-in settings", "text_datasave"},
+    {"internet plug-in settings", "internet_search"},
+    {"convert plug-in settings", "convert_program"},
+    {"history plug-in settings", "history_settings"},
+    {"tray menu", "tray_menu"},
+    {"recipe: chat addresses opened", "recipe_chat_url"},
+    {"recipe: half-width from a program", "recipe_halfwidth"},
+    {"recipe: quotes by hotkey", "recipe_quote_hotkey"},
+    {"recipe: PDF lines joined", "recipe_pdf_lines"},
+    {"recipe: web search by hotkey", "recipe_search_hotkey"},
+    {"recipe: Excel left alone", "recipe_excel"},
+};
+
 std::set<std::string> ListedPictures() {
     std::set<std::string> names;
     for (const guide::Picture &picture : guide::Pictures()) names.insert(picture.name);
@@ -75,13 +108,29 @@ TEST(Guide, EveryWindowOfThePictureListIsShownInTheGuide) {
     for (const std::string &name : ListedPictures()) EXPECT_TRUE(shown.count(name)) << name << " is not in the guide";
 }
 
+TEST(Guide, EveryWindowItExplainsHasAPicture) {
+    std::set<std::string> shown;
+    for (const Image &image : ImagesOf(guide::GuideText())) shown.insert(PictureName(image.src));
+    const std::set<std::string> listed = ListedPictures();
+    const std::vector<std::string> inFolder = guide::PicturesInFolder();
+    for (const auto &w : kWindows) {
+        EXPECT_TRUE(shown.count(w.picture)) << w.window << ": the guide shows no " << w.picture;
+        EXPECT_TRUE(listed.count(w.picture)) << w.window << ": " << w.picture << " is not taken";
+        EXPECT_NE(std::find(inFolder.begin(), inFolder.end(), w.picture), inFolder.end())
+            << w.window << ": " << w.picture << " is missing from the release folder";
+    }
+}
+
 TEST(Guide, TheReleaseFolderHoldsTheListedPicturesSmall) {
     const std::set<std::string> listed = ListedPictures();
     for (const std::string &name : guide::PicturesInFolder()) EXPECT_TRUE(listed.count(name)) << name << " is not listed";
+    size_t total = 0;
     for (const std::string &name : listed) {
         const std::string png = ptrtest::ReadFileBytes(guide::PictureFolder() + name + ".png");
         ASSERT_GT(png.size(), 26u) << name << " is missing";
         EXPECT_EQ(png[25], 3) << name << " is not a palette picture";   // the colour type in IHDR
         EXPECT_LT(png.size(), 60u * 1024) << name;
+        total += png.size();
     }
+    EXPECT_LT(total, 600u * 1024) << "the release zip carries them all";
 }

@@ -13,6 +13,7 @@ namespace guide {
 namespace {
 
 const char kHistoryPaste[] = "/Execute:1:tlxHistory.tlx/2/1";
+const char kPhrasePicker[] = "/Execute:1:tlxSnippet.tlx/2/1";
 const PluginFunction kTextOnly{"テキスト", "テキストのみ"};
 
 bool ShootPage(Session &s, int page) { return s.Shoot(s.Page(page)); }
@@ -118,6 +119,7 @@ const std::vector<Picture> &Pictures() {
                      "お世話になっております。"});
              return s.ShootOpenedBy(kHistoryPaste);
          }},
+        {"snippet_picker", [](Session &s) { return s.ShootOpenedBy(kPhrasePicker); }},
         {"tray_menu", [](Session &s) { return s.ShootTrayMenu(true); }},
         {"task_menu", [](Session &s) { return s.ShootTrayMenu(false); }},
 
@@ -148,6 +150,7 @@ const std::vector<Picture> &Pictures() {
              return s.ShootPluginSetting({"テキスト変換", "コピー元のアプリ", 1, "コピー元のアプリの設定"});
          }},
         {"history_settings", [](Session &s) { return s.ShootPluginSetting({"履歴", nullptr, 0, "設定"}); }},
+        {"snippet_editor", [](Session &s) { return s.ShootPluginSetting({"定型文", nullptr, 0, "設定"}); }},
         {"plugin_settings", PluginBrowser},
 
         // The editors, then the settings window's pages with what was made.

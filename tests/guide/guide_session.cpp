@@ -66,11 +66,26 @@ bool PickSettingNumber(HWND dialog, int number) {
 
 }  // namespace
 
+UnmanagedProgramWindows::UnmanagedProgramWindows() {
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\ptrmain.exe\\X11 Driver", 0, nullptr, 0,
+                        KEY_SET_VALUE, nullptr, &key_, nullptr) == ERROR_SUCCESS)
+        RegSetValueExA(key_, "Managed", 0, REG_SZ, reinterpret_cast<const BYTE *>("N"), 2);
+}
+
+UnmanagedProgramWindows::~UnmanagedProgramWindows() {
+    if (!key_) return;
+    RegDeleteValueA(key_, "Managed");   // the other tests of the prefix see the program as before
+    RegCloseKey(key_);
+}
+
 Session::Session() {
-    for (const char *plugin : {"tlxText.tlx", "tlxInternet.tlx", "tlxConvert.tlx", "tlxHistory.tlx"})
+    for (const char *plugin : {"tlxText.tlx", "tlxInternet.tlx", "tlxConvert.tlx", "tlxHistory.tlx", "tlxSnippet.tlx"})
         program_.AddPlugin(plugin);
-    // The settings a user starts with.
-    ptrtest::CopyFileTo(std::string("Z:") + PTR_SOURCE_DIR + "/dist/Setting.ini", program_.Path() + "Setting.ini");
+    // The settings and phrases a user starts with.
+    const std::string release = std::string("Z:") + PTR_SOURCE_DIR + "/dist/";
+    ptrtest::CopyFileTo(release + "Setting.ini", program_.Path() + "Setting.ini");
+    CreateDirectoryA((program_.Path() + "Plugins\\tlxSnippet").c_str(), nullptr);
+    ptrtest::CopyFileTo(release + "Plugins/tlxSnippet/Phrases.txt", program_.Path() + "Plugins\\tlxSnippet\\Phrases.txt");
     started_ = program_.Start() && e2e::TrayIcon(10000) != nullptr;
 }
 
@@ -251,7 +266,8 @@ HWND Session::EditHotkey(const Hotkey &hotkey) {
 bool Session::ShootOpenedBy(const std::string &arguments) {
     const DWORD process = GetProcessId(program_.Process());
     const std::set<HWND> before = VisibleWindows(process);
-    program_.Run(arguments).Wait(15000);
+    // The second start returns only once the window it asked for has closed.
+    ptrtest::ChildProcess start = program_.Run(arguments);
     HWND opened = nullptr;
     ptrtest::PumpUntil([&] {
         for (HWND w : VisibleWindows(process))
@@ -267,6 +283,7 @@ bool Session::ShootOpenedBy(const std::string &arguments) {
     e2e::PressChord({VK_ESCAPE});
     if (!e2e::WaitClosed(opened, 3000)) PostMessageA(opened, WM_CLOSE, 0, 0);
     e2e::WaitClosed(opened);
+    start.Wait(5000);
     return shot;
 }
 

@@ -45,6 +45,20 @@ struct Hotkey {
     PluginFunction function;
 };
 
+// For its lifetime, the program's windows are drawn by Wine without the X display's window
+// manager: with none on the virtual display, each dialog that closes would stall two seconds
+// waiting for one. The pictures show Wine's own frames either way.
+class UnmanagedProgramWindows {
+public:
+    UnmanagedProgramWindows();
+    ~UnmanagedProgramWindows();
+    UnmanagedProgramWindows(const UnmanagedProgramWindows &) = delete;
+    UnmanagedProgramWindows &operator=(const UnmanagedProgramWindows &) = delete;
+
+private:
+    HKEY key_ = nullptr;
+};
+
 class Session {
 public:
     Session();
@@ -102,6 +116,7 @@ public:
 private:
     HWND SettingsWindowOrOpen();
 
+    UnmanagedProgramWindows unmanaged_;   // before the program starts
     e2e::ProgramFolder program_;
     e2e::SettingsWindow window_;
     bool started_ = false;
