@@ -14,7 +14,6 @@ packages=(
   googletest libgtest-dev
   wine64 xvfb x11-utils xclip
   fonts-ipafont-gothic fonts-ipafont-mincho locales
-  fonts-wine    # the caption buttons' glyphs, as the guide's pictures show them
   imagemagick   # the guide's pictures written small
 )
 for group in "$@"; do
