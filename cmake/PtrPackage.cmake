@@ -2,11 +2,20 @@
 #   cmake --build build/win32 --target package_zip   ->  build/win32/Porterica-<version>-<arch>.zip
 set(PTR_ZIP_NAME Porterica-${PROJECT_VERSION}-${CMAKE_SYSTEM_PROCESSOR})
 set(PTR_ZIP_STAGE ${CMAKE_BINARY_DIR}/package/Porterica)
+# The guide's pictures are taken under Wine from the 64-bit build (scripts/guide-pictures.sh).
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+  set(PTR_GUIDE_RELEASE ${PTR_DIST_DIR})
+else()
+  set(PTR_GUIDE_RELEASE ${PTR_WIN64_BUILD_DIR}/dist)
+endif()
 add_custom_target(package_zip
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${CMAKE_BINARY_DIR}/package ${CMAKE_BINARY_DIR}/${PTR_ZIP_NAME}.zip
   COMMAND ${CMAKE_COMMAND} -E make_directory ${PTR_ZIP_STAGE}/Plugins ${PTR_ZIP_STAGE}/MenuData
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${PTR_DIST_DIR} ${PTR_ZIP_STAGE}
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/dist ${PTR_ZIP_STAGE}
+  COMMAND ${CMAKE_COMMAND} -DPICTURES=${PTR_GUIDE_RELEASE}/guide -DBINARIES=${PTR_GUIDE_RELEASE}
+          -P ${CMAKE_SOURCE_DIR}/cmake/PtrGuidePictures.cmake
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${PTR_GUIDE_RELEASE}/guide ${PTR_ZIP_STAGE}/guide
   # Debug information stays in the build tree; users get the small binaries.
   COMMAND ${CMAKE_STRIP} --strip-debug ${PTR_ZIP_STAGE}/ptrmain.exe ${PTR_ZIP_STAGE}/KXDLL.dll
           ${PTR_ZIP_STAGE}/Plugins/tlxText.tlx ${PTR_ZIP_STAGE}/Plugins/tlxInternet.tlx

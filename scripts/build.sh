@@ -14,7 +14,8 @@ for t in "${trees[@]}"; do
   args=(-G Ninja -S "$root" -B "$root/build/$t" -DCMAKE_BUILD_TYPE="$type")
   case "$t" in
     win64)  args+=(-DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-x86_64.cmake") ;;
-    win32)  args+=(-DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-i686.cmake" -DPTR_BUILD_TESTS=OFF) ;;
+    win32)  args+=(-DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-i686.cmake" -DPTR_BUILD_TESTS=OFF
+                   -DPTR_WIN64_BUILD_DIR="$root/build/win64") ;;
     native) args+=(-DPTR_WIN32_BUILD_DIR="$root/build/win32" -DPTR_WIN64_BUILD_DIR="$root/build/win64") ;;
     *) echo "unknown build tree: $t" >&2; exit 2 ;;
   esac

@@ -3,7 +3,8 @@
 # given add what only some commands need:
 #   fuzz     clang and its fuzzing runtime (scripts/fuzz.sh)
 #   package  zip (the release zips)
-#   look     ImageMagick and xdotool, to look at and drive a virtual display by hand
+#   look     xdotool, to drive a virtual display by hand
+#   screens  chromium, for scripts/guide-screens.sh
 # Safe to run again: it installs only what is missing.
 set -euo pipefail
 
@@ -13,12 +14,14 @@ packages=(
   googletest libgtest-dev
   wine64 xvfb x11-utils xclip
   fonts-ipafont-gothic fonts-ipafont-mincho locales
+  imagemagick   # the guide's pictures written small
 )
 for group in "$@"; do
   case "$group" in
     fuzz)    packages+=(clang libclang-rt-14-dev) ;;
     package) packages+=(zip) ;;
-    look)    packages+=(imagemagick xdotool) ;;
+    look)    packages+=(xdotool) ;;
+    screens) packages+=(chromium) ;;
     *) echo "setup: unknown group $group" >&2; exit 2 ;;
   esac
 done
