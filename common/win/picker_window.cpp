@@ -34,18 +34,10 @@ const wchar_t *Wide(const std::u16string &text) { return reinterpret_cast<const 
 
 // The system's message font at the resolution, enlarged by percent.
 HFONT MessageFont(int dpi, int percent, bool bold) {
-    using ForDpiFn = BOOL(WINAPI *)(UINT, UINT, PVOID, UINT, UINT);
-    static const auto forDpi = User32Function<ForDpiFn>("SystemParametersInfoForDpi");
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    LONG &height = metrics.lfMessageFont.lfHeight;
-    if (!forDpi || !forDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, static_cast<UINT>(dpi))) {
-        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-        height = MulDiv(height, dpi, SystemDpi());
-    }
-    height = MulDiv(height, percent, 100);
-    if (bold) metrics.lfMessageFont.lfWeight = FW_BOLD;
-    return CreateFontIndirectW(&metrics.lfMessageFont);
+    LOGFONTW font = MessageFontAt(dpi);
+    font.lfHeight = MulDiv(font.lfHeight, percent, 100);
+    if (bold) font.lfWeight = FW_BOLD;
+    return CreateFontIndirectW(&font);
 }
 
 SIZE TextExtent(HDC dc, const std::wstring &text) {
@@ -186,12 +178,8 @@ SIZE PickerWindow::ClientSize() const {
 void PickerWindow::FindAnchor(POINT *anchor, std::optional<Box> *caret) const {
     GetCursorPos(anchor);
     if (options_.place != PickerPlace::kNearCaret) return;
-    const HWND front = options_.front ? options_.front : GetForegroundWindow();
-    GUITHREADINFO thread{};
-    thread.cbSize = sizeof thread;
-    if (!front || !GetGUIThreadInfo(GetWindowThreadProcessId(front, nullptr), &thread) || !thread.hwndCaret) return;
-    RECT r = thread.rcCaret;
-    MapWindowPoints(thread.hwndCaret, HWND_DESKTOP, reinterpret_cast<POINT *>(&r), 2);
+    RECT r;
+    if (!CaretOnScreen(options_.front ? options_.front : GetForegroundWindow(), &r)) return;
     *caret = Box{r.left, r.top, r.right, r.bottom};
     *anchor = POINT{r.left, r.bottom};
 }

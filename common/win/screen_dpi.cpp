@@ -68,4 +68,25 @@ void TakeSuggestedRect(HWND window, const RECT &suggested) {
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+LOGFONTW MessageFontAt(int dpi) {
+    using ForDpiFn = BOOL(WINAPI *)(UINT, UINT, PVOID, UINT, UINT);
+    static const auto forDpi = User32Function<ForDpiFn>("SystemParametersInfoForDpi");
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (forDpi && forDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, static_cast<UINT>(dpi)))
+        return metrics.lfMessageFont;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, dpi, SystemDpi());
+    return metrics.lfMessageFont;
+}
+
+bool CaretOnScreen(HWND window, RECT *caret) {
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    if (!window || !GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread) || !thread.hwndCaret) return false;
+    *caret = thread.rcCaret;
+    MapWindowPoints(thread.hwndCaret, HWND_DESKTOP, reinterpret_cast<POINT *>(caret), 2);
+    return true;
+}
+
 }  // namespace tlx

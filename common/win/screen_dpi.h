@@ -1,6 +1,7 @@
 // The resolution a window is drawn at, asked of Windows where it can answer per monitor
 // (Windows 10 and later) and of the screen otherwise (Windows 7, 8), where every window
-// has the system's resolution; and a window's frame at a resolution.
+// has the system's resolution; a window's frame and the message font at a resolution;
+// and where a window's caret is on the screen, for what opens beside it.
 #pragma once
 #include <windows.h>
 
@@ -30,5 +31,10 @@ SIZE FrameSizeFor(DWORD style, DWORD exStyle, bool menu, int clientWidth, int cl
 SIZE FrameSize(HWND window, int clientWidth, int clientHeight, int dpi);
 // The place Windows suggests with WM_DPICHANGED.
 void TakeSuggestedRect(HWND window, const RECT &suggested);
+
+// The system's message font as it is at that resolution.
+LOGFONTW MessageFontAt(int dpi);
+// The caret of that window's thread on the screen; false when it shows none.
+bool CaretOnScreen(HWND window, RECT *caret);
 
 }  // namespace tlx

@@ -86,7 +86,7 @@ TEST(RowText, ShowsEachKindOnOneLine) {
         std::u16string row;
     };
     const Case cases[] = {
-        {"line breaks and tabs", Text(u"a\tb\r\nc\nd\re"), u"a→b↵c↵d↵e"},
+        {"line breaks and tabs", Text(u"a\tb\r\nc\nd\re"), u"a→b↓c↓d↓e"},
         {"emoji kept whole", Text(u"😀x"), u"😀x"},
         {"one file", Files({u"C:\\dir\\名前.txt"}), u"名前.txt"},
         {"three files", Files({u"C:\\a.txt", u"C:\\b.txt", u"C:\\c"}), u"a.txt 他2件"},
@@ -124,7 +124,7 @@ TEST(RowText, ThePreviewMarksAFormattedText) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(c.preview, tlxhistory::PreviewText(c.entry));
     }
-    EXPECT_EQ(u"a\u21B5b", tlxhistory::RowText(cases[1].entry)) << "the row shows the text alone";
+    EXPECT_EQ(u"a\u2193b", tlxhistory::RowText(cases[1].entry)) << "the row shows the text alone";
 }
 
 }  // namespace

@@ -190,7 +190,7 @@ TEST(QueueCaption, TellsTheCountAndTheStartOfTheNextItem) {
         std::u16string title, next;
     } cases[] = {
         {0, nullptr, u"連続貼り付け　残り 0 件", u"コピーした内容が順に入ります"},
-        {2, &multiLine, u"連続貼り付け　残り 2 件", u"次: first line\u21B5second"},
+        {2, &multiLine, u"連続貼り付け　残り 2 件", u"次: first line\u2193second"},
         {12, &longItem, u"連続貼り付け　残り 12 件", u"次: " + std::u16string(120, u'x') + u"\u2026"},
     };
     for (const auto &c : cases) {

@@ -16,15 +16,18 @@ std::u16string Shortened(std::u16string text, size_t maxUnits) {
     return cut + kEllipsis;
 }
 
+// "↓" marks a line break as Japanese text editors do; every Japanese font has it.
+constexpr char16_t kLineBreakMark = u'\u2193';
+
 std::u16string OneLine(std::u16string_view text) {
     std::u16string line;
     for (size_t i = 0; i < text.size() && line.size() <= kRowUnits; ++i) {
         const char16_t unit = text[i];
         if (unit == u'\r') {
-            line += u'\u21B5';
+            line += kLineBreakMark;
             if (i + 1 < text.size() && text[i + 1] == u'\n') ++i;
         } else if (unit == u'\n') {
-            line += u'\u21B5';
+            line += kLineBreakMark;
         } else if (unit == u'\t') {
             line += u'\u2192';
         } else {

@@ -11,7 +11,7 @@ namespace tlxhistory {
 constexpr size_t kRowUnits = 120;      // of text shown on a row
 constexpr size_t kPreviewUnits = 500;  // of text shown in the preview
 
-// The start of a text on one line: line breaks shown as "↵", tabs as "→";
+// The start of a text on one line: line breaks shown as "↓", tabs as "→";
 // a file list as its first name and how many there are; an image as "画像 W×H".
 std::u16string RowText(const HistoryEntry &entry);
 // The whole entry for an edit box: a long text cut (with "…"), file names one

@@ -1,5 +1,6 @@
 #include "queue_indicator.h"
 
+#include "dpi_scale.h"
 #include "module_folder.h"
 #include "screen_dpi.h"
 
@@ -18,21 +19,6 @@ constexpr int kEdgeGap = 12;   // from the edges of the work area
 
 const wchar_t *Wide(const std::u16string &text) { return reinterpret_cast<const wchar_t *>(text.c_str()); }
 
-int AtDpi(int pixels, int dpi) { return MulDiv(pixels, dpi, USER_DEFAULT_SCREEN_DPI); }
-
-// The message font as the system has it at dpi.
-LOGFONTW MessageFontAt(int dpi) {
-    using ForDpiFn = BOOL(WINAPI *)(UINT, UINT, PVOID, UINT, UINT);
-    static const auto forDpi = tlx::User32Function<ForDpiFn>("SystemParametersInfoForDpi");
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (forDpi && forDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, static_cast<UINT>(dpi)))
-        return metrics.lfMessageFont;
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, dpi, tlx::SystemDpi());
-    return metrics.lfMessageFont;
-}
-
 int LineHeight(HDC dc, HFONT font) {
     const HGDIOBJ old = SelectObject(dc, font);
     TEXTMETRICW metrics{};
@@ -41,18 +27,9 @@ int LineHeight(HDC dc, HFONT font) {
     return metrics.tmHeight;
 }
 
-// The caret of the window in front in screen coordinates; empty when it shows none.
-RECT FrontCaret(HWND front) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    RECT caret{};
-    if (!front || !GetGUIThreadInfo(GetWindowThreadProcessId(front, nullptr), &info) || !info.hwndCaret) return caret;
-    caret = info.rcCaret;
-    MapWindowPoints(info.hwndCaret, HWND_DESKTOP, reinterpret_cast<POINT *>(&caret), 2);
-    return caret;
-}
-
 }  // namespace
+
+int QueueIndicator::Scaled(int pixels) const { return tlx::Rescale(pixels, dpi_, tlx::kDesignDpi); }
 
 bool QueueIndicator::Create() {
     if (window_) return true;
@@ -102,7 +79,7 @@ void QueueIndicator::Destroy() {
 void QueueIndicator::UseDpi(int dpi) {
     if (dpi == dpi_ && font_) return;
     dpi_ = dpi;
-    LOGFONTW face = MessageFontAt(dpi);
+    LOGFONTW face = tlx::MessageFontAt(dpi);
     if (font_) DeleteObject(font_);
     font_ = CreateFontIndirectW(&face);
     face.lfWeight = FW_BOLD;
@@ -123,16 +100,16 @@ void QueueIndicator::Place() {
         SetWindowPos(window_, HWND_TOPMOST, work.left, work.top, 0, 0, SWP_NOACTIVATE | SWP_NOSIZE | SWP_NOREDRAW);
     UseDpi(tlx::WindowDpi(window_));
     const HDC dc = GetDC(window_);
-    const int height = 2 * AtDpi(kPadding, dpi_) + LineHeight(dc, titleFont_) + AtDpi(kLineGap, dpi_) +
+    const int height = 2 * Scaled(kPadding) + LineHeight(dc, titleFont_) + Scaled(kLineGap) +
                        LineHeight(dc, font_) + 2 * tlx::SystemMetricAt(SM_CYBORDER, dpi_);
     ReleaseDC(window_, dc);
-    const int width = AtDpi(kWidth, dpi_);
-    const int gap = AtDpi(kEdgeGap, dpi_);
+    const int width = Scaled(kWidth);
+    const int gap = Scaled(kEdgeGap);
     RECT box{work.right - gap - width, work.bottom - gap - height, work.right - gap, work.bottom - gap};
     // Out of the way of where the user types: above, when the caret is down there.
-    RECT overlap;
-    const RECT caret = FrontCaret(front);
-    if (IntersectRect(&overlap, &box, &caret)) OffsetRect(&box, 0, work.top + gap - box.top);
+    RECT overlap, caret;
+    if (tlx::CaretOnScreen(front, &caret) && IntersectRect(&overlap, &box, &caret))
+        OffsetRect(&box, 0, work.top + gap - box.top);
     SetWindowPos(window_, HWND_TOPMOST, box.left, box.top, width, height, SWP_NOACTIVATE);
     placing_ = false;
 }
@@ -145,14 +122,14 @@ void QueueIndicator::Paint() {
     FillRect(dc, &client, GetSysColorBrush(COLOR_INFOBK));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
-    const int padding = AtDpi(kPadding, dpi_);
+    const int padding = Scaled(kPadding);
     RECT line{client.left + padding, client.top + padding, client.right - padding, client.bottom - padding};
     const UINT flags = DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
     HGDIOBJ old = SelectObject(dc, titleFont_);
     line.bottom = line.top + LineHeight(dc, titleFont_);
     DrawTextW(dc, Wide(caption_.title), -1, &line, flags);
     SelectObject(dc, font_);
-    line.top = line.bottom + AtDpi(kLineGap, dpi_);
+    line.top = line.bottom + Scaled(kLineGap);
     line.bottom = client.bottom - padding;
     DrawTextW(dc, Wide(caption_.next), -1, &line, flags);
     SelectObject(dc, old);

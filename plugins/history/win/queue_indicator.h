@@ -28,6 +28,8 @@ private:
     bool Create();
     void Place();
     void UseDpi(int dpi);
+    // A length of the layout, designed at 96 dpi, at the window's resolution.
+    int Scaled(int pixels) const;
     void Paint();
 
     HWND window_ = nullptr;
