@@ -46,6 +46,12 @@ function(_ptr_register_test name kind)
     PTR_SOURCE_DIR="${CMAKE_SOURCE_DIR}" PTR_BINARY_DIR="${CMAKE_BINARY_DIR}")
   add_test(NAME ${name} COMMAND ${name} --gtest_output=xml:${xml})
   set_tests_properties(${name} PROPERTIES LABELS ${kind} ${resources})
+  # How long it runs, where PTR_TEST_SECONDS tells: the longest start first.
+  foreach(entry IN LISTS PTR_TEST_SECONDS)
+    if(entry MATCHES "^${name}=([0-9]+)$")
+      set_tests_properties(${name} PROPERTIES COST ${CMAKE_MATCH_1})
+    endif()
+  endforeach()
 endfunction()
 
 function(ptr_add_native_test name)
