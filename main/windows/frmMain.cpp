@@ -13,6 +13,8 @@
 #include "resource_ids.h"
 #include "screen_dpi.h"
 #include "ui_fonts.h"
+#include "vbIniFile.h"
+#include "welcome_text.h"
 
 namespace ptr {
 
@@ -70,12 +72,6 @@ constexpr RECT kShapePanel{1710, 60, 5055, 3840};        // Shape1(2)
 constexpr int kFormWidth = 6855, kFormHeight = 4530;
 
 const char kCaption[] = "ポルテリカ - 設定";
-const char kWelcomeText[] =
-    "ポルテリカをご利用いただき、ありがとうございます。\r\n"
-    "本ソフトは、タスクトレイに常駐します。\r\n"
-    "設定の変更を行うには、このアイコンを右クリックして、『設定画面を開く』を選択します。\r\n"
-    "履歴は Alt+Shift+V、定型文は Alt+Shift+Z で呼び出せます。";
-
 HFONT BoldOf(HFONT font) {
     LOGFONTA lf{};
     GetObjectA(font, sizeof lf, &lf);
@@ -254,7 +250,7 @@ void frmMain::Form_Load() {
         TrayIconControl(KX_TRAY_BALLOON_ICON, "", NIIF_INFO);
         TrayIconControl(KX_TRAY_BALLOON_WANTED, "", 1);
         TrayIconControl(KX_TRAY_BALLOON_TITLE, "ようこそ！");
-        TrayIconControl(KX_TRAY_BALLOON_TEXT, kWelcomeText);
+        TrayIconControl(KX_TRAY_BALLOON_TEXT, WelcomeText(ReadHotkeyEntries(vbIniFile(app.SettingFile()))));
     }
     TrayIconControl(KX_TRAY_ICON, "", reinterpret_cast<INT_PTR>(GetModuleHandleA(nullptr)), IDI_PROGRAM);
     TrayIconControl(KX_TRAY_TIP, kProductName);

@@ -1,5 +1,5 @@
-// The settings window's page texts, list rows and version text, and the splash bars,
-// without windows.
+// The settings window's page texts, list rows and version text, the splash bars and the
+// first start's balloon, without windows.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -9,6 +9,7 @@
 #include "mode_texts.h"
 #include "page_rows.h"
 #include "splash_bars.h"
+#include "welcome_text.h"
 
 using namespace ptr;
 
@@ -232,4 +233,32 @@ TEST(SplashBars, BarsRotateInOppositeDirections) {
     EXPECT_EQ(140, scaled[2].dstY);
     EXPECT_EQ(16, scaled[2].height);
     EXPECT_EQ(130, scaled[1].srcX);
+}
+
+// The balloon names the hotkeys Setting.ini really binds to the history and the phrases,
+// in few enough bytes for the balloon (255).
+TEST(WelcomeText, NamesTheHotkeysThatOpenTheHistoryAndThePhrases) {
+    const HotkeyEntry history{1, 'V', kModAlt | kModShift, "tlxHistory.tlx/2/1"};
+    const HotkeyEntry queue{1, 'V', kModCtrl | kModAlt | kModShift, "tlxHistory.tlx/4/1"};
+    const HotkeyEntry phrases{1, 'Z', kModAlt | kModShift, "tlxSnippet.tlx/2/1"};
+    const HotkeyEntry onePhrase{1, '1', kModAlt, "tlxSnippet.tlx/1/2"};
+    const HotkeyEntry longest{1, 123, kModCtrl | kModAlt | kModShift | kModWin, "TLXHISTORY.TLX/2/3"};
+    const HotkeyEntry longestPhrases{1, 123, kModCtrl | kModAlt | kModShift | kModWin, "tlxsnippet.tlx/2/1"};
+    const struct {
+        const char *what;
+        std::vector<HotkeyEntry> hotkeys;
+        std::string lastLine;
+    } cases[] = {
+        {"as shipped", {history, queue, phrases}, "履歴は Alt+Shift+V、定型文は Alt+Shift+Z で開けます。"},
+        {"the history alone, on another key", {onePhrase, longest}, "履歴は Ctrl+Alt+Shift+Win+F12 で開けます。"},
+        {"neither window", {queue, onePhrase}, "設定の変更を行うには、このアイコンを右クリックして、『設定画面を開く』を選択します。"},
+        {"the longest", {longest, longestPhrases},
+         "履歴は Ctrl+Alt+Shift+Win+F12、定型文は Ctrl+Alt+Shift+Win+F12 で開けます。"},
+    };
+    for (const auto &c : cases) {
+        const std::string text = WelcomeText(c.hotkeys);
+        EXPECT_EQ(text.substr(text.rfind('\n') + 1), c.lastLine) << c.what;
+        EXPECT_EQ(text.rfind("ポルテリカをご利用いただき、ありがとうございます。\r\n", 0), 0u) << c.what;
+        EXPECT_LT(text.size(), 256u) << c.what;
+    }
 }
