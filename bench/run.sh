@@ -13,7 +13,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh" package
 build=${PTR_BENCH_BUILD:-$root/build/bench}
-# The program's release folder only, as a user runs it: no tests.
+# The program's release folder only, as a user runs it: no tests, no guide pictures.
 build_tree() {  # source folder, build folder, targets...
   local src=$1 out=$2; shift 2
   cmake -G Ninja -S "$src" -B "$out" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPTR_BUILD_TESTS=OFF \
@@ -28,12 +28,13 @@ while (($#)); do
       src="$build/before-src"
       rm -rf "$src" && mkdir -p "$src"
       git -C "$root" archive "$rev" | tar -x -C "$src"
-      build_tree "$src" "$build/before" package_zip
+      # A revision from before the release folder had a target of its own packs it in the zip.
+      build_tree "$src" "$build/before" release_folder 2>/dev/null || build_tree "$src" "$build/before" package_zip
       args+=(--before "Z:$build/before/package/Porterica") ;;
     *) args+=("$1"); shift ;;
   esac
 done
-build_tree "$root" "$build/win64" ptrbench package_zip
+build_tree "$root" "$build/win64" ptrbench release_folder
 # The program as users unpack it: the release zip's folder, without debug information;
 # the benchmark's own processes (the baselines) go without it too, to be compared fairly.
 args=(--release "Z:$build/win64/package/Porterica" --relay-log "Z:$build/relay.log" "${args[@]}")
