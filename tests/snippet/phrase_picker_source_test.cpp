@@ -44,18 +44,23 @@ std::string Shown(const Lines &rows) {
 }
 
 TEST(PhrasePickerSource, FindsByNameOrTextUnderTheFolders) {
-    const PhraseBook book = Book();
+    PhraseBook book = Book();
+    book.Add(u"英数", u"ＡＢＣ１２３", u"");
+    book.Add(u"英数", u"other", u"ｘｙｚ");
     const struct {
         std::u16string search;
         Lines rows;
     } cases[] = {
-        {u"", {u"[挨拶]", u"お世話になっております", u"おつかれ", u"[署名]", u"署名", u"Mail"}},
+        {u"", {u"[挨拶]", u"お世話になっております", u"おつかれ", u"[署名]", u"署名", u"Mail", u"[英数]", u"ＡＢＣ１２３",
+               u"other"}},
         {u"お世話", {u"[挨拶]", u"お世話になっております"}},
         {u"疲れ", {u"[挨拶]", u"おつかれ"}},       // in the text alone
         {u"商事", {u"[署名]", u"署名"}},           // a later line of the text
         {u"mail", {u"[署名]", u"Mail"}},           // case aside
         {u"ＭＡＩＬ", {u"[署名]", u"Mail"}},       // full-width typed
         {u"０３", {u"[署名]", u"署名"}},           // full-width digits
+        {u"abc12", {u"[英数]", u"ＡＢＣ１２３"}},  // a full-width name found half-width
+        {u"XY", {u"[英数]", u"other"}},            // and a full-width text
         {u"。", {u"[挨拶]", u"お世話になっております", u"おつかれ"}},
         {u"空", {}},                               // a folder's name finds nothing
         {u"ない", {}},
@@ -64,14 +69,6 @@ TEST(PhrasePickerSource, FindsByNameOrTextUnderTheFolders) {
         const Lines rows = Rows(book, c.search);
         EXPECT_EQ(c.rows, rows) << Utf8(c.search) << ":" << Shown(rows);
     }
-}
-
-TEST(PhrasePickerSource, FullWidthTextIsFoundByHalfWidthSearch) {
-    PhraseBook book;
-    book.Add(u"F", u"ＡＢＣ１２３", u"");
-    book.Add(u"F", u"other", u"ｘｙｚ");
-    EXPECT_EQ((Lines{u"[F]", u"ＡＢＣ１２３"}), Rows(book, u"abc12"));
-    EXPECT_EQ((Lines{u"[F]", u"other"}), Rows(book, u"XY"));
 }
 
 TEST(PhrasePickerSource, ItemsAreKnownByTheirPhraseNumbersAndStayWhileTheBookChanges) {
