@@ -12,17 +12,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 run_dir=$(mktemp -d /tmp/ptr-test.XXXXXX)
 trap 'ptr_wine_stop; rm -rf "$run_dir"' EXIT
 lanes=${PTR_TEST_LANES:-$(nproc)}
-# The lanes' prefixes are made while the trees build.
+# The lanes' prefixes are made while the trees build. CTest runs as many tests at once as
+# there are lanes, and each Windows test takes a lane no other holds (scripts/wine-exec.sh).
 ptr_wine_lanes "$lanes" "$run_dir"
 "$root/scripts/build.sh" win64 win32 native || { echo "build failed"; echo "0 passed, 1 failed"; exit 1; }
-
-# CTest gives each Windows test a lane of its own (each asks for one "wine").
-lanes_file="$run_dir/lanes.json"
-{
-  printf '{"version": {"major": 1, "minor": 0}, "local": [{"wine": ['
-  for ((k = 0; k < lanes; k++)); do printf '%s{"id": "%d", "slots": 1}' "$( ((k)) && echo ,)" "$k"; done
-  printf ']}]}\n'
-} > "$lanes_file"
 
 failed_runs=0
 for t in native win64; do
@@ -30,7 +23,7 @@ for t in native win64; do
   rm -rf "$results"; mkdir -p "$results"
   echo "== tests: $t"
   [ "$t" = win64 ] && ptr_wine_lanes_ready
-  ctest --test-dir "$root/build/$t" --output-on-failure --timeout 600 -j "$lanes" --resource-spec-file "$lanes_file" ||
+  ctest --test-dir "$root/build/$t" --output-on-failure --timeout 600 -j "$lanes" ||
     failed_runs=1
 done
 "$root/scripts/summarize-tests.sh" "$root/build/native" "$root/build/win64"

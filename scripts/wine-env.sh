@@ -64,6 +64,23 @@ ptr_wine_lane() {
   export WINEPREFIX=${!prefix} DISPLAY=${!display}
 }
 
+# ptr_take_wine_lane: waits for a lane no other process holds, takes it (its lock on file
+# descriptor 9, held until this shell ends) and uses its prefix and display.
+ptr_take_wine_lane() {
+  local k prefix
+  while :; do
+    for ((k = 0; k < PTR_WINE_LANES; k++)); do
+      prefix=PTR_LANE${k}_PREFIX
+      exec 9>"${!prefix}.lock"
+      if flock -n 9; then
+        ptr_wine_lane "$k"
+        return
+      fi
+    done
+    sleep 0.2
+  done
+}
+
 # ptr_wine_stop: end the Wine processes of our prefixes and our virtual displays.
 ptr_wine_stop() {
   local k
