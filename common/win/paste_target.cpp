@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "input_reach.h"
 
@@ -15,11 +16,11 @@ constexpr DWORD kKeysUpCheckMs = 20;
 constexpr char kRefusedNotice[] =
     "管理者として実行中のウィンドウには自動で貼り付けできません。Ctrl+V で貼り付けてください。";
 
-INPUT Key(WORD key, bool up) {
+INPUT Key(WORD key, bool up, DWORD flags = 0) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
     input.ki.wVk = key;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    input.ki.dwFlags = flags | (up ? KEYEVENTF_KEYUP : 0);
     return input;
 }
 
@@ -79,9 +80,11 @@ bool BringToFront(HWND target) {
     return false;
 }
 
-void SendPasteKeys() {
-    INPUT keys[] = {Key(VK_CONTROL, false), Key('V', false), Key('V', true), Key(VK_CONTROL, true)};
-    SendInput(ARRAYSIZE(keys), keys, sizeof(INPUT));
+void SendPasteKeys(size_t caretBack) {
+    std::vector<INPUT> keys = {Key(VK_CONTROL, false), Key('V', false), Key('V', true), Key(VK_CONTROL, true)};
+    for (size_t i = 0; i < caretBack; ++i)
+        for (const bool up : {false, true}) keys.push_back(Key(VK_LEFT, up, KEYEVENTF_EXTENDEDKEY));
+    SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
 }
 
 bool KeysReach(HWND target) {
@@ -101,7 +104,7 @@ bool ModifierKeysHeld() {
     return false;
 }
 
-bool PasteInto(HWND target, const char *caption) {
+bool PasteInto(HWND target, const char *caption, size_t caretBack) {
     if (!KeysReach(target)) {
         BringToFront(target);
         MessageBoxA(nullptr, kRefusedNotice, caption, MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND | MB_TOPMOST);
@@ -110,7 +113,7 @@ bool PasteInto(HWND target, const char *caption) {
     if (!BringToFront(target)) return false;
     // Shift still held from Shift+Enter or a hotkey would make Ctrl+V another combination.
     for (int check = 0; check < kKeysUpChecks && ModifierKeysHeld(); ++check) Sleep(kKeysUpCheckMs);
-    SendPasteKeys();
+    SendPasteKeys(caretBack);
     return true;
 }
 

@@ -2,6 +2,8 @@
 #pragma once
 #include <windows.h>
 
+#include <cstddef>
+
 namespace tlx {
 
 // Whether pasting into the window makes sense: it still exists and belongs to
@@ -10,8 +12,9 @@ bool CanPasteInto(HWND target);
 // Brings the window to the front, with what Windows asks before another
 // process's window may come there. False when it did not get there.
 bool BringToFront(HWND target);
-// Ctrl+V as real keyboard input, to whatever window has the focus.
-void SendPasteKeys();
+// Ctrl+V as real keyboard input, to whatever window has the focus, then the Left
+// arrow `caretBack` times (to leave the caret inside what was pasted).
+void SendPasteKeys(size_t caretBack = 0);
 // Whether Shift, Ctrl, Alt or a Windows key is down: keys sent now would be other
 // combinations (the keys of a hotkey are often still held when it runs).
 bool ModifierKeysHeld();
@@ -22,7 +25,8 @@ bool KeysReach(HWND target);
 // With what is to be pasted on the clipboard already: the window comes to the
 // front and gets Ctrl+V once the modifier keys are let go (a second at most), or,
 // where Windows would drop the keys, comes to the front while a message captioned
-// `caption` asks the user to press Ctrl+V. True when Ctrl+V was sent.
-bool PasteInto(HWND target, const char *caption);
+// `caption` asks the user to press Ctrl+V. True when Ctrl+V was sent, followed by
+// `caretBack` steps of the caret to the left.
+bool PasteInto(HWND target, const char *caption, size_t caretBack = 0);
 
 }  // namespace tlx

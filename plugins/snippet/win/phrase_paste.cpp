@@ -16,19 +16,6 @@ std::vector<tlx::MarkBlock> OutOfHistory() {
     return {{tlx::PrivacyFormats().canIncludeInHistory, std::string(reinterpret_cast<const char *>(&forbid), sizeof forbid)}};
 }
 
-void SendCaretSteps(size_t steps) {
-    std::vector<INPUT> keys;
-    for (size_t i = 0; i < steps; ++i)
-        for (const DWORD flags : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
-            INPUT key{};
-            key.type = INPUT_KEYBOARD;
-            key.ki.wVk = VK_LEFT;
-            key.ki.dwFlags = flags | KEYEVENTF_EXTENDEDKEY;
-            keys.push_back(key);
-        }
-    if (!keys.empty()) SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
-}
-
 }  // namespace
 
 bool PhrasePaster::Paste(const Expansion &phrase, HWND target, const SnippetOptions &options) {
@@ -46,7 +33,7 @@ bool PhrasePaster::Paste(const Expansion &phrase, HWND target, const SnippetOpti
     CloseClipboard();
     if (!offered) return false;
     // Where no keys can go, the phrase stays on the clipboard for the user's own Ctrl+V.
-    if (tlx::CanPasteInto(target) && tlx::PasteInto(target, kCaption)) SendCaretSteps(phrase.caretBack);
+    if (tlx::CanPasteInto(target)) tlx::PasteInto(target, kCaption, phrase.caretBack);
     return true;
 }
 
