@@ -43,6 +43,7 @@ void OnCallFunctionRequest() {
 }
 
 void OnTrayCallback(LPARAM lParam) {
+    TrayOnCallback(static_cast<UINT>(lParam));
     const TrayMouseAction mouse = MapTrayMouseMessage(static_cast<uint32_t>(lParam));
     if (mouse.action) Raise(KX_EVENT_TRAY, mouse.action, mouse.button);
 }

@@ -12,5 +12,8 @@ void TrayDetach();
 void TraySetWindow(HWND window);
 // The taskbar restarted: add the icon again, without the balloon.
 void TrayOnTaskbarCreated();
+// What the shell tells of the icon (the callback's lParam): a balloon that ended gives
+// the next its turn.
+void TrayOnCallback(UINT message);
 
 }  // namespace kx

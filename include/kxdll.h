@@ -15,7 +15,10 @@
  *                                 arrives exactly once. Nonzero when it was sent.
  *   NotifyIconControl(op, v, x)   the one tray icon (KX_TRAY_* operations); texts
  *                                 longer than their field are cut at a character
- *                                 boundary.
+ *                                 boundary. KX_TRAY_BALLOON_SHOW shows a balloon
+ *                                 while the icon is there: each waits for the one
+ *                                 before to end (or ten seconds), and those asked for
+ *                                 before the icon was added follow its add.
  * Shortcut files:
  *   CreateShortCut(...)           writes a .lnk through the shell's link object.
  * Plug-in proxies: SetPluginHost(host) keeps the host's services (tlx_plugin.h)
@@ -67,7 +70,8 @@ enum {
     KX_TRAY_BALLOON_TEXT = 7,      /* value: text, at most 255 bytes kept */
     KX_TRAY_BALLOON_ICON = 8,      /* value: NIIF_* flags */
     KX_TRAY_TIP = 9,               /* value: text, at most 127 bytes kept */
-    KX_TRAY_ICON = 11              /* value: module instance, extra: resource name or number */
+    KX_TRAY_ICON = 11,             /* value: module instance, extra: resource name or number */
+    KX_TRAY_BALLOON_SHOW = 13      /* a balloon of the title, text and icon flags set now, shown in turn */
 };
 
 typedef int32_t (WINAPI *KxHostCallback)(int32_t event, INT_PTR a, INT_PTR b);

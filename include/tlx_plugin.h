@@ -93,6 +93,14 @@
  *                  again before this returns, so that its function selection
  *                  shows them without a restart. The number of functions is
  *                  read once, at load. Call it from any of the plug-in's calls.
+ *   ShowNotice(title, text, warning)
+ *                  a balloon over the program's tray icon that tells the user
+ *                  something without stopping them (a file that cannot be
+ *                  saved, keys that could not be sent). Balloons are shown in
+ *                  turn; one asked for before the icon is there (from PIN_Init)
+ *                  shows once it is. Texts are cut at 63 and 255 bytes. Nonzero
+ *                  when the host will show it; a plug-in whose host has no such
+ *                  field, or answers 0, tells the user another way.
  * A plug-in without PIN_SetHost loads and works as before.
  *
  * Writing one. The five standard plug-ins (plugins/text, plugins/internet,
@@ -157,13 +165,15 @@ typedef struct TlxHost {
     const TlxCopyLook *(WINAPI *LookAtCopy)(void);  /* the copy on the clipboard now, as the host saw it */
     uint32_t WindowScalePercent;                    /* 100, or 130 in help mode */
     void (WINAPI *FunctionsChanged)(HINSTANCE plugin); /* read the plug-in's functions and setting names again */
+    int32_t (WINAPI *ShowNotice)(const char *title, const char *text, int32_t warning); /* a tray balloon */
 } TlxHost;
 
 TLX_STATIC_ASSERT(offsetof(TlxHost, LookAtCopy) == sizeof(void *) &&
                       offsetof(TlxHost, WindowScalePercent) == 2 * sizeof(void *) &&
                       offsetof(TlxHost, FunctionsChanged) == 3 * sizeof(void *) &&
-                      sizeof(TlxHost) == 4 * sizeof(void *),
-                  "host services: the size, a pointer, the window scale, a pointer, each pointer-aligned");
+                      offsetof(TlxHost, ShowNotice) == 4 * sizeof(void *) &&
+                      sizeof(TlxHost) == 5 * sizeof(void *),
+                  "host services: the size, a pointer, the window scale, two pointers, each pointer-aligned");
 
 /* Optional: the host's services, before PIN_Init. */
 TLX_EXPORT void WINAPI PIN_SetHost(const TlxHost *host);

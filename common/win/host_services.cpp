@@ -17,6 +17,11 @@ int HostWindowScalePercent() {
     return host && host->WindowScalePercent > 0 ? static_cast<int>(host->WindowScalePercent) : 100;
 }
 
+bool ShowHostNotice(const char *title, const char *text, bool warning) {
+    const TlxHost *host = TLX_HOST_WITH(ShowNotice);
+    return host && host->ShowNotice && host->ShowNotice(title, text, warning ? 1 : 0) != 0;
+}
+
 void TellHostFunctionsChanged() {
     const TlxHost *host = TLX_HOST_WITH(FunctionsChanged);
     if (host && host->FunctionsChanged) host->FunctionsChanged(OwnModule());

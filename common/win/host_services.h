@@ -23,4 +23,8 @@ int HostWindowScalePercent();
 // Tells the host that this plug-in's setting names changed; nothing without such a host.
 void TellHostFunctionsChanged();
 
+// A balloon over the program's tray icon (code page 932 texts); false where the host
+// shows none, so that the caller tells the user another way.
+bool ShowHostNotice(const char *title, const char *text, bool warning);
+
 }  // namespace tlx

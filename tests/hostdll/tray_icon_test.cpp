@@ -76,6 +76,24 @@ TEST_F(TrayIcon, UnloadRemovesTheIconAndItsAtom) {
     EXPECT_TRUE(PumpUntil([] { return !BalloonShown(); }));
 }
 
+TEST_F(TrayIcon, ABalloonAskedForBeforeTheIconShowsOnceItIsAdded) {
+    HWND hwnd = kx.Init(RecordEvent);
+    kx.NotifyIconControl(KX_TRAY_ICON, 0, reinterpret_cast<INT_PTR>(IDI_APPLICATION));
+    kx.NotifyIconControl(KX_TRAY_BALLOON_TITLE, reinterpret_cast<INT_PTR>("定型文"), 0);
+    kx.NotifyIconControl(KX_TRAY_BALLOON_TEXT, reinterpret_cast<INT_PTR>("保存できません"), 0);
+    kx.NotifyIconControl(KX_TRAY_BALLOON_SHOW, 0, 0);
+    EXPECT_FALSE(PumpUntil(BalloonShown, 1000)) << "no icon to show it over";
+    kx.NotifyIconControl(KX_TRAY_ADD, 0, 0);
+    EXPECT_TRUE(ShellHasIcon(hwnd, IconAtom(kx.module)));
+    EXPECT_TRUE(PumpUntil(BalloonShown)) << "shown with the icon, though the add wanted none";
+    // The shell says it ended: the next in line shows at once, over the icon still there.
+    kx.NotifyIconControl(KX_TRAY_BALLOON_SHOW, 0, 0);
+    SendMessageA(hwnd, RegisterWindowMessageA("KXDLL_NOTIFYICON_MESSAGE By Tavimo"), 0, NIN_BALLOONTIMEOUT);
+    EXPECT_TRUE(PumpUntil(BalloonShown));
+    kx.NotifyIconControl(KX_TRAY_DELETE, 0, 0);
+    EXPECT_TRUE(PumpUntil([] { return !BalloonShown(); }));
+}
+
 TEST_F(TrayIcon, UnknownOperationsDoNothing) {
     HWND hwnd = kx.Init(RecordEvent);
     const UINT id = IconAtom(kx.module);

@@ -71,6 +71,13 @@ void TrayIconControl(int32_t command, const std::string &text, INT_PTR value1, I
     }
 }
 
+void ShowBalloon(const std::string &title, const std::string &text, bool warning) {
+    TrayIconControl(KX_TRAY_BALLOON_TITLE, title);
+    TrayIconControl(KX_TRAY_BALLOON_TEXT, text);
+    TrayIconControl(KX_TRAY_BALLOON_ICON, "", warning ? NIIF_WARNING : NIIF_INFO);
+    HostDll::Get().NotifyIconControl(KX_TRAY_BALLOON_SHOW, 0, 0);
+}
+
 int GetComboItemData(HWND box) {
     char className[32] = {};
     GetClassNameA(box, className, sizeof className);

@@ -31,6 +31,9 @@ bool CreateFunctionShortcut(const std::string &linkFile, const std::string &desc
 // The host DLL's tray icon: commands 1-11 (kxdll.h KX_TRAY_*); 4, 7 and 9 take the
 // text, 11 both values, the others value1. Other commands are ignored.
 void TrayIconControl(int32_t command, const std::string &text = "", INT_PTR value1 = 0, INT_PTR value2 = 0);
+// A balloon over the tray icon, in turn after those before it; one asked for before the
+// icon is there shows once it is.
+void ShowBalloon(const std::string &title, const std::string &text, bool warning);
 
 // Help mode: enlarges the window and its controls by HelpModeScale and gives the
 // controls the font "Fixedsys". Windows call it while loading when HelpMode is set.

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "app_state.h"
+#include "basCommonFunc.h"
 #include "current_copy.h"
 
 namespace ptr {
@@ -32,12 +33,18 @@ void WINAPI FunctionsChanged(HINSTANCE plugin) {
     if (vbKXPlugin *loaded = App().Plugins.FindById(reinterpret_cast<intptr_t>(plugin))) loaded->ReloadFunctions();
 }
 
+int32_t WINAPI ShowNotice(const char *title, const char *text, int32_t warning) {
+    ShowBalloon(title ? title : "", text ? text : "", warning != 0);
+    return 1;
+}
+
 }  // namespace
 
 const TlxHost &PluginHost() {
     // Help mode is set before the plug-ins load and kept for the run.
     static const TlxHost host{sizeof(TlxHost), LookAtCopy,
-                              static_cast<uint32_t>(std::lround(App().HelpModeScale * 100)), FunctionsChanged};
+                              static_cast<uint32_t>(std::lround(App().HelpModeScale * 100)), FunctionsChanged,
+                              ShowNotice};
     return host;
 }
 
