@@ -32,6 +32,16 @@ const std::vector<Era> &BuiltInEras() {
     return eras;
 }
 
+std::vector<Era> WithBuiltInEras(const std::vector<Era> &system) {
+    std::vector<Era> eras = system;
+    for (const Era &builtIn : BuiltInEras())
+        if (std::none_of(system.begin(), system.end(), [&](const Era &era) {
+                return NotAfter(era.first, builtIn.first) && NotAfter(builtIn.first, era.first);
+            }))
+            eras.push_back(builtIn);
+    return eras;
+}
+
 EraYear EraOf(const CalendarDate &date, const std::vector<Era> &eras) {
     EraYear found;
     for (const Era &era : eras)

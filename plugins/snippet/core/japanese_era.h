@@ -1,5 +1,5 @@
-// The eras of the Japanese calendar: the system's table where it has one (Windows
-// extends it by an update when an era begins), otherwise the built-in one.
+// The eras of the Japanese calendar: the built-in ones and those of the system's table
+// (Windows extends it by an update when an era begins).
 #pragma once
 #include <cstdint>
 #include <string>
@@ -20,6 +20,10 @@ struct Era {
 
 // 明治, 大正, 昭和, 平成 and 令和 with their first days, oldest first.
 const std::vector<Era> &BuiltInEras();
+
+// The built-in eras and the system's together; where both have an era beginning on
+// one day, the system's name is taken.
+std::vector<Era> WithBuiltInEras(const std::vector<Era> &system);
 
 // The era of a date and the year within it (1 for its first year); no era before the
 // first one of the table.

@@ -31,7 +31,8 @@ Phrase *PhraseBook::Find(int32_t number) { return const_cast<Phrase *>(std::as_c
 
 int32_t PhraseBook::HighestNumber() const {
     int32_t highest = 0;
-    for (const Phrase &phrase : phrases_) highest = std::max(highest, phrase.number);
+    for (const Phrase &phrase : phrases_)
+        if (!phrase.conflictOf) highest = std::max(highest, phrase.number);
     return highest;
 }
 
@@ -41,17 +42,28 @@ bool PhraseBook::AddFolder(const std::u16string &name) {
     return true;
 }
 
+void PhraseBook::UseNumbers(NumberRange range) {
+    range_ = range;
+    nextNumber_ = range.first;
+    for (const Phrase &phrase : phrases_) KeepNumbersFrom(phrase.number + 1);
+}
+
+int32_t PhraseBook::TakeNumber() {
+    if (!range_.Holds(nextNumber_)) return 0;
+    return nextNumber_++;
+}
+
 int32_t PhraseBook::Add(const std::u16string &folder, const std::u16string &name, const std::u16string &text) {
-    Phrase phrase{nextNumber_, folder.empty() ? kUnsortedFolder : folder, name, text, 0};
-    Restore(std::move(phrase));
-    return nextNumber_ - 1;
+    const int32_t number = TakeNumber();
+    if (number) Restore(Phrase{number, folder.empty() ? kUnsortedFolder : folder, name, text, 0});
+    return number;
 }
 
 bool PhraseBook::Restore(Phrase phrase) {
-    if (phrase.number < 1 || Find(phrase.number)) return false;
+    if (phrase.number < 1 || !numbers_.insert(phrase.number).second) return false;
     if (phrase.folder.empty()) phrase.folder = kUnsortedFolder;
     AddFolder(phrase.folder);
-    nextNumber_ = std::max(nextNumber_, phrase.number + 1);
+    KeepNumbersFrom(phrase.number + 1);
     // At the end of its folder, without sorting the whole book again: a file of thousands
     // of phrases is read one phrase at a time.
     const std::ptrdiff_t own = FolderPlace(phrase.folder);
@@ -61,11 +73,15 @@ bool PhraseBook::Restore(Phrase phrase) {
     return true;
 }
 
-void PhraseBook::KeepNumbersFrom(int32_t next) { nextNumber_ = std::max(nextNumber_, next); }
+void PhraseBook::KeepNumbersFrom(int32_t next) {
+    // Numbers beyond the range (other PCs', the team's) leave this range's next one alone.
+    if (next > range_.first && next - 1 <= range_.last) nextNumber_ = std::max(nextNumber_, next);
+}
 
 bool PhraseBook::Remove(int32_t number) {
     const auto found = std::find_if(phrases_.begin(), phrases_.end(), [&](const Phrase &p) { return p.number == number; });
     if (found == phrases_.end()) return false;
+    numbers_.erase(number);
     phrases_.erase(found);
     return true;
 }
@@ -74,7 +90,7 @@ bool PhraseBook::RemoveFolder(const std::u16string &name) {
     const auto folder = std::find(folders_.begin(), folders_.end(), name);
     if (folder == folders_.end()) return false;
     folders_.erase(folder);
-    std::erase_if(phrases_, [&](const Phrase &p) { return p.folder == name; });
+    std::erase_if(phrases_, [&](const Phrase &p) { return p.folder == name && numbers_.erase(p.number); });
     return true;
 }
 

@@ -7,7 +7,10 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <unordered_set>
 #include <vector>
+
+#include "phrase_numbers.h"
 
 namespace tlxsnippet {
 
@@ -19,6 +22,9 @@ struct Phrase {
     std::u16string name;
     std::u16string text;
     int pastes = 0;   // how often it was pasted: its {連番} counts on from there
+    // Not 0: a text of phrase conflictOf that another PC changed apart, kept beside it
+    // until the user chooses (numbered for this run only).
+    int32_t conflictOf = 0;
 };
 
 class PhraseBook {
@@ -29,14 +35,19 @@ public:
     const std::vector<Phrase> &Phrases() const { return phrases_; }
     const Phrase *Find(int32_t number) const;
     Phrase *Find(int32_t number);
-    // The number the next phrase gets; never less than 1, never one given before.
+    // The numbers new phrases get (by default all a phrase can have), from the first up.
+    void UseNumbers(NumberRange range);
+    // The number the next phrase gets; never one given before. Beyond the range's end
+    // when all of it is given.
     int32_t NextNumber() const { return nextNumber_; }
     // The highest number a phrase has now (0 without phrases).
     int32_t HighestNumber() const;
 
     // A folder at the end; false when there is one of that name already.
     bool AddFolder(const std::u16string &name);
-    // At the end of its folder (made when missing); its number.
+    // A number given for good (0 when none is left), for a phrase that goes elsewhere.
+    int32_t TakeNumber();
+    // At the end of its folder (made when missing); its number, 0 when no number is left.
     int32_t Add(const std::u16string &folder, const std::u16string &name, const std::u16string &text);
     // As read from a file: with the number it had. False for a number in use or below 1.
     bool Restore(Phrase phrase);
@@ -58,6 +69,8 @@ private:
 
     std::vector<std::u16string> folders_;
     std::vector<Phrase> phrases_;
+    std::unordered_set<int32_t> numbers_;   // those of phrases_
+    NumberRange range_;
     int32_t nextNumber_ = 1;
 };
 
