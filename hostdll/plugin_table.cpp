@@ -21,6 +21,7 @@ struct PluginEntry {
     TlxGetFuncSettingNameProc getFuncSettingName;
     TlxFuncProc func;
     TlxSetHostProc setHost;   // optional
+    TlxNextFuncSettingProc nextFuncSetting;   // optional
 };
 
 std::vector<PluginEntry> g_plugins;
@@ -96,6 +97,7 @@ extern "C" INT_PTR WINAPI Plugin_Init(const char *path) {
     }
     // A plug-in written before the host's services has no PIN_SetHost.
     kx::Resolve(module, "PIN_SetHost", &entry.setHost);
+    kx::Resolve(module, "PIN_NextFuncSetting", &entry.nextFuncSetting);
     if (entry.setHost && kx::g_host) entry.setHost(kx::g_host);
     entry.init();
     kx::g_plugins.push_back(entry);
@@ -146,4 +148,10 @@ extern "C" int32_t WINAPI Plugin_GetFuncSettingName(INT_PTR id, int32_t funcno, 
                                                     int32_t size) {
     PluginEntry entry;
     return kx::Find(id, &entry) ? entry.getFuncSettingName(funcno, setno, buffer, size) : 0;
+}
+
+extern "C" int32_t WINAPI Plugin_NextFuncSetting(INT_PTR id, int32_t funcno, int32_t after) {
+    PluginEntry entry;
+    if (!kx::Find(id, &entry)) return 0;
+    return entry.nextFuncSetting ? entry.nextFuncSetting(funcno, after) : -1;
 }

@@ -28,6 +28,8 @@
  * return 0 without calling anything for an id that is not loaded, or when the
  * record buffer of Plugin_GetInfo / Plugin_GetFuncInfo is null (a null name
  * buffer of Plugin_GetFuncSettingName is passed on: it asks for the length).
+ * Plugin_NextFuncSetting returns -1 for a plug-in without PIN_NextFuncSetting,
+ * as for one whose settings are 1 .. FuncNameNumMax.
  *
  * All exports use WINAPI and undecorated names. Values that carry a handle or
  * a pointer (window, plug-in id, event arguments) are pointer-sized.
@@ -99,6 +101,7 @@ KX_EXPORT int32_t WINAPI Plugin_GetInfo(INT_PTR id, TlxPluginInfo *info);
 KX_EXPORT int32_t WINAPI Plugin_GetFuncInfo(INT_PTR id, int32_t funcno, TlxFuncInfo *info);
 KX_EXPORT int32_t WINAPI Plugin_GetFuncSettingName(INT_PTR id, int32_t funcno, int32_t setno,
                                                    char *buffer, int32_t size);
+KX_EXPORT int32_t WINAPI Plugin_NextFuncSetting(INT_PTR id, int32_t funcno, int32_t after);
 
 #define KX_PLUGIN_NOT_LOADED ((INT_PTR)-1)
 

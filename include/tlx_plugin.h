@@ -103,6 +103,16 @@
  *                  field, or answers 0, tells the user another way.
  * A plug-in without PIN_SetHost loads and works as before.
  *
+ * Listed settings (optional). A function whose settings are few among many numbers
+ * (the phrases: a phrase keeps its number for good and none is given twice, so the
+ * numbers grow past any count) tells them one by one through a plug-in export
+ *   PIN_NextFuncSetting(funcno, after)
+ * which returns the lowest setting number above `after` that function funcno has,
+ * or 0 when it has none above; a function whose settings are 1 .. FuncNameNumMax
+ * returns -1. A host that finds the export asks for the names of the settings it
+ * lists, and only those, whatever FuncNameNumMax says; a host that does not reads
+ * 1 .. FuncNameNumMax as above (the plug-in still fills it with its highest number).
+ *
  * Writing one. The five standard plug-ins (plugins/text, plugins/internet,
  * plugins/convert, plugins/history, plugins/snippet) are built one way, described in the section
  * "Writing a plug-in" of README.md: the function numbers, the function table
@@ -177,6 +187,9 @@ TLX_STATIC_ASSERT(offsetof(TlxHost, LookAtCopy) == sizeof(void *) &&
 
 /* Optional: the host's services, before PIN_Init. */
 TLX_EXPORT void WINAPI PIN_SetHost(const TlxHost *host);
+/* Optional: the next setting of function funcno above `after`; 0 after the last, -1
+ * when its settings are 1 .. FuncNameNumMax; see above. */
+TLX_EXPORT int32_t WINAPI PIN_NextFuncSetting(int32_t funcno, int32_t after);
 
 /* Pointer types, as the host resolves the exports. */
 typedef int32_t (WINAPI *TlxInitProc)(void);
@@ -188,6 +201,7 @@ typedef int32_t (WINAPI *TlxGetInfoProc)(TlxPluginInfo *);
 typedef int32_t (WINAPI *TlxGetFuncInfoProc)(int32_t, TlxFuncInfo *);
 typedef int32_t (WINAPI *TlxGetFuncSettingNameProc)(int32_t, int32_t, char *, int32_t);
 typedef void    (WINAPI *TlxSetHostProc)(const TlxHost *);
+typedef int32_t (WINAPI *TlxNextFuncSettingProc)(int32_t, int32_t);
 
 #ifdef __cplusplus
 }

@@ -35,17 +35,21 @@ bool WriteWholeFile(const std::string &path, std::string_view bytes) {
 
 }  // namespace
 
-std::optional<std::string> ReadFileBytes(const std::string &path) {
+std::optional<std::string> ReadFileBytes(const std::string &path, unsigned long *error) {
     FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size;
-    if (!file.IsOpen() || !GetFileSizeEx(file.Get(), &size) || size.QuadPart >= MAXDWORD) return std::nullopt;
-    std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
+    std::string bytes;
     DWORD read = 0;
-    if (!bytes.empty() && !ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))
-        return std::nullopt;
-    bytes.resize(read);
-    return bytes;
+    if (file.IsOpen() && GetFileSizeEx(file.Get(), &size) && size.QuadPart < MAXDWORD) {
+        bytes.resize(static_cast<size_t>(size.QuadPart));
+        if (bytes.empty() || ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) {
+            bytes.resize(read);
+            return bytes;
+        }
+    }
+    if (error) *error = GetLastError();
+    return std::nullopt;
 }
 
 bool ReplaceFileBytes(const std::string &path, std::string_view bytes) {
@@ -59,9 +63,9 @@ bool ReplaceFileBytes(const std::string &path, std::string_view bytes) {
 
 bool FileExists(const std::string &path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-void SetAsideDamaged(const std::string &path) {
-    if (const std::optional<std::string> aside = SetAsideName(path, FileExists))
-        MoveFileExA(path.c_str(), aside->c_str(), MOVEFILE_WRITE_THROUGH);
+bool SetAsideDamaged(const std::string &path) {
+    const std::optional<std::string> aside = SetAsideName(path, FileExists);
+    return aside && MoveFileExA(path.c_str(), aside->c_str(), MOVEFILE_WRITE_THROUGH);
 }
 
 }  // namespace tlx

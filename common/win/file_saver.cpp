@@ -1,14 +1,26 @@
 #include "file_saver.h"
 
+#include <map>
+
 #include "file_bytes.h"
+#include "host_services.h"
 #include "module_folder.h"
 
 namespace tlx {
 
 namespace {
 constexpr DWORD kRetryMs = 1000;
+constexpr DWORD kTellAfterMs = 5000;
+constexpr DWORD kLastTryMs = 2000;
+constexpr DWORD kLastTryPauseMs = 200;
 
 std::string FolderOf(const std::string &path) { return path.substr(0, path.find_last_of('\\') + 1); }
+
+// The savers watching, by their timers; only the program's thread touches it.
+std::map<UINT_PTR, FileSaver *> &Watching() {
+    static std::map<UINT_PTR, FileSaver *> savers;
+    return savers;
+}
 
 // Holds the saver's lock for a scope.
 class Locked {
@@ -23,7 +35,15 @@ private:
 };
 }  // namespace
 
+FileSaver::~FileSaver() {
+    if (watch_) {
+        KillTimer(nullptr, watch_);
+        Watching().erase(watch_);
+    }
+}
+
 void FileSaver::Save(const std::string &path, std::function<std::string()> bytes) {
+    if (!watch_ && (watch_ = SetTimer(nullptr, 0, kRetryMs, &FileSaver::OnWatch))) Watching()[watch_] = this;
     Locked locked(lock_);
     pending_ = Job{path, std::move(bytes)};
     if (!thread_) {
@@ -37,8 +57,7 @@ void FileSaver::Save(const std::string &path, std::function<std::string()> bytes
     // Without a thread the file is still written, here, rather than not at all.
     Job job = std::move(*pending_);
     pending_.reset();
-    EnsureFolder(FolderOf(job.path));
-    ReplaceFileBytes(job.path, job.bytes());
+    Write(job);
 }
 
 void FileSaver::Cancel() {
@@ -52,17 +71,24 @@ void FileSaver::Stop() {
         Locked locked(lock_);
         if (!thread_) return;
         stopping_ = true;
+        stoppedAt_ = GetTickCount();
         WakeConditionVariable(&work_);
     }
     WaitForSingleObject(thread_, INFINITE);
     CloseHandle(thread_);
     thread_ = nullptr;
+    if (failing_.empty()) return;
+    const std::string text = what_ + "を保存できませんでした。次のファイルに書き込めません:\r\n" + failing_;
+    MessageBoxA(nullptr, text.c_str(), (what_ + "を保存できません").c_str(),
+                MB_OK | MB_ICONWARNING | MB_SETFOREGROUND | MB_TOPMOST);
 }
 
 DWORD WINAPI FileSaver::ThreadMain(void *self) {
     static_cast<FileSaver *>(self)->Run();
     return 0;
 }
+
+bool FileSaver::Write(const Job &job) { return EnsureFolder(FolderOf(job.path)) && ReplaceFileBytes(job.path, job.bytes()); }
 
 void FileSaver::Run() {
     Locked locked(lock_);
@@ -73,16 +99,46 @@ void FileSaver::Run() {
         pending_.reset();
         writing_ = true;
         ReleaseSRWLockExclusive(&lock_);
-        const bool written =
-            EnsureFolder(FolderOf(job.path)) && ReplaceFileBytes(job.path, job.bytes());
+        const bool written = Write(job);
         AcquireSRWLockExclusive(&lock_);
         writing_ = false;
         WakeAllConditionVariable(&idle_);
-        if (!written && !pending_ && !stopping_) {
-            pending_ = std::move(job);
-            SleepConditionVariableSRW(&work_, &lock_, kRetryMs, 0);
+        if (written) {
+            failing_.clear();
+            told_ = false;
+            continue;
+        }
+        if (failing_.empty()) failingSince_ = GetTickCount();
+        failing_ = job.path;
+        if (stopping_ && GetTickCount() - stoppedAt_ >= kLastTryMs) return;
+        if (!pending_) pending_ = std::move(job);
+        SleepConditionVariableSRW(&work_, &lock_, stopping_ ? kLastTryPauseMs : kRetryMs, 0);
+    }
+}
+
+void CALLBACK FileSaver::OnWatch(HWND, UINT, UINT_PTR timer, DWORD) {
+    const auto saver = Watching().find(timer);
+    if (saver == Watching().end()) KillTimer(nullptr, timer);
+    else saver->second->Watch();
+}
+
+void FileSaver::Watch() {
+    std::string tell;
+    {
+        Locked locked(lock_);
+        if (!failing_.empty() && !told_ && GetTickCount() - failingSince_ >= kTellAfterMs) {
+            told_ = true;
+            tell = failing_;
+        }
+        if (failing_.empty() && !pending_ && !writing_) {
+            KillTimer(nullptr, watch_);
+            Watching().erase(watch_);
+            watch_ = 0;
         }
     }
+    if (tell.empty()) return;
+    const std::string text = "「" + tell + "」に書き込めません。書き込めるようになるまで保存を続けます。";
+    ShowHostNotice((what_ + "を保存できません").c_str(), text.c_str(), true);
 }
 
 }  // namespace tlx

@@ -1,4 +1,7 @@
 // A plug-in's settings file: each section read with one system call, written key by key.
+// A file someone else holds while it is read is read again a moment later; when it
+// still cannot be read, the settings are the defaults for this run and the file is
+// never written over (the user is told once).
 #pragma once
 #include <windows.h>
 
@@ -20,8 +23,12 @@ public:
     void WriteText(const std::string &section, const std::string &key, const std::string &value) override;
 
 private:
+    // Whether the file can be read (or is missing); false when someone else holds it.
+    bool Readable();
+
     std::string folder_;
     ini::IniFileSections file_;
+    bool checked_ = false;
 };
 
 // The Setting.ini of the plug-in this code is linked into, in the folder named after

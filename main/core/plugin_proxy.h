@@ -24,6 +24,9 @@ public:
     virtual void GetFuncInfo(intptr_t id, int32_t funcno, TlxFuncInfo &info) = 0;
     virtual int32_t GetFuncSettingName(intptr_t id, int32_t funcno, int32_t setno, char *buffer,
                                        int32_t size) = 0;
+    // The next setting above `after` of a function that lists its settings, 0 after the
+    // last; -1 when its settings are 1 .. FuncNameNumMax.
+    virtual int32_t NextFuncSetting(intptr_t id, int32_t funcno, int32_t after) { return -1; }
 };
 
 }  // namespace ptr

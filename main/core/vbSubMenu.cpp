@@ -83,7 +83,8 @@ void vbSubMenu::LoadPluginFunctions(const PluginList &plugins) {
             }
             vbSubMenu &settings = pluginMenu.AddChild(kMenuSubMenu);
             settings.Caption = function.FunctionName();
-            for (int32_t s = 1; s <= function.FuncNameNumMax(); ++s) {
+            // Only the settings there are: a function whose settings have names offers no others.
+            for (const int32_t s : function.OfferedSettings()) {
                 vbSubMenu &item = settings.AddChild(kMenuCommand);
                 item.Caption = function.SettingName(s);
                 item.FuncType = kFunctionPlugin;

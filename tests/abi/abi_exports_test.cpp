@@ -24,7 +24,7 @@ const Build kWin64{"64-bit", PTR_WIN64_BUILD_DIR, "x86_64-w64-mingw32-objdump"};
 const std::set<std::string> kHostExports = {
     "Init", "Quit", "ShowAbout", "ShowMainProgramWindow", "CallFunction", "NotifyIconControl", "CreateShortCut",
     "SetPluginHost", "Plugin_Init", "Plugin_Quit", "Plugin_ShowAbout", "Plugin_ShowSetting", "Plugin_Func", "Plugin_GetInfo",
-    "Plugin_GetFuncInfo", "Plugin_GetFuncSettingName"};
+    "Plugin_GetFuncInfo", "Plugin_GetFuncSettingName", "Plugin_NextFuncSetting"};
 // The eight every plug-in has, and the host's services the standard plug-ins take.
 const std::set<std::string> kPluginExports = {"PIN_Init",        "PIN_Quit",    "PIN_ShowAbout",
                                               "PIN_ShowSetting", "PIN_Func",    "PIN_GetInfo",
@@ -133,6 +133,10 @@ TEST(CalleePops, PluginExportsPopTheirArguments) {
     const auto plugins = Plugins(kWin32);
     if (plugins.empty()) GTEST_SKIP() << "no plug-ins in " << (DistDir(kWin32) / "Plugins");
     for (const std::string &plugin : plugins) ExpectCalleePops(plugin, kPluginExports, ContractParameterCounts());
+    // The phrases list their settings.
+    const auto snippet = std::find_if(plugins.begin(), plugins.end(), [](const std::string &p) { return p.find("tlxSnippet.tlx") != std::string::npos; });
+    ASSERT_NE(plugins.end(), snippet);
+    ExpectCalleePops(*snippet, {"PIN_NextFuncSetting"}, ContractParameterCounts());
 }
 
 }  // namespace

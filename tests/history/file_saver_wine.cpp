@@ -49,7 +49,7 @@ struct HeldOpen {
 struct Saver : testing::Test {
     ptrtest::TempDir dir;
     std::string path = dir.path + "tlxHistory\\History.dat";   // its folder made by the saver
-    tlx::FileSaver saver;
+    tlx::FileSaver saver{"履歴"};
     void TearDown() override { saver.Stop(); }
 };
 

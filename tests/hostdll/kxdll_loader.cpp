@@ -36,6 +36,7 @@ KxDll::KxDll() {
     KX_RESOLVE(Plugin_GetInfo);
     KX_RESOLVE(Plugin_GetFuncInfo);
     KX_RESOLVE(Plugin_GetFuncSettingName);
+    KX_RESOLVE(Plugin_NextFuncSetting);
 #undef KX_RESOLVE
 }
 

@@ -37,6 +37,7 @@ public:
     decltype(&::Plugin_GetInfo) Plugin_GetInfo = nullptr;
     decltype(&::Plugin_GetFuncInfo) Plugin_GetFuncInfo = nullptr;
     decltype(&::Plugin_GetFuncSettingName) Plugin_GetFuncSettingName = nullptr;
+    decltype(&::Plugin_NextFuncSetting) Plugin_NextFuncSetting = nullptr;
 };
 
 // What the host callback was called with; the text of event 6 is copied.

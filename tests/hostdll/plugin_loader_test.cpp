@@ -159,6 +159,7 @@ TEST_F(PluginLoader, RecordsNamesAndArgumentsPassThroughUnchanged) {
     EXPECT_EQ(5, kx.Plugin_GetFuncSettingName(plugin, 1, 2, name.data(), 256));
     EXPECT_STREQ("short", name.data());
     EXPECT_EQ(0, kx.Plugin_GetFuncSettingName(plugin, 1, 3, name.data(), 256));
+    EXPECT_EQ(-1, kx.Plugin_NextFuncSetting(plugin, 1, 0)) << "without the export: settings 1 .. FuncNameNumMax";
 
     // Window handles keep all their bits; every argument arrives as given.
     const HWND wide = reinterpret_cast<HWND>(static_cast<INT_PTR>(0x123456789a));

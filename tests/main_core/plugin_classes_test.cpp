@@ -7,6 +7,7 @@
 
 #include "function_catalogue.h"
 #include "vbKXPlugin.h"
+#include "vbSubMenu.h"
 
 using namespace ptr;
 
@@ -15,6 +16,7 @@ namespace {
 struct FakeFunction {
     TlxFuncInfo info{};
     std::map<int32_t, std::string> names;   // setting number -> raw name bytes
+    bool listed = false;                    // tells its settings through PIN_NextFuncSetting
 };
 
 class FakeProxy : public PluginProxy {
@@ -52,6 +54,13 @@ public:
         if (buffer) std::strncpy(buffer, n->second.c_str(), size);
         if (buffer && n->second.size() >= static_cast<size_t>(size)) std::memcpy(buffer, n->second.data(), size);
         return len;
+    }
+
+    int32_t NextFuncSetting(intptr_t, int32_t funcno, int32_t after) override {
+        const auto f = functions.find(funcno);
+        if (f == functions.end() || !f->second.listed) return -1;
+        const auto next = f->second.names.upper_bound(after);
+        return next == f->second.names.end() ? 0 : next->first;
     }
 
     FakeFunction &AddFunction(int32_t funcno, const char *name, int32_t settings, int32_t type = TLX_FUNC_ACTION) {
@@ -233,4 +242,66 @@ TEST(ParsePluginFunction, ThreePartsOrIncomplete) {
     EXPECT_FALSE(ParsePluginFunction("tlxText.tlx/2").complete);
     EXPECT_FALSE(ParsePluginFunction("").complete);
     EXPECT_EQ(0, ParsePluginFunction("a.tlx/x/y").funcno);
+}
+
+TEST(vbKXPlugin, ListedSettingsAreReadWhateverTheirNumbersAndOnlyThey) {
+    FakeProxy proxy;
+    proxy.info.FuncCount = 1;
+    FakeFunction &phrases = proxy.AddFunction(1, "定型文", INT32_MAX);
+    phrases.listed = true;
+    phrases.names = {{3, "挨拶/a"}, {517'000'001, "署名/b"}, {1'000'000'007, "チーム/挨拶/c"}};
+    vbKXPlugin plugin(proxy);
+    ASSERT_TRUE(plugin.Init("", "snippet.tlx"));
+    const vbKXPluginFunction *function = plugin.PluginFunction(1);
+    EXPECT_EQ((std::vector<int32_t>{3, 517'000'001, 1'000'000'007}), function->OfferedSettings());
+    EXPECT_EQ("署名/b", function->SettingName(517'000'001));
+    EXPECT_EQ("(設定名無し)", function->SettingName(4));
+    EXPECT_EQ(3, proxy.nameCalls) << "no name asked for a number that is no setting";
+    EXPECT_EQ(1'000'000'007, function->FuncNameNumMax());
+
+    // A setting added while its dialog was open is asked for by its number.
+    phrases.names[2'000'000'000] = "新";
+    plugin.PluginFunction(1)->LoadSettingName(2'000'000'000);
+    EXPECT_EQ("新", function->SettingName(2'000'000'000));
+    EXPECT_EQ(4u, function->OfferedSettings().size());
+}
+
+TEST(vbKXPlugin, APluginListingNumbersThatDoNotGrowCannotKeepTheHostGoing) {
+    struct Circling : FakeProxy {
+        int32_t NextFuncSetting(intptr_t, int32_t, int32_t after) override { return after == 0 ? 5 : 1; }
+    } proxy;
+    proxy.info.FuncCount = 1;
+    proxy.AddFunction(1, "輪", 1).names[5] = "five";
+    vbKXPlugin plugin(proxy);
+    ASSERT_TRUE(plugin.Init("", "circle.tlx"));
+    EXPECT_EQ((std::vector<int32_t>{5}), plugin.PluginFunction(1)->OfferedSettings());
+}
+
+// A phrase numbered 999,999,999 once made the menu of plug-in functions list 100,000
+// unnamed settings, and building it kept the program from ever starting.
+TEST(vbSubMenu, APluginsFunctionOffersOnlyTheSettingsThereAre) {
+    const struct {
+        const char *what;
+        bool listed;
+        std::vector<std::string> items;
+    } cases[] = {{"numbered 1 .. FuncNameNumMax, named only", false, {"挨拶/a"}},
+                 {"listed", true, {"挨拶/a", "署名/b"}}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeProxy proxy;
+        proxy.info.FuncCount = 1;
+        FakeFunction &phrases = proxy.AddFunction(1, "定型文を貼り付け", 999'999'999);
+        phrases.info.Flags = TLX_FUNC_NAMED_SETTINGS_ONLY;
+        phrases.names = {{1, "挨拶/a"}, {999'999'999, "署名/b"}};
+        phrases.listed = c.listed;
+        PluginList list;
+        auto plugin = std::make_unique<vbKXPlugin>(proxy);
+        ASSERT_TRUE(plugin->Init("", "tlxSnippet.tlx"));
+        list.Add(std::move(plugin));
+        vbSubMenu root;
+        root.LoadPluginFunctions(list);
+        std::vector<std::string> items;
+        for (const auto &item : root.Children().at(0)->Children().at(0)->Children()) items.push_back(item->Caption);
+        EXPECT_EQ(c.items, items);
+    }
 }

@@ -85,7 +85,7 @@ int GetComboItemData(HWND box) {
     const LRESULT index = SendMessageA(box, combo ? CB_GETCURSEL : LB_GETCURSEL, 0, 0);
     if (index < 0) return -1;
     const LRESULT data = SendMessageA(box, combo ? CB_GETITEMDATA : LB_GETITEMDATA, static_cast<WPARAM>(index), 0);
-    return static_cast<int16_t>(data);
+    return static_cast<int32_t>(data);
 }
 
 }  // namespace ptr

@@ -27,7 +27,8 @@ bool HostDll::Load(const std::string &folder) {
                     Resolve(m, "Plugin_ShowSetting", d.pluginShowSetting_) &&
                     Resolve(m, "Plugin_Func", d.pluginFunc_) && Resolve(m, "Plugin_GetInfo", d.pluginGetInfo_) &&
                     Resolve(m, "Plugin_GetFuncInfo", d.pluginGetFuncInfo_) &&
-                    Resolve(m, "Plugin_GetFuncSettingName", d.pluginGetFuncSettingName_);
+                    Resolve(m, "Plugin_GetFuncSettingName", d.pluginGetFuncSettingName_) &&
+                    Resolve(m, "Plugin_NextFuncSetting", d.pluginNextFuncSetting_);
     if (!ok) {
         FreeLibrary(m);
         return false;

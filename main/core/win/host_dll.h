@@ -48,6 +48,9 @@ public:
     int32_t GetFuncSettingName(intptr_t id, int32_t funcno, int32_t setno, char *buffer, int32_t size) override {
         return pluginGetFuncSettingName_(id, funcno, setno, buffer, size);
     }
+    int32_t NextFuncSetting(intptr_t id, int32_t funcno, int32_t after) override {
+        return pluginNextFuncSetting_(id, funcno, after);
+    }
 
 private:
     decltype(&::Init) init_ = nullptr;
@@ -66,6 +69,7 @@ private:
     decltype(&::Plugin_GetInfo) pluginGetInfo_ = nullptr;
     decltype(&::Plugin_GetFuncInfo) pluginGetFuncInfo_ = nullptr;
     decltype(&::Plugin_GetFuncSettingName) pluginGetFuncSettingName_ = nullptr;
+    decltype(&::Plugin_NextFuncSetting) pluginNextFuncSetting_ = nullptr;
 };
 
 }  // namespace ptr

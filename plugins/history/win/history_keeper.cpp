@@ -2,6 +2,9 @@
 
 #include "history_file.h"
 
+#include <algorithm>
+
+#include "held_file.h"
 #include "picker_window.h"
 
 namespace tlxhistory {
@@ -10,6 +13,8 @@ namespace {
 // Long enough to write a burst of copies once, short enough that a crash loses
 // only the last moment's.
 constexpr UINT kSaveDelayMs = 1000;
+constexpr UINT kFirstReadPauseMs = 1000;
+constexpr UINT kLongestReadPauseMs = 30000;
 }  // namespace
 
 HistoryKeeper &Keeper() {
@@ -22,16 +27,40 @@ void HistoryKeeper::Start(tlx::ProfileStore &store) {
     settings_.Load(store);
     history_ = History(LimitsOf(settings_));
     dirty_ = false;
-    if (!settings_.keepAfterExit) return;
-    LoadedHistory loaded = LoadHistoryFile(files_);
+    unread_ = false;
+    if (settings_.keepAfterExit) Take(LoadHistoryFile(files_, tlx::kHeldPatienceMs));
+}
+
+void HistoryKeeper::Take(LoadedHistory loaded) {
+    if (loaded.unread) {
+        if (!unread_)
+            tlx::TellOnce("history unread", "履歴を読めません",
+                          "「" + files_.historyFile + "」をほかのプログラムが使用中のため読めません。読めるようになるまで、履歴は保存しません。");
+        unread_ = true;
+        readPauseMs_ = readTimer_ ? std::min(readPauseMs_ * 2, kLongestReadPauseMs) : kFirstReadPauseMs;
+        readTimer_ = SetTimer(nullptr, readTimer_, readPauseMs_, &HistoryKeeper::OnReadTimer);
+        return;
+    }
+    if (readTimer_) KillTimer(nullptr, readTimer_);
+    readTimer_ = 0;
+    const bool late = std::exchange(unread_, false);
     history_.Restore(std::move(loaded.entries));
-    // An earlier version's file is written anew in this one at once, not at the first copy.
-    if (loaded.earlierVersion) Changed();
+    // An earlier version's file is written anew in this one at once, not at the first copy;
+    // one read late, with what this run recorded meanwhile.
+    if (loaded.earlierVersion || (late && dirty_)) Changed();
+    else if (late && watcher_) PostMessageW(watcher_, tlx::kPickerSourceChanged, 0, 0);
+}
+
+void CALLBACK HistoryKeeper::OnReadTimer(HWND, UINT, UINT_PTR, DWORD) {
+    HistoryKeeper &keeper = Keeper();
+    if (keeper.unread_ && keeper.settings_.keepAfterExit) keeper.Take(LoadHistoryFile(keeper.files_, 0));
 }
 
 void HistoryKeeper::Stop() {
     SaveNow();
     saver_.Stop();
+    if (readTimer_) KillTimer(nullptr, readTimer_);
+    readTimer_ = 0;
     history_ = History(LimitsOf(settings_));
 }
 
@@ -60,6 +89,8 @@ void HistoryKeeper::SaveNow() {
         KillTimer(nullptr, saveTimer_);
         saveTimer_ = 0;
     }
+    // A file not read yet is never replaced: what changed is saved once it has been read.
+    if (unread_) return;
     if (dirty_ && settings_.keepAfterExit)
         saver_.Save(files_.historyFile, [entries = history_.Entries()] { return SerializeHistory(entries); });
     dirty_ = false;

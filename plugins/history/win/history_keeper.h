@@ -1,6 +1,9 @@
 // The history of this run with its settings and its file. A change is handed to
 // the saver a moment later from a timer of the calling thread, so that a burst of
-// copies is written once; what is pending is written when the plug-in quits.
+// copies is written once; what is pending is written when the plug-in quits. A file
+// that could not be read at start (someone else held it) is read again later, with
+// growing pauses, and nothing is saved over it meanwhile; once read, its entries come
+// behind those of this run.
 #pragma once
 #include <windows.h>
 
@@ -40,15 +43,20 @@ public:
 
 private:
     static void CALLBACK OnSaveTimer(HWND, UINT, UINT_PTR, DWORD);
+    static void CALLBACK OnReadTimer(HWND, UINT, UINT_PTR, DWORD);
+    void Take(LoadedHistory loaded);
 
     PluginFiles files_;
     HistorySettings settings_;
     History history_;
-    tlx::FileSaver saver_;
+    tlx::FileSaver saver_{"履歴"};
     HWND watcher_ = nullptr;
     UINT_PTR saveTimer_ = 0;
+    UINT_PTR readTimer_ = 0;    // while the file waits to be read
+    UINT readPauseMs_ = 0;
     DWORD pasted_ = 0;   // the clipboard's sequence number after the history's paste; 0: none
     bool dirty_ = false;
+    bool unread_ = false;   // the file is there but not read yet
 };
 
 HistoryKeeper &Keeper();

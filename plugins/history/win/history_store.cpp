@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "file_bytes.h"
+#include "held_file.h"
 #include "history_file.h"
 #include "module_folder.h"
 
@@ -13,15 +14,14 @@ PluginFiles LocatePluginFiles() {
     return {folder, folder + "History.dat"};
 }
 
-LoadedHistory LoadHistoryFile(const PluginFiles &files) {
-    if (!tlx::FileExists(files.historyFile)) return {};
-    const std::optional<std::string> bytes = tlx::ReadFileBytes(files.historyFile);
-    std::optional<std::vector<HistoryEntry>> entries;
-    if (bytes) entries = ParseHistory(*bytes);
-    if (entries) return {std::move(*entries), OfEarlierVersion(*bytes)};
-    // Out of the way before the first save replaces it.
-    tlx::SetAsideDamaged(files.historyFile);
-    return {};
+LoadedHistory LoadHistoryFile(const PluginFiles &files, unsigned long patienceMs) {
+    const tlx::FileRead read = tlx::ReadWhenFree(files.historyFile, patienceMs);
+    if (read.outcome == tlx::FileRead::Outcome::kMissing) return {};
+    if (read.outcome == tlx::FileRead::Outcome::kHeld) return {{}, false, true};
+    std::optional<std::vector<HistoryEntry>> entries = ParseHistory(read.bytes);
+    if (entries) return {std::move(*entries), OfEarlierVersion(read.bytes)};
+    // Out of the way before the first save replaces it; where it cannot go, nothing replaces it.
+    return {{}, false, !tlx::SetAsideDamaged(files.historyFile)};
 }
 
 void RemoveHistoryFile(const PluginFiles &files) { DeleteFileA(files.historyFile.c_str()); }

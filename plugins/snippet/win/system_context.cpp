@@ -65,8 +65,7 @@ PasteContext SystemPasteContext() {
     GetLocalTime(&now);
     context.now = DateTime{{now.wYear, now.wMonth, now.wDay}, now.wDayOfWeek, now.wHour, now.wMinute, now.wSecond};
     context.names = SystemNames();
-    context.eras = SystemEras();
-    if (context.eras.empty()) context.eras = BuiltInEras();
+    context.eras = WithBuiltInEras(SystemEras());
     context.shortDatePicture = LocaleText(LOCALE_SSHORTDATE);
     context.shortTimePicture = LocaleText(LOCALE_SSHORTTIME);
     context.clipboardText = ClipboardText;

@@ -7,7 +7,7 @@
 
 namespace tlxsnippet {
 
-// The eras of the system's table; empty where it has none (Wine has none).
+// The eras of the system's table; empty where it has none (Wine 8 has none).
 std::vector<Era> SystemEras();
 
 // Everything but the questions of {入力:…}, which the caller's dialog answers.
