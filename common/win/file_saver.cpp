@@ -42,10 +42,10 @@ FileSaver::~FileSaver() {
     }
 }
 
-void FileSaver::Save(const std::string &path, std::function<std::string()> bytes) {
+void FileSaver::Save(const std::string &path, std::function<std::string()> bytes, std::function<void()> written) {
     if (!watch_ && (watch_ = SetTimer(nullptr, 0, kRetryMs, &FileSaver::OnWatch))) Watching()[watch_] = this;
     Locked locked(lock_);
-    pending_ = Job{path, std::move(bytes)};
+    pending_ = Job{path, std::move(bytes), std::move(written)};
     if (!thread_) {
         stopping_ = false;
         thread_ = CreateThread(nullptr, 0, &FileSaver::ThreadMain, this, 0, nullptr);
@@ -88,7 +88,11 @@ DWORD WINAPI FileSaver::ThreadMain(void *self) {
     return 0;
 }
 
-bool FileSaver::Write(const Job &job) { return EnsureFolder(FolderOf(job.path)) && ReplaceFileBytes(job.path, job.bytes()); }
+bool FileSaver::Write(const Job &job) {
+    if (!EnsureFolder(FolderOf(job.path)) || !ReplaceFileBytes(job.path, job.bytes())) return false;
+    if (job.written) job.written();
+    return true;
+}
 
 void FileSaver::Run() {
     Locked locked(lock_);

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <set>
+#include <utility>
 
 #include "held_file.h"
 #include "module_folder.h"

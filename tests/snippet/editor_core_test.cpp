@@ -42,16 +42,39 @@ TEST(SnippetOptions, SavedAsZeroOrOneAndReadBack) {
         for (const bool keepOut : {false, true}) {
             ptrtest::MemoryProfile store;
             store.SetSection("Main", "RestoreClipboard=7\0KeepOutOfHistory=7"s);
-            const SnippetOptions saved{restore, keepOut};
+            SnippetOptions saved;
+            saved.restoreClipboard = restore;
+            saved.keepOutOfHistory = keepOut;
             saved.Save(store);
             EXPECT_EQ(restore ? "1" : "0", store.Stored("Main", "RestoreClipboard"));
             EXPECT_EQ(keepOut ? "1" : "0", store.Stored("Main", "KeepOutOfHistory"));
-            SnippetOptions back{!restore, !keepOut};
+            SnippetOptions back;
+            back.restoreClipboard = !restore;
+            back.keepOutOfHistory = !keepOut;
             back.Load(store);
             EXPECT_EQ(restore, back.restoreClipboard);
             EXPECT_EQ(keepOut, back.keepOutOfHistory);
         }
     }
+}
+
+TEST(SnippetOptions, TheFoldersAndTheSharedCountReadBackAsSaved) {
+    ptrtest::MemoryProfile store;
+    SnippetOptions saved;
+    saved.phraseFolder = " C:\\Users\\山田\\OneDrive\\定型文 ";   // blanks at its ends kept
+    saved.teamFolder = "\\\\server\\共有\\チーム";
+    saved.shareCounts = true;
+    saved.Save(store);
+    SnippetOptions back;
+    back.Load(store);
+    EXPECT_EQ(saved.phraseFolder, back.phraseFolder);
+    EXPECT_EQ(saved.teamFolder, back.teamFolder);
+    EXPECT_EQ("", back.backupFolder);
+    EXPECT_TRUE(back.shareCounts);
+
+    store.SetSection("Main", "PhraseFolder=" + std::string(300, 'x'));
+    back.Load(store);
+    EXPECT_EQ(kFolderBytes, back.phraseFolder.size()) << "cut to what a path holds";
 }
 
 TEST(EditorNames, AddedEntriesTakeTheFirstFreeNumber) {

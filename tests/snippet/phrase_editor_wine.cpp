@@ -33,6 +33,13 @@ PhraseBook Sample() {
     return book;
 }
 
+SnippetOptions Pasting(bool restore, bool keepOut) {
+    SnippetOptions options;
+    options.restoreClipboard = restore;
+    options.keepOutOfHistory = keepOut;
+    return options;
+}
+
 // Replaces a field's whole text, as pasting over a selection does.
 void Replace(HWND edit, const std::u16string &text) {
     DWORD_PTR ignored;
@@ -300,10 +307,10 @@ TEST_F(PhraseEditorDialog, TheCheckBoxesGiveTheOptionsAndEnterIsOk) {
         std::vector<int> clicks;
         SnippetOptions after;
     } cases[] = {
-        {{true, true}, {IDC_RESTORE_CLIPBOARD, IDC_KEEP_OUT_OF_HISTORY}, {false, false}},
-        {{true, true}, {IDC_KEEP_OUT_OF_HISTORY}, {true, false}},
-        {{false, true}, {IDC_RESTORE_CLIPBOARD}, {true, true}},
-        {{false, false}, {}, {false, false}},
+        {Pasting(true, true), {IDC_RESTORE_CLIPBOARD, IDC_KEEP_OUT_OF_HISTORY}, Pasting(false, false)},
+        {Pasting(true, true), {IDC_KEEP_OUT_OF_HISTORY}, Pasting(true, false)},
+        {Pasting(false, true), {IDC_RESTORE_CLIPBOARD}, Pasting(true, true)},
+        {Pasting(false, false), {}, Pasting(false, false)},
     };
     for (const auto &c : cases) {
         PhraseBook book = Sample();
@@ -393,8 +400,8 @@ TEST_F(PhraseEditorDialog, TabWalksTheControlsInReadingOrder) {
     Edit(book, options, 2, [](Driver &d, HWND w) {
         const int order[] = {IDC_PHRASE_NAME,    IDC_PHRASE_TEXT,    IDC_ADD_PHRASE,        IDC_ADD_FOLDER,
                              IDC_DELETE_ENTRY,   IDC_MOVE_UP,        IDC_MOVE_DOWN,         IDC_RESTORE_CLIPBOARD,
-                             IDC_KEEP_OUT_OF_HISTORY, IDC_IMPORT_PHRASES, IDC_EXPORT_PHRASES, IDOK,
-                             IDCANCEL,           IDC_PHRASE_TREE};
+                             IDC_KEEP_OUT_OF_HISTORY, IDC_IMPORT_PHRASES, IDC_EXPORT_PHRASES, IDC_RESTORE_BACKUP,
+                             IDC_PLACES,         IDOK,               IDCANCEL,              IDC_PHRASE_TREE};
         for (const int id : order) {
             d.Key(w, VK_TAB);
             d.Sync();

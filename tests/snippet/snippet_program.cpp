@@ -1,6 +1,7 @@
 #include "snippet_program.h"
 
 #include "phrase_file.h"
+#include "phrase_files.h"
 #include "program_settings.h"
 
 namespace snippettest {
@@ -94,9 +95,29 @@ void SnippetProgram::Prepare(const tlxsnippet::PhraseBook &book, const std::stri
     program.WriteSettings(ptrtest::QuietMain(false) + settings);
 }
 
-tlxsnippet::PhraseBook SnippetProgram::Saved() const {
-    return tlxsnippet::ReadPhraseFile(ptrtest::ReadFileBytes(PhrasesFile())).value_or(tlxsnippet::PhraseBook{});
+int32_t AddedNumber(const std::u16string &computer, int n) {
+    return tlxsnippet::BlockNumbers(tlxsnippet::ChooseBlock(computer, {})).first + n - 1;
 }
+
+tlxsnippet::PhraseBook ReadPhraseFolder(const std::string &folder, const std::u16string &computer) {
+    tlxsnippet::PhraseState state;
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA((folder + "Phrases-*.txt").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const tlxsnippet::PhraseFile file = tlxsnippet::ReadPhrases(ptrtest::ReadFileBytes(folder + found.cFileName), computer);
+            if (file.outcome == tlxsnippet::PhraseFile::Outcome::kRead) state.Absorb(file.state);
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    return tlxsnippet::ViewOf(state, state.Counts(), {computer, false, {}});
+}
+
+SnippetProgram::SnippetProgram() {
+    SetEnvironmentVariableW(L"PORTERICA_TEST_COMPUTER_NAME", reinterpret_cast<const wchar_t *>(kTestComputer));
+}
+
+tlxsnippet::PhraseBook SnippetProgram::Saved() const { return ReadPhraseFolder(PluginFolder()); }
 
 tlxsnippet::PhraseBook SnippetProgram::SavedWith(size_t count) const {
     tlxsnippet::PhraseBook book;

@@ -35,13 +35,24 @@ private:
     HWND edit_ = nullptr;
 };
 
+// The computer the tests' programs run as (PORTERICA_TEST_COMPUTER_NAME).
+inline constexpr char16_t kTestComputer[] = u"PC-TEST";
+// The number the plug-in gives the n-th phrase it adds as that computer.
+int32_t AddedNumber(const std::u16string &computer, int n);
+
+// The phrases of every PC's file in a folder, merged, as the plug-in shows them to the computer.
+tlxsnippet::PhraseBook ReadPhraseFolder(const std::string &folder, const std::u16string &computer = kTestComputer);
+
 struct SnippetProgram : testing::Test {
     e2e::ProgramFolder program;
 
-    // The plug-in, these phrases and these settings (a quiet [Main] comes first).
+    SnippetProgram();
+    // The plug-in, these phrases as the one book of before (taken over at start) and these
+    // settings (a quiet [Main] comes first).
     void Prepare(const tlxsnippet::PhraseBook &book, const std::string &settings = "");
-    std::string PhrasesFile() const { return program.Path() + "Plugins\\tlxSnippet\\Phrases.txt"; }
-    // The book as the plug-in saved it; empty when it saved none.
+    std::string PluginFolder() const { return program.Path() + "Plugins\\tlxSnippet\\"; }
+    std::string PhrasesFile() const { return PluginFolder() + "Phrases.txt"; }
+    // The phrases as the plug-in saved them; empty when it saved none.
     tlxsnippet::PhraseBook Saved() const;
     // Waits until the saved book holds `count` phrases; the book then.
     tlxsnippet::PhraseBook SavedWith(size_t count) const;

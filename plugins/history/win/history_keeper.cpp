@@ -3,6 +3,7 @@
 #include "history_file.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "held_file.h"
 #include "picker_window.h"

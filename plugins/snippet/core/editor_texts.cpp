@@ -31,4 +31,20 @@ std::u16string ImportReport(const ImportResult &result) {
     return report;
 }
 
+std::u16string BackupLabel(const PhraseBackup &backup) {
+    const std::u16string &s = backup.stamp;
+    return s.substr(0, 4) + u"/" + s.substr(4, 2) + u"/" + s.substr(6, 2) + u" " + s.substr(9, 2) + u":" + s.substr(11, 2) +
+           u":" + s.substr(13, 2) + u"　" + backup.computer;
+}
+
+std::u16string PutBackSummary(const PhraseBook &backup, const PutBackCounts &counts) {
+    std::u16string summary = u"このバックアップの定型文は " + Count(static_cast<long>(backup.Phrases().size())) + u" 件です。";
+    if (counts.returned == 0 && counts.reverted == 0) return summary + u"今の定型文と同じです。";
+    summary += u"戻すと、";
+    if (counts.returned) summary += u"その後に削除された " + Count(counts.returned) + u" 件が戻り";
+    if (counts.returned && counts.reverted) summary += u"、";
+    if (counts.reverted) summary += u"その後に変更された " + Count(counts.reverted) + u" 件が元の内容に戻り";
+    return summary + u"ます。ほかの定型文はそのまま残ります。";
+}
+
 }  // namespace tlxsnippet

@@ -5,6 +5,8 @@
 
 #include "phrase_book.h"
 #include "phrase_file.h"
+#include "phrase_files.h"
+#include "phrase_state.h"
 
 namespace tlxsnippet {
 
@@ -16,5 +18,9 @@ std::u16string DeletePhraseQuestion(const Phrase &phrase);
 std::u16string DeleteFolderQuestion(const PhraseBook &book, const std::u16string &folder);
 // How many were added and how many of them under another name; why nothing was.
 std::u16string ImportReport(const ImportResult &result);
+// A backup as the list shows it: "2026/01/05 09:30:00  PC-A".
+std::u16string BackupLabel(const PhraseBackup &backup);
+// What a backup holds and what putting it back would do.
+std::u16string PutBackSummary(const PhraseBook &backup, const PutBackCounts &counts);
 
 }  // namespace tlxsnippet

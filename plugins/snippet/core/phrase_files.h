@@ -29,6 +29,12 @@ bool IsCopyOf(std::u16string_view name, std::u16string_view own);
 
 // "PC-A 20260105-093000.txt" for a stamp "20260105-093000".
 std::u16string BackupFileName(const std::u16string &computer, const std::u16string &stamp);
+struct PhraseBackup {
+    std::string path;   // code page 932, as the system names it
+    std::u16string computer;
+    std::u16string stamp;   // yyyymmdd-hhmmss
+};
+
 struct BackupName {
     std::u16string computer;
     std::u16string stamp;

@@ -7,8 +7,12 @@
 
 namespace tlxsnippet {
 
-PhrasePickerSource::PhrasePickerSource(PhraseBook book) : book_(std::move(book)) {
+PhrasePickerSource::PhrasePickerSource(PhraseBook book) { Replace(std::move(book)); }
+
+void PhrasePickerSource::Replace(PhraseBook book) {
+    book_ = std::move(book);
     // Looked up once: the picker asks for every row at each keystroke.
+    groups_.clear();
     const std::vector<std::u16string> &folders = book_.Folders();
     groups_.reserve(book_.Phrases().size());
     for (const Phrase &phrase : book_.Phrases())

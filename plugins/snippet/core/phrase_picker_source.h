@@ -10,9 +10,10 @@ namespace tlxsnippet {
 
 class PhrasePickerSource : public tlx::PickerSource {
 public:
-    // A copy: a phrase registered or deleted while the picker is open (a watch action or
-    // hotkey runs in its loop) does not move the rows under it.
+    // A copy: the picker's rows change only when the book is replaced (Replace, then
+    // tlx::kPickerSourceChanged to the picker), not under its feet.
     explicit PhrasePickerSource(PhraseBook book);
+    void Replace(PhraseBook book);
 
     size_t Count() const override { return book_.Phrases().size(); }
     uint64_t Key(size_t item) const override;

@@ -189,12 +189,12 @@ PhraseBook ViewOf(const PhraseState &state, const PasteCounts &counts, const Vie
     });
 
     for (const std::u16string &folder : folders) book.AddFolder(folder);
-    int32_t conflicts = 0;
+    int32_t conflict = options.firstConflict;
     for (const Row &row : rows) {
         Phrase phrase{row.number, row.version->folder, row.version->name, row.version->text, 0};
         if (row.beside) {
             phrase.conflictOf = row.number;
-            phrase.number = kConflictNumberBase + ++conflicts;
+            phrase.number = conflict++;
             phrase.name += kConflictMark;
         } else if (options.shareCounts) {
             for (auto it = counts.lower_bound({row.number, u""}); it != counts.end() && it->first.first == row.number; ++it)
@@ -205,6 +205,62 @@ PhraseBook ViewOf(const PhraseState &state, const PasteCounts &counts, const Vie
         book.Restore(std::move(phrase));
     }
     return book;
+}
+
+PhraseBook TeamViewOf(const PhraseState &team, const PasteCounts &counts, ViewOptions options) {
+    PasteCounts own;
+    for (auto it = counts.lower_bound({kTeamNumberBase, u""}); it != counts.end() && IsTeamNumber(it->first.first); ++it)
+        own.emplace(std::pair(it->first.first - kTeamNumberBase, it->first.second), it->second);
+    options.firstConflict = kConflictNumberBase + 100'000'001;   // apart from the user's
+    const PhraseBook view = ViewOf(team, own, options);
+    PhraseBook book;
+    book.UseNumbers({0, -1});   // the team's phrases are never added to
+    for (const std::u16string &folder : view.Folders()) book.AddFolder(kTeamFolderPrefix + folder);
+    for (Phrase phrase : view.Phrases()) {
+        phrase.folder = kTeamFolderPrefix + phrase.folder;
+        if (phrase.conflictOf) phrase.conflictOf += kTeamNumberBase;
+        else phrase.number += kTeamNumberBase;
+        book.Restore(std::move(phrase));
+    }
+    return book;
+}
+
+PhraseBook Together(const PhraseBook &own, const PhraseBook &team) {
+    PhraseBook both = own;
+    for (const std::u16string &folder : team.Folders()) both.AddFolder(folder);
+    for (const Phrase &phrase : team.Phrases()) both.Restore(phrase);
+    return both;
+}
+
+int32_t CopyFromTeam(PhraseBook &own, const Phrase &teamPhrase) {
+    const std::u16string_view prefix = kTeamFolderPrefix;
+    std::u16string folder = teamPhrase.folder;
+    if (folder.substr(0, prefix.size()) == prefix) folder.erase(0, prefix.size());
+    return own.Add(folder, FreePhraseName(own, folder.empty() ? kUnsortedFolder : folder, teamPhrase.name), teamPhrase.text);
+}
+
+PutBackCounts PutBack(PhraseBook &book, const PhraseBook &backup) {
+    PutBackCounts counts;
+    for (const std::u16string &folder : backup.Folders()) book.AddFolder(folder);
+    for (const Phrase &old : backup.Phrases()) {
+        if (old.conflictOf) continue;
+        if (Phrase *now = book.Find(old.number)) {
+            if (SameContent(*now, old)) continue;
+            if (now->folder != old.folder) {   // back in its folder: at that folder's end
+                Phrase moved = *now;
+                book.Remove(old.number);
+                moved.folder = old.folder;
+                book.Restore(std::move(moved));
+                now = book.Find(old.number);
+            }
+            now->name = old.name;
+            now->text = old.text;
+            ++counts.reverted;
+        } else if (book.Restore({old.number, old.folder, old.name, old.text, 0})) {
+            ++counts.returned;
+        }
+    }
+    return counts;
 }
 
 PhraseState Changes(const PhraseState &base, const PhraseBook &before, PhraseBook after, const std::u16string &computer,

@@ -64,6 +64,7 @@ public:
     // Everything kept of a number has seen this; empty for a number never used.
     Versions SeenOf(int32_t number) const;
     Versions SeenOfOrder() const;
+    bool Empty() const { return phrases_.empty() && orders_.empty() && counts_.empty(); }
 
     bool operator==(const PhraseState &) const;
 
@@ -77,12 +78,32 @@ struct ViewOptions {
     std::u16string computer;   // whose counts a phrase shows
     bool shareCounts = false;  // all computers' counts together instead
     NumberRange numbers;       // where new phrases of the view are numbered
+    int32_t firstConflict = kConflictNumberBase + 1;   // the texts kept beside others, numbered from here
 };
 
 // The book the user sees: every phrase of the state that is not deleted, in the order
 // the latest order gives, with the texts kept beside another ("名前（競合）") after the one
 // shown. `counts` are the pastes (the team's phrases are counted in the user's files).
 PhraseBook ViewOf(const PhraseState &state, const PasteCounts &counts, const ViewOptions &options);
+
+// The team's phrases as the user sees them: in folders under "チーム/", numbered from
+// kTeamNumberBase, counted (`counts`, by those numbers) in the user's own files.
+inline constexpr char16_t kTeamFolderPrefix[] = u"チーム/";
+PhraseBook TeamViewOf(const PhraseState &team, const PasteCounts &counts, ViewOptions options);
+// The user's phrases and the team's, in one book (numbers and folders apart).
+PhraseBook Together(const PhraseBook &own, const PhraseBook &team);
+
+// A team's phrase copied into the user's phrases, in its folder without "チーム/" and
+// under a name free there; its number (0 when none is left).
+int32_t CopyFromTeam(PhraseBook &own, const Phrase &teamPhrase);
+
+// A backup's phrases put back into `book`: those deleted since come back with their
+// numbers, those changed since are as they were; every other phrase of `book` stays.
+struct PutBackCounts {
+    int returned = 0;
+    int reverted = 0;
+};
+PutBackCounts PutBack(PhraseBook &book, const PhraseBook &backup);
 
 // The mark of a text kept beside another.
 inline constexpr char16_t kConflictMark[] = u"（競合）";

@@ -2,12 +2,8 @@
 #include <windows.h>
 
 #include "host_services.h"
-#include "module_folder.h"
-#include "phrase_editor.h"
-#include "phrase_store.h"
 #include "plugin_clipboard.h"
 #include "plugin_records.h"
-#include "profile_file.h"
 #include "record_text.h"
 #include "snippet_functions.h"
 #include "tlx_plugin.h"
@@ -26,24 +22,16 @@ SnippetState &State() {
 extern "C" {
 
 int32_t WINAPI PIN_Init(void) {
-    SnippetState &state = State();
-    state.file = PhrasesFile();
-    state.book = LoadPhrases(state.file);
-    state.options.Load(*tlx::PluginSettingsFile());
+    OpenPhrases(State());
     return 0;
 }
 
-void WINAPI PIN_Quit(void) { State().saver.Stop(); }
+void WINAPI PIN_Quit(void) { State().library.Close(); }
 
 int32_t WINAPI PIN_ShowAbout(HWND) { return 0; }
 
 int32_t WINAPI PIN_ShowSetting(int32_t funcno, int32_t SettingNo, HWND owner) {
-    SnippetState &state = State();
-    if (funcno != 0 && funcno != kFuncPaste) return 0;
-    if (!ShowPhraseEditor(tlx::OwnModule(), owner, state.book, state.options, funcno == kFuncPaste ? SettingNo : 0))
-        return 0;
-    state.options.Save(*tlx::PluginSettingsFile());
-    PhrasesChanged(state);
+    if (funcno == 0 || funcno == kFuncPaste) EditPhrases(State(), owner, funcno == kFuncPaste ? SettingNo : 0);
     return 0;
 }
 
@@ -64,13 +52,17 @@ int32_t WINAPI PIN_GetInfo(TlxPluginInfo *info) {
 }
 
 int32_t WINAPI PIN_GetFuncInfo(int32_t funcno, TlxFuncInfo *info) {
-    if (info) FillFuncInfo(funcno, State().book, *info);
+    if (info) FillFuncInfo(funcno, State().library.Settings(), *info);
     return 0;
 }
 
 // Setting names cross to the host in code page 932; a character it lacks shows as its default.
 int32_t WINAPI PIN_GetFuncSettingName(int32_t funcno, int32_t setno, char *buffer, int32_t size) {
-    return tlx::CopySettingName(tlx::NarrowToAnsi(SettingName(State().book, funcno, setno)), buffer, size);
+    return tlx::CopySettingName(tlx::NarrowToAnsi(SettingName(State().library.Settings(), funcno, setno)), buffer, size);
+}
+
+int32_t WINAPI PIN_NextFuncSetting(int32_t funcno, int32_t after) {
+    return NextSetting(State().library.Settings(), funcno, after);
 }
 
 void WINAPI PIN_SetHost(const TlxHost *host) { tlx::UseHost(host); }

@@ -4,11 +4,10 @@
 #include "host_services.h"
 #include "input_dialog.h"
 #include "module_folder.h"
-#include "phrase_file.h"
-#include "phrase_picker_source.h"
-#include "phrase_store.h"
+#include "phrase_editor.h"
 #include "picker_window.h"
 #include "plugin_clipboard.h"
+#include "profile_file.h"
 #include "system_context.h"
 
 namespace tlxsnippet {
@@ -20,36 +19,54 @@ void Notice(const char *text) {
     MessageBoxA(nullptr, text, "定型文", MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND | MB_TOPMOST);
 }
 
+bool SamePlaces(const SnippetOptions &a, const SnippetOptions &b) {
+    return a.phraseFolder == b.phraseFolder && a.teamFolder == b.teamFolder && a.backupFolder == b.backupFolder &&
+           a.shareCounts == b.shareCounts;
+}
+
 }  // namespace
 
-void PhrasesChanged(SnippetState &state) {
-    state.saver.Cancel();   // an older book of counters must not land after this one
-    if (!SavePhrases(state.file, state.book)) Notice("定型文を保存できませんでした。");
-    tlx::TellHostFunctionsChanged();
+void OpenPhrases(SnippetState &state) {
+    state.options.Load(*tlx::PluginSettingsFile());
+    state.library.OnChange([&state] {
+        // The names of the phrases are the host's settings of 定型文を貼り付け.
+        tlx::TellHostFunctionsChanged();
+        if (state.picker && state.pickerSource) {
+            state.pickerSource->Replace(state.library.All());
+            PostMessageW(state.picker, tlx::kPickerSourceChanged, 0, 0);
+        }
+    });
+    state.library.Open(state.options);
 }
 
 void PastePhrase(SnippetState &state, int32_t number, HWND target) {
-    Phrase *phrase = state.book.Find(number);
-    if (!phrase) {
+    const Phrase *found = state.library.All().Find(number);
+    if (!found) {
         Notice("この定型文は削除されています。");
         return;
     }
+    // A copy: the phrases may change while an {入力:…} question is open.
+    const Phrase phrase = *found;
     PasteContext context = SystemPasteContext();
-    context.pastes = phrase->pastes;
+    context.pastes = phrase.pastes;
     context.ask = [&](const std::vector<std::u16string> &fields) { return AskInputs(tlx::OwnModule(), nullptr, fields); };
-    const std::optional<Expansion> expansion = ExpandPhrase(phrase->text, context);
+    const std::optional<Expansion> expansion = ExpandPhrase(phrase.text, context);
     if (!expansion || !state.paster.Paste(*expansion, target, state.options)) return;
-    if (!expansion->counts) return;
-    ++phrase->pastes;
-    // On the saver's thread: writing a large book here would keep the window waiting for
-    // its text, which it asks this thread for when its Ctrl+V arrives.
-    state.saver.Save(state.file, [book = state.book] { return WritePhraseFile(book); });
+    // The texts kept beside others after a conflict are numbered for this run only.
+    if (expansion->counts && !phrase.conflictOf) state.library.CountPaste(number);
 }
 
 void PickPhrase(SnippetState &state, HWND target) {
-    PhrasePickerSource source(state.book);
-    const tlx::PickerOptions options{
-        .className = L"tlxSnippetPicker", .title = L"定型文", .place = tlx::PickerPlace::kNearCaret, .front = target};
+    PhrasePickerSource source(state.library.All());
+    const tlx::PickerOptions options{.className = L"tlxSnippetPicker",
+                                     .title = L"定型文",
+                                     .features = {},
+                                     .place = tlx::PickerPlace::kNearCaret,
+                                     .front = target,
+                                     .watch = [&](HWND picker) {
+                                         state.picker = picker;
+                                         state.pickerSource = picker ? &source : nullptr;
+                                     }};
     if (const std::optional<tlx::PickerChoice> choice = tlx::RunPicker(tlx::OwnModule(), source, options))
         PastePhrase(state, source.Number(choice->items.front()), target);
 }
@@ -64,8 +81,27 @@ void RegisterClipboard(SnippetState &state) {
     }
     const std::u16string name = NameFromText(text);
     if (name.empty()) return;
-    state.book.Add(kUnsortedFolder, FreePhraseName(state.book, kUnsortedFolder, name), text);
-    PhrasesChanged(state);
+    const PhraseBook &before = state.library.Own();
+    PhraseBook after = before;
+    if (!after.Add(kUnsortedFolder, FreePhraseName(after, kUnsortedFolder, name), text)) return;
+    state.library.Change(state.library.State(), before, after);
+}
+
+void EditPhrases(SnippetState &state, HWND owner, int32_t selectNumber) {
+    PhraseLibrary &library = state.library;
+    // What the editor starts from: changes arriving meanwhile stay beside the user's.
+    const PhraseState base = library.State();
+    const PhraseBook before = library.Own();
+    PhraseBook book = before;
+    SnippetOptions options = state.options;
+    const EditorExtras extras{library.Team(), [&library] { return library.Backups(); },
+                              [&library](const PhraseBackup &backup) { return library.ReadBackup(backup); }};
+    if (!ShowPhraseEditor(tlx::OwnModule(), owner, book, options, selectNumber, extras)) return;
+    library.Change(base, before, book);
+    const bool moved = !SamePlaces(options, state.options);
+    state.options = options;
+    state.options.Save(*tlx::PluginSettingsFile());
+    if (moved) library.Reopen(state.options);
 }
 
 }  // namespace tlxsnippet

@@ -3,25 +3,29 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <string>
 
-#include "file_saver.h"
-#include "phrase_book.h"
+#include "phrase_library.h"
 #include "phrase_paste.h"
+#include "phrase_picker_source.h"
 #include "snippet_options.h"
 
 namespace tlxsnippet {
 
 struct SnippetState {
-    std::string file;   // Phrases.txt
-    PhraseBook book;
     SnippetOptions options;
+    PhraseLibrary library;
     PhrasePaster paster;
-    tlx::FileSaver saver;   // the book written after a paste counted a {連番}
+    // The picker while it is open: told of phrases that changed meanwhile.
+    HWND picker = nullptr;
+    PhrasePickerSource *pickerSource = nullptr;
 };
 
-// 定型文を貼り付け: phrase `number` into the window that was in front; a short notice
-// for a number that is no phrase (deleted since the hotkey or menu item was made).
+// Reads the phrases and options; the host and an open picker are told of every change
+// of the phrases from then on.
+void OpenPhrases(SnippetState &state);
+// 定型文を貼り付け: phrase `number` (the user's or the team's) into the window that was
+// in front; a short notice for a number that is no phrase (deleted since the hotkey or
+// menu item was made).
 void PastePhrase(SnippetState &state, int32_t number, HWND target);
 // 定型文から選んで貼り付け: the picker below the caret of the window in front (at the
 // mouse cursor without one); the phrase chosen is pasted into that window.
@@ -29,7 +33,7 @@ void PickPhrase(SnippetState &state, HWND target);
 // クリップボードを定型文に登録: the clipboard's text as a new phrase in "未分類", named by
 // its first line; a private copy is never registered.
 void RegisterClipboard(SnippetState &state);
-// The phrases were changed: written, and the host told (their names are its settings).
-void PhrasesChanged(SnippetState &state);
+// The plug-in-wide settings: the editor, then what it changed kept.
+void EditPhrases(SnippetState &state, HWND owner, int32_t selectNumber);
 
 }  // namespace tlxsnippet
