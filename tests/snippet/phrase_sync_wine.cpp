@@ -56,6 +56,8 @@ PhraseBook OldBook() {
     return book;
 }
 
+bool Exists(const std::string &path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
 std::string Narrow(std::u16string_view text) { return e2e::FromWide(reinterpret_cast<const wchar_t *>(std::u16string(text).c_str())); }
 
 // One PC: a program folder of its own with the book of before, its copy of the synced
@@ -253,6 +255,65 @@ TEST_F(TwoPcs, PhrasesMadeApartMeetChangesArriveWhileRunningAndNothingIsLost) {
     while (FindNextFileA(search, &found));
     FindClose(search);
     EXPECT_EQ(1, files) << "nothing added to the team's folder";
+}
+
+// A file the program cannot open: held with no sharing (another program's, a sync
+// client's), or open for reading only, so that it cannot be replaced.
+class Held {
+public:
+    Held(const std::string &path, DWORD sharing)
+        : file_(CreateFileA(path.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+    ~Held() { Release(); }
+    bool Holds() const { return file_ != INVALID_HANDLE_VALUE; }
+    void Release() {
+        if (Holds()) CloseHandle(file_);
+        file_ = INVALID_HANDLE_VALUE;
+    }
+
+private:
+    HANDLE file_;
+};
+
+TEST_F(TwoPcs, FilesHeldAtStartAreReadOnceFreeAndASaveThatFailsIsSaid) {
+    a.program.WriteSettings(ptrtest::QuietMain(true) + ptrtest::WatchSection({{.function = "tlxHistory.tlx/1/1", .formats = ""}}));
+    ASSERT_TRUE(a.Start());
+    ASSERT_TRUE(ptrtest::SetClipboardText("古い履歴"));
+    ASSERT_EQ((std::vector<std::u16string>{u"古い履歴"}), historytest::RecordedTexts(a.program, {u"古い履歴"}));
+    a.program.Stop();
+    const Lines old = LinesOf(a.Book());
+    ASSERT_EQ(3u, old.size());
+
+    // Both files held while the program starts: it starts, works, and saves over neither.
+    const std::string history = a.program.Path() + "Plugins\\tlxHistory\\History.dat";
+    Held phrases(a.OwnFile(), 0), recorded(history, 0);
+    ASSERT_TRUE(phrases.Holds() && recorded.Holds());
+    ASSERT_TRUE(a.Start());
+    EXPECT_TRUE(ptrtest::PumpUntil(faults::BalloonShown, 8000)) << "the user is told";
+    ASSERT_TRUE(ptrtest::SetClipboardText("新しい履歴"));
+    a.Execute(3, 1);   // the copy as a phrase too
+    ptrtest::PumpFor(1500);
+    phrases.Release();
+    recorded.Release();
+    EXPECT_EQ((std::vector<std::u16string>{u"新しい履歴", u"古い履歴"}),
+              historytest::RecordedTexts(a.program, {u"新しい履歴", u"古い履歴"}))
+        << "the history read once free, then saved with what came meanwhile";
+    Lines expected = old;
+    expected.push_back(u"未分類/新しい履歴=新しい履歴");
+    EXPECT_TRUE(ptrtest::PumpUntil([&] { return LinesOf(a.Book()) == Sorted(expected); }, 8000))
+        << "the phrases too: nothing lost, the old kept";
+    EXPECT_FALSE(Exists(history + ".damaged"));
+    EXPECT_FALSE(Exists(a.OwnFile() + ".damaged")) << "a held file is not taken for a damaged one";
+
+    // A file that can be read but not replaced: a balloon after a few seconds, a message at exit.
+    Held readOnly(a.OwnFile(), FILE_SHARE_READ);
+    ASSERT_TRUE(ptrtest::SetClipboardText("書けない"));
+    a.Execute(3, 1);
+    ptrtest::PumpUntil([] { return !faults::BalloonShown(); }, 15000);   // the notices of start-up have gone
+    EXPECT_TRUE(ptrtest::PumpUntil(faults::BalloonShown, 12000)) << "the failing save is said";
+    e2e::MessageBoxAnswerer atExit("定型文を保存できません");
+    a.program.Stop();
+    EXPECT_NE(std::string::npos, atExit.Text().find(a.OwnFile())) << "the message at exit names the file";
+    readOnly.Release();
 }
 
 }  // namespace

@@ -186,10 +186,14 @@ bool PhraseLibrary::Scan(Which which, DWORD patienceMs) {
     ForFiles(folder.path, "Phrases-*.txt", [&](const std::string &name, uint64_t size, uint64_t written) {
         const std::u16string wide = tlx::WidenAnsi(name);
         if (!IsPhraseFileName(wide)) return;
+        // A file goes into `present` once what it holds is taken in (or refused for good):
+        // one held now is read at the next look.
         const Stamp stamp{size, written};
-        present.emplace(name, stamp);
         const auto seen = folder.seen.find(name);
-        if (seen != folder.seen.end() && seen->second == stamp) return;
+        if (seen != folder.seen.end() && seen->second == stamp) {
+            present.emplace(name, stamp);
+            return;
+        }
         const bool mine = which == kOwn && lstrcmpiA(name.c_str(), ownName_.c_str()) == 0;
         const std::string path = folder.path + name;
         const tlx::FileRead read = tlx::ReadWhenFree(path, patienceMs);
@@ -203,7 +207,7 @@ bool PhraseLibrary::Scan(Which which, DWORD patienceMs) {
             return;
         }
         if (mine && HashOf(read.bytes) == written_->load()) {   // what this PC wrote last
-            folder.seen[name] = stamp;
+            present.emplace(name, stamp);
             return;
         }
         const PhraseFile file = ReadPhrases(read.bytes, computer_);
@@ -215,13 +219,13 @@ bool PhraseLibrary::Scan(Which which, DWORD patienceMs) {
                 TellUnreadable(path, "は壊れているため読めません。このファイルには保存しません。");
                 return;
             }
-            folder.seen[name] = stamp;
+            present.emplace(name, stamp);
             TellUnreadable(path, file.outcome == PhraseFile::Outcome::kNewer
                                      ? "は新しい版のポルテリカのファイルのため読めません。"
                                      : "は壊れているため読めません。");
             return;
         }
-        folder.seen[name] = stamp;
+        present.emplace(name, stamp);
         (which == kOwn ? state_ : teamState_).Absorb(file.state);
         changed = true;
         if (which != kOwn) return;
