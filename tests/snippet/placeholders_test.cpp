@@ -97,6 +97,31 @@ TEST(Placeholders, TheSystemsEraTableIsReadAndWins) {
     EXPECT_EQ(Expanded(u"{和暦}", context), Utf8(u"新元元年4月1日"));
 }
 
+// A system without the update of an era that began since keeps the built-in one (平成32
+// was printed where the system's table replaced the built-in one).
+TEST(Placeholders, TheSystemsErasAreAddedToTheBuiltInOnes) {
+    const std::vector<Era> beforeReiwa(BuiltInEras().begin(), BuiltInEras().end() - 1);
+    const Era next{u"新元", {2030, 4, 1}}, renamed{u"へいせい", {1989, 1, 8}};
+    const struct {
+        const char *what;
+        std::vector<Era> system;
+        CalendarDate date;
+        std::string expected;
+    } cases[] = {
+        {"none", {}, {2020, 1, 1}, Utf8(u"令和2年1月1日")},
+        {"up to 平成 only", beforeReiwa, {2020, 1, 1}, Utf8(u"令和2年1月1日")},
+        {"an era after 令和", {next}, {2030, 4, 1}, Utf8(u"新元元年4月1日")},
+        {"an era after 令和, a date before it", {next}, {2030, 3, 31}, Utf8(u"令和12年3月31日")},
+        {"the same day named otherwise: the system's name", {renamed}, {1990, 1, 1}, Utf8(u"へいせい2年1月1日")},
+    };
+    for (const auto &c : cases) {
+        PasteContext context = Context();
+        context.eras = WithBuiltInEras(c.system);
+        context.now.date = c.date;
+        EXPECT_EQ(c.expected, Expanded(u"{和暦}", context)) << c.what;
+    }
+}
+
 TEST(Placeholders, TheCaretStepsBackOverWhatFollowsIt) {
     const struct {
         const char16_t *phrase;
