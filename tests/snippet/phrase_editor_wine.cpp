@@ -11,8 +11,10 @@
 #include <vector>
 
 #include "dialog_driver.h"
+#include "phrase_csv.h"
 #include "phrase_editor.h"
 #include "phrase_file.h"
+#include "phrase_state.h"
 #include "resource.h"
 #include "unicode_text.h"
 
@@ -148,10 +150,10 @@ protected:
 
     // Opens the editor on book and options and runs the script on it; whether it ended with OK.
     bool Edit(PhraseBook &book, SnippetOptions &options, int32_t select,
-              const std::function<void(Driver &, HWND)> &script) {
+              const std::function<void(Driver &, HWND)> &script, const EditorExtras &extras = {}) {
         bool accepted = false;
         dlgtest::RunModal(
-            [&] { accepted = ShowPhraseEditor(GetModuleHandleA(nullptr), owner, book, options, select); },
+            [&] { accepted = ShowPhraseEditor(GetModuleHandleA(nullptr), owner, book, options, select, extras); },
             [&](Driver &d) {
                 const HWND dialog = d.WaitForDialog("設定", owner);
                 ASSERT_NE(nullptr, dialog);
@@ -370,6 +372,9 @@ TEST_F(PhraseEditorDialog, ImportAddsWithoutOverwritingAndExportWritesTheWholeBo
     ASSERT_TRUE(ptrtest::WriteFileBytes(imported, Utf8(u"@フォルダ 挨拶\r\n@定型文 お疲れさまです。\r\n別の文\r\n\r\n"
                                                        u"@フォルダ 新しい\r\n@定型文 住所\r\n東京都" + kSushi + u"\r\n")));
     ASSERT_TRUE(ptrtest::WriteFileBytes(notText, "\xFF\xFE\x00"));
+    const std::string sheet = folder.path + "sheet.csv", exportedSheet = folder.path + "export.csv";
+    // Shift_JIS, as Excel saves "CSV" on a Japanese system.
+    ASSERT_TRUE(ptrtest::WriteFileBytes(sheet, "フォルダ,名前,本文\r\n表,一覧,\"二行の\n本文\"\r\n"));
     PhraseBook book = Sample();
     SnippetOptions options;
     const bool accepted = Edit(book, options, 0, [&](Driver &d, HWND w) {
@@ -383,14 +388,22 @@ TEST_F(PhraseEditorDialog, ImportAddsWithoutOverwritingAndExportWritesTheWholeBo
         d.Click(w, IDC_IMPORT_PHRASES);
         EXPECT_TRUE(d.AnswerFileDialog(w, "定型文の読み込み", notText));
         EXPECT_EQ("このファイルは UTF-8 のテキストではないため、読み込めませんでした。", Answer(d, w, IDOK));
+        d.Click(w, IDC_IMPORT_PHRASES);
+        EXPECT_TRUE(d.AnswerFileDialog(w, "定型文の読み込み", sheet));
+        EXPECT_EQ("定型文を 1 件追加しました。", Answer(d, w, IDOK)) << "a spreadsheet's CSV, as Excel saves it";
         d.Click(w, IDC_EXPORT_PHRASES);
         EXPECT_TRUE(d.AnswerFileDialog(w, "定型文の書き出し", exported));
+        d.Sync();
+        d.Click(w, IDC_EXPORT_PHRASES);
+        EXPECT_TRUE(d.AnswerFileDialog(w, "定型文の書き出し", exportedSheet));
         d.Sync();
         d.Click(w, IDOK);
     });
     EXPECT_TRUE(accepted);
     EXPECT_EQ(Utf8(u"東京都" + kSushi), Utf8(book.Find(5)->text));
+    EXPECT_EQ(Utf8(u"二行の\r\n本文"), Utf8(book.Find(6)->text));
     EXPECT_EQ(WritePhraseFile(book), ptrtest::ReadFileBytes(exported)) << "the whole book as handed back";
+    EXPECT_EQ(WriteCsv(book), ptrtest::ReadFileBytes(exportedSheet)) << "as CSV by its name";
 }
 
 TEST_F(PhraseEditorDialog, TabWalksTheControlsInReadingOrder) {
@@ -446,6 +459,71 @@ TEST_F(PhraseEditorDialog, EnlargedItGivesTheRoomToTheTextAndNeverShrinksBelowIt
         EXPECT_EQ(ok.left, rect(IDOK).left);
         d.Click(w, IDCANCEL);
     });
+}
+
+TEST_F(PhraseEditorDialog, TheTeamsPhrasesAreShownReadOnlyAndCopiedToOnesOwn) {
+    PhraseBook book = Sample();
+    EditorExtras extras;
+    extras.team.AddFolder(u"チーム/案内");
+    extras.team.Restore({kTeamNumberBase + 7, u"チーム/案内", u"住所", u"東京都千代田区", 0});
+    SnippetOptions options;
+    const bool accepted = Edit(book, options, kTeamNumberBase + 7, [](Driver &d, HWND w) {
+        EXPECT_EQ((Lines{u"挨拶", u"  お世話になっております。", u"  お疲れさまです。", u"日付", u"  和暦", u"チーム/案内", u"  住所"}),
+                  TreeLines(w));
+        const HWND text = GetDlgItem(w, IDC_PHRASE_TEXT);
+        EXPECT_EQ(Utf8(u"東京都千代田区"), Utf8(ptrtest::UnicodeText(text))) << "the team's phrase selected";
+        EXPECT_TRUE(GetWindowLongW(text, GWL_STYLE) & ES_READONLY);
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(w, IDC_DELETE_ENTRY)));
+        Type(d, text, u"x");
+        d.Click(w, IDC_COPY_TO_OWN);
+        d.Sync();
+        EXPECT_EQ((Lines{u"挨拶", u"  お世話になっております。", u"  お疲れさまです。", u"日付", u"  和暦", u"案内", u"  住所",
+                         u"チーム/案内", u"  住所"}),
+                  TreeLines(w));
+        EXPECT_FALSE(GetWindowLongW(text, GWL_STYLE) & ES_READONLY) << "the copy selected, one's own";
+        Type(d, text, u"!");
+        Pick(w, u"和暦");
+        d.Click(w, IDOK);
+    }, extras);
+    EXPECT_TRUE(accepted);
+    EXPECT_EQ((Lines{u"挨拶", u"  1 お世話になっております。 = お世話になっております。", u"  2 お疲れさまです。 = お疲れさまです。",
+                     u"日付", u"  3 和暦 = {和暦}", u"案内", u"  4 住所 = !東京都千代田区"}),
+              BookLines(book))
+        << "the copy one's own, the team's phrase untouched";
+}
+
+TEST_F(PhraseEditorDialog, ABackupShowsWhatItHoldsBeforeItIsPutBack) {
+    PhraseBook book = Sample();
+    book.Remove(2);
+    book.Find(1)->text = u"変えた";
+    book.Add(u"日付", u"新しい", u"その後に足した");
+    const PhraseBackup older{"older", u"PC-A", u"20260105-093000"}, newer{"newer", u"PC-B", u"20260106-120000"};
+    EditorExtras extras;
+    extras.backups = [&] { return std::vector<PhraseBackup>{newer, older}; };
+    extras.readBackup = [&](const PhraseBackup &backup) { return backup.path == "older" ? std::optional(Sample()) : std::nullopt; };
+    SnippetOptions options;
+    const bool accepted = Edit(book, options, 0, [](Driver &d, HWND w) {
+        d.Click(w, IDC_RESTORE_BACKUP);
+        const HWND restore = d.WaitForDialog("設定", w);
+        ASSERT_NE(nullptr, restore);
+        d.Sync();
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(restore, IDOK))) << "the newest cannot be read";
+        SendDlgItemMessageW(restore, IDC_BACKUP_LIST, LB_SETCURSEL, 1, 0);
+        SendMessageW(restore, WM_COMMAND, MAKEWPARAM(IDC_BACKUP_LIST, LBN_SELCHANGE), 0);
+        d.Sync();
+        EXPECT_EQ(3, SendDlgItemMessageW(restore, IDC_BACKUP_PHRASES, LB_GETCOUNT, 0, 0));
+        EXPECT_EQ(Utf8(u"このバックアップの定型文は 3 件です。戻すと、その後に削除された 1 件が戻り、その後に変更された 1 件が元の内容に戻ります。"
+                       u"ほかの定型文はそのまま残ります。"),
+                  Utf8(ptrtest::UnicodeText(GetDlgItem(restore, IDC_BACKUP_SUMMARY))));
+        d.Click(restore, IDOK);
+        d.WaitClosed(restore);
+        d.Click(w, IDOK);
+    }, extras);
+    EXPECT_TRUE(accepted);
+    EXPECT_EQ((Lines{u"挨拶", u"  1 お世話になっております。 = お世話になっております。", u"  2 お疲れさまです。 = お疲れさまです。",
+                     u"日付", u"  3 和暦 = {和暦}", u"  4 新しい = その後に足した"}),
+              BookLines(book))
+        << "put back without wiping what came since";
 }
 
 }  // namespace
