@@ -15,6 +15,7 @@
 #include "phrase_editor.h"
 #include "phrase_file.h"
 #include "phrase_state.h"
+#include "screen_capture.h"
 #include "resource.h"
 #include "unicode_text.h"
 
@@ -481,6 +482,7 @@ TEST_F(PhraseEditorDialog, TheTeamsPhrasesAreShownReadOnlyAndCopiedToOnesOwn) {
                          u"チーム/案内", u"  住所"}),
                   TreeLines(w));
         EXPECT_FALSE(GetWindowLongW(text, GWL_STYLE) & ES_READONLY) << "the copy selected, one's own";
+        EXPECT_TRUE(wintest::ScreenShot(w, false).Save("phrase_editor_team"));
         Type(d, text, u"!");
         Pick(w, u"和暦");
         d.Click(w, IDOK);
@@ -515,6 +517,9 @@ TEST_F(PhraseEditorDialog, ABackupShowsWhatItHoldsBeforeItIsPutBack) {
         EXPECT_EQ(Utf8(u"このバックアップの定型文は 3 件です。戻すと、その後に削除された 1 件が戻り、その後に変更された 1 件が元の内容に戻ります。"
                        u"ほかの定型文はそのまま残ります。"),
                   Utf8(ptrtest::UnicodeText(GetDlgItem(restore, IDC_BACKUP_SUMMARY))));
+        RedrawWindow(restore, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        d.Sync();
+        EXPECT_TRUE(wintest::ScreenShot(restore, false).Save("phrase_restore"));
         d.Click(restore, IDOK);
         d.WaitClosed(restore);
         d.Click(w, IDOK);
@@ -524,6 +529,29 @@ TEST_F(PhraseEditorDialog, ABackupShowsWhatItHoldsBeforeItIsPutBack) {
                      u"日付", u"  3 和暦 = {和暦}", u"  4 新しい = その後に足した"}),
               BookLines(book))
         << "put back without wiping what came since";
+}
+
+TEST_F(PhraseEditorDialog, ThePlacesAreChosenInADialogOfTheirOwn) {
+    PhraseBook book = Sample();
+    SnippetOptions options;
+    options.teamFolder = "\\\\server\\共有\\チーム";
+    const bool accepted = Edit(book, options, 0, [](Driver &d, HWND w) {
+        d.Click(w, IDC_PLACES);
+        const HWND places = d.WaitForDialog("設定", w);
+        ASSERT_NE(nullptr, places);
+        d.Sync();
+        EXPECT_EQ("\\\\server\\共有\\チーム", Driver::Text(GetDlgItem(places, IDC_TEAM_FOLDER)));
+        SetDlgItemTextA(places, IDC_PHRASE_FOLDER, "  C:\\Users\\山田\\OneDrive\\定型文  ");
+        CheckDlgButton(places, IDC_SHARE_COUNTS, BST_CHECKED);
+        EXPECT_TRUE(wintest::ScreenShot(places, false).Save("phrase_places"));
+        d.Click(places, IDOK);
+        d.WaitClosed(places);
+        d.Click(w, IDOK);
+    });
+    EXPECT_TRUE(accepted);
+    EXPECT_EQ("C:\\Users\\山田\\OneDrive\\定型文", options.phraseFolder) << "blanks at its ends are no part of a path";
+    EXPECT_EQ("\\\\server\\共有\\チーム", options.teamFolder);
+    EXPECT_TRUE(options.shareCounts);
 }
 
 }  // namespace
