@@ -69,6 +69,7 @@ const struct {
     {"history window", "history_window"},
     {"phrase picker", "snippet_picker"},
     {"phrase editor", "snippet_editor"},
+    {"phrase places", "snippet_places"},
     {"text plug-in settings", "text_datasave"},
     {"internet plug-in settings", "internet_search"},
     {"convert plug-in settings", "convert_program"},

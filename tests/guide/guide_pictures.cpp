@@ -7,6 +7,7 @@
 #include "frmWatch_ids.h"
 #include "program_dialogs.h"
 #include "recipes.h"
+#include "resource.h"   // the phrases plug-in's
 
 namespace guide {
 
@@ -108,6 +109,23 @@ bool PluginBrowser(Session &s) {
     return shot;
 }
 
+// 定型文の保存先 as the guide's steps fill it: a OneDrive folder and a team's shared folder.
+bool SnippetPlaces(Session &s) {
+    HWND browser = nullptr;
+    const HWND editor = s.OpenPluginSetting({"定型文", nullptr, 0, "設定"}, &browser);
+    if (editor) e2e::ClickButton(editor, IDC_PLACES);
+    const HWND places = editor ? s.Dialog("設定", editor) : nullptr;
+    if (places) {
+        e2e::TypeInto(places, IDC_PHRASE_FOLDER, "C:\\Users\\yamada\\OneDrive\\定型文");
+        e2e::TypeInto(places, IDC_TEAM_FOLDER, "\\\\fileserver\\共有\\営業部の定型文");
+    }
+    const bool shot = places && s.Shoot(places);
+    s.Close(places, IDCANCEL);
+    s.Close(editor, IDCANCEL);
+    s.Close(browser, IDCANCEL);
+    return shot;
+}
+
 }  // namespace
 
 const std::vector<Picture> &Pictures() {
@@ -151,6 +169,7 @@ const std::vector<Picture> &Pictures() {
          }},
         {"history_settings", [](Session &s) { return s.ShootPluginSetting({"履歴", nullptr, 0, "設定"}); }},
         {"snippet_editor", [](Session &s) { return s.ShootPluginSetting({"定型文", nullptr, 0, "設定"}); }},
+        {"snippet_places", SnippetPlaces},
         {"plugin_settings", PluginBrowser},
 
         // The editors, then the settings window's pages with what was made.
