@@ -46,6 +46,17 @@ bool WriteFileBytes(const std::string &path, const std::string &bytes) {
     return ok && put == bytes.size();
 }
 
+std::string ReadFileBytes(const std::string &path) {
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return {};
+    std::string bytes(GetFileSize(h, nullptr), '\0');
+    DWORD got = 0;
+    ReadFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
+    CloseHandle(h);
+    bytes.resize(got);
+    return bytes;
+}
+
 namespace {
 
 std::string &ReleaseFolder() {

@@ -69,6 +69,8 @@ std::string AsFolder(std::string dir);
 std::string NewTempFolder(const std::string &prefix);
 // Writes the bytes as the whole file; true when all of them were written.
 bool WriteFileBytes(const std::string &path, const std::string &bytes);
+// The whole file; empty when it cannot be read.
+std::string ReadFileBytes(const std::string &path);
 // Removes a folder with everything in it.
 void RemoveTree(const std::string &dir);
 

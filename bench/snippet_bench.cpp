@@ -1,18 +1,22 @@
 // The phrases plug-in with a book of 10,000 phrases: how soon its picker shows after an
-// "/Execute:" start, what one keystroke's filtering of the whole book takes, and what a
-// phrase's placeholders cost a paste into another program's edit box, each beside a
-// baseline of the same run.
+// "/Execute:" start, what one keystroke's filtering of the whole book takes, what a
+// phrase's placeholders cost a paste into another program's edit box, and how soon a
+// change from another PC, arriving in the folder as a sync client brings it, shows in
+// the open picker, each beside a baseline of the same run.
+#include <atomic>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "benches.h"
 #include "clipboard_writer.h"
-#include "phrase_book.h"
 #include "phrase_file.h"
+#include "phrase_numbers.h"
+#include "picker_window.h"
 #include "program_folder.h"
 #include "pump.h"
 #include "settings_text.h"
+#include "snippet_book.h"
 #include "stamp_board.h"
 #include "stamp_wait.h"
 #include "unicode_text.h"
@@ -23,38 +27,9 @@ namespace ptrbench {
 
 namespace {
 
-constexpr int kFolders = 100;
-constexpr int kPerFolder = 100;
 constexpr wchar_t kPickerClass[] = L"tlxSnippetPicker";
 const char kOpenPicker[] = "tlxSnippet.tlx/2/1";
 const char16_t kClipboardText[] = u"クリップボードの内容";
-
-// What the two pasted phrases are: one with the placeholders a user's phrases hold most
-// (the date in 和暦 and by a picture, the time, the clipboard, a counter kept in the
-// file), and one of about the same length written out.
-const char16_t kWithPlaceholders[] = u"{和暦} {日付:yyyy/MM/dd(ddd)} {時刻:HH:mm} {クリップボード} No.{連番:001} 以上";
-const char16_t kPlain[] = u"令和8年12月9日 2026/12/09(水) 23:59 クリップボードの内容 No.001 以上";
-
-// kFolders folders of kPerFolder phrases of about a hundred characters, then the two
-// pasted phrases; their numbers.
-std::pair<int32_t, int32_t> WriteBook(const ProgramFolder &folder) {
-    tlxsnippet::PhraseBook book;
-    for (int f = 0; f < kFolders; ++f) {
-        const std::u16string folderName = u"フォルダ" + utf::Utf16FromUtf8(std::to_string(f));
-        for (int p = 0; p < kPerFolder; ++p) {
-            const std::string n = std::to_string(f * kPerFolder + p);
-            book.Add(folderName, u"定型文" + utf::Utf16FromUtf8(n),
-                     u"お世話になっております。" + utf::Utf16FromUtf8(n) +
-                         u"番の件につきまして、下記のとおりご連絡いたします。ご確認のほどよろしくお願いいたします。");
-        }
-    }
-    const int32_t placeholders = book.Add(u"貼り付け", u"置き換えあり", kWithPlaceholders);
-    const int32_t plain = book.Add(u"貼り付け", u"置き換えなし", kPlain);
-    const std::string dir = folder.Path() + "Plugins\\tlxSnippet\\";
-    CreateDirectoryA(dir.c_str(), nullptr);
-    WriteFileBytes(dir + "Phrases.txt", tlxsnippet::WritePhraseFile(book));
-    return {placeholders, plain};
-}
 
 // A program's window in front with an edit box, as the one a user types in; notes when
 // its text last changed.
@@ -123,6 +98,96 @@ void PasteRows(const Options &options, const ProgramFolder &folder, int32_t plac
     Note("from creating \"ptrmain /Execute:\" to the text in another program's edit box; the two in turns");
 }
 
+// Stamps the system's notices of changes in a folder, as a bare watcher hears them.
+class FolderNotices {
+public:
+    explicit FolderNotices(const std::string &folder)
+        : change_(FindFirstChangeNotificationA(folder.c_str(), FALSE, FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_LAST_WRITE)),
+          stop_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+          thread_(CreateThread(nullptr, 0, &FolderNotices::Run, this, 0, nullptr)) {}
+    ~FolderNotices() {
+        SetEvent(stop_);
+        WaitForSingleObject(thread_, INFINITE);
+        CloseHandle(thread_);
+        CloseHandle(stop_);
+        FindCloseChangeNotification(change_);
+    }
+    FolderNotices(const FolderNotices &) = delete;
+    FolderNotices &operator=(const FolderNotices &) = delete;
+    // The first notice since the last Clear; 0 while none came.
+    int64_t First() const { return first_; }
+    void Clear() { first_ = 0; }
+
+private:
+    static DWORD WINAPI Run(void *self) {
+        auto *notices = static_cast<FolderNotices *>(self);
+        const HANDLE handles[] = {notices->stop_, notices->change_};
+        while (WaitForMultipleObjects(2, handles, FALSE, INFINITE) == WAIT_OBJECT_0 + 1) {
+            int64_t none = 0;
+            notices->first_.compare_exchange_strong(none, Now());
+            FindNextChangeNotification(notices->change_);
+        }
+        return 0;
+    }
+
+    HANDLE change_, stop_, thread_;
+    std::atomic<int64_t> first_{0};
+};
+
+// Another PC's file of the whole book and one phrase more each time, written into the
+// folder as a sync client brings a file down (a temporary file, then renamed over the old
+// one), until the open picker shows the phrase; beside the system's notice of the rename
+// to a bare watcher in this process.
+void ArrivalRows(const Options &options, const ProgramFolder &folder) {
+    const std::string dir = folder.Path() + "Plugins\\tlxSnippet\\";
+    WIN32_FIND_DATAA own;
+    const HANDLE search = FindFirstFileA((dir + "Phrases-*.txt").c_str(), &own);
+    if (search == INVALID_HANDLE_VALUE) return Failure("the phrases were not taken over");
+    FindClose(search);
+    tlxsnippet::PhraseState book = tlxsnippet::ReadPhrases(ReadFileBytes(dir + own.cFileName), u"").state;
+    HANDLE start = folder.Run(std::string("/Execute:1:") + kOpenPicker);
+    PumpUntil([] { return VisibleWindowOf(kPickerClass) != nullptr; }, kWindowTimeoutMs);
+    CloseHandle(start);
+    const HWND list = GetDlgItem(VisibleWindowOf(kPickerClass), tlx::kPickerList);
+    if (!list) return Failure("the picker did not show");
+    const auto rows = [&] {
+        DWORD_PTR count = 0;
+        SendMessageTimeoutW(list, LB_GETCOUNT, 0, 0, SMTO_NORMAL, kWindowTimeoutMs, &count);
+        return count;
+    };
+    FolderNotices notices(dir);
+    const std::u16string other = u"PC-BENCH";
+    const int32_t first = tlxsnippet::BlockNumbers(tlxsnippet::ChooseBlock(other, {})).first;
+    std::vector<double> shown, noticed;
+    size_t lost = 0;
+    for (int i = -2; i < options.executeRuns; ++i) {
+        tlxsnippet::PhraseVersion arrived{first + i + 2, {}, 1767225600 + i, false, u"届いた", u"届いた定型文", u"本文"};
+        arrived.name += utf::Utf16FromUtf8(std::to_string(i + 2));
+        arrived.versions.Bump(other);
+        book.Absorb(std::move(arrived));
+        const std::string partial = dir + "~Phrases-PC-BENCH.txt.sync";
+        WriteFileBytes(partial, tlxsnippet::WritePhrases(book, other, 0));
+        const DWORD_PTR before = rows();
+        notices.Clear();
+        MoveFileExA(partial.c_str(), (dir + "Phrases-PC-BENCH.txt").c_str(), MOVEFILE_REPLACE_EXISTING);
+        const int64_t landed = Now();
+        const bool came = PumpUntil([&] { return rows() > before; }, kWindowTimeoutMs, 1);
+        const int64_t seen = Now();
+        PumpFor(300);   // the program quiet again before the next file lands
+        if (i < 0) continue;
+        if (!came) {
+            ++lost;
+            continue;
+        }
+        shown.push_back(TicksToMs(seen - landed));
+        if (notices.First()) noticed.push_back(TicksToMs(std::max<int64_t>(notices.First() - landed, 0)));
+    }
+    PostMessageW(VisibleWindowOf(kPickerClass), WM_CLOSE, 0, 0);
+    Row("baseline: the system's notice of the rename, to a bare watcher", Summarize(std::move(noticed)));
+    Row("a change from another PC (all 10,000 phrases and one more) shown in the open picker", Summarize(std::move(shown), lost));
+    Note("from the rename of the arriving file over the old one to the picker's one row more");
+}
+
 }  // namespace
 
 void RunSnippet(const Options &options) {
@@ -146,6 +211,7 @@ void RunSnippet(const Options &options) {
     else
         Failure("the picker did not show");
     PasteRows(options, folder, placeholders, plain);
+    ArrivalRows(options, folder);
     folder.Stop();
 }
 

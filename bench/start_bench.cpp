@@ -7,6 +7,7 @@
 #include "program_folder.h"
 #include "pump.h"
 #include "settings_text.h"
+#include "snippet_book.h"
 #include "stamp_board.h"
 #include "stamp_wait.h"
 
@@ -23,6 +24,7 @@ struct Config {
     int plugins;   // copies of the standard plug-ins besides the probe
     int items;     // watch actions, hotkeys and menu items: this many of each kind named
     int kinds = kAllItems;
+    bool phrases = false;   // the phrases plug-in with its book of 10,000 phrases
 };
 
 // Key combinations nobody holds now, as many as asked for (fewer when the system runs out).
@@ -60,6 +62,10 @@ void Prepare(ProgramFolder &folder, const Config &config) {
     for (int i = 0; i < config.items; ++i) {
         watch.push_back(PluginAction(kTypes[i % 4], kProbeStamp, i % 2 ? kProbeAccept : ""));
         menu.push_back(MenuLine{"Item " + std::to_string(i + 1), 1, kProbeStamp});
+    }
+    if (config.phrases) {
+        folder.AddPlugin(folder.DistDir() + "Plugins\\tlxSnippet.tlx", "tlxSnippet.tlx");
+        WriteBook(folder);
     }
     if (!(config.kinds & kWatch)) watch.clear();
     folder.WriteSettings(SettingsIni(watch, config.kinds & kHotkeys ? FreeHotkeys(static_cast<size_t>(config.items))
@@ -110,6 +116,8 @@ void RunStartUp(const Options &options) {
         {"  1000 watch actions only", 0, 1000, kWatch},
         {"  1000 hotkeys only", 0, 1000, kHotkeys},
         {"  1000 menu items only", 0, 1000, kMenu},
+        // After the first, unmeasured start, in the one file a PC writes of its own.
+        {"tlxSnippet with 10,000 phrases", 0, 0, kAllItems, true},
     };
     BoardView board;
     for (const Program &program : options.programs) {
