@@ -13,26 +13,19 @@ namespace {
 
 std::string Utf8(std::u16string_view text) { return utf::Utf8FromUtf16(text); }
 
-// Shift_JIS through the C library, as the system's code page would read it.
-std::u16string FromShiftJis(std::string_view bytes) {
-    iconv_t convert = iconv_open("UTF-8", "CP932");
+// Shift_JIS through the C library, as the system's code page reads and writes it.
+std::string Converted(std::string_view bytes, const char *to, const char *from) {
+    iconv_t convert = iconv_open(to, from);
     std::string in(bytes), out(bytes.size() * 3 + 4, '\0');
-    char *from = in.data(), *to = out.data();
+    char *inAt = in.data(), *outAt = out.data();
     size_t left = in.size(), room = out.size();
-    iconv(convert, &from, &left, &to, &room);
-    iconv_close(convert);
-    return utf::Utf16FromUtf8(out.substr(0, out.size() - room));
-}
-
-std::string ToShiftJis(std::string_view utf8) {
-    iconv_t convert = iconv_open("CP932", "UTF-8");
-    std::string in(utf8), out(utf8.size() * 2 + 4, '\0');
-    char *from = in.data(), *to = out.data();
-    size_t left = in.size(), room = out.size();
-    iconv(convert, &from, &left, &to, &room);
+    iconv(convert, &inAt, &left, &outAt, &room);
     iconv_close(convert);
     return out.substr(0, out.size() - room);
 }
+
+std::u16string FromShiftJis(std::string_view bytes) { return utf::Utf16FromUtf8(Converted(bytes, "UTF-8", "CP932")); }
+std::string ToShiftJis(std::string_view utf8) { return Converted(utf8, "CP932", "UTF-8"); }
 
 using Rows = std::vector<std::u16string>;   // "folder|name|text" each
 

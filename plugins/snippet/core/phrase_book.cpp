@@ -65,7 +65,11 @@ bool PhraseBook::Restore(Phrase phrase) {
     AddFolder(phrase.folder);
     KeepNumbersFrom(phrase.number + 1);
     // At the end of its folder, without sorting the whole book again: a file of thousands
-    // of phrases is read one phrase at a time.
+    // of phrases is read one phrase at a time, most often each after one of its folder.
+    if (!phrases_.empty() && phrases_.back().folder == phrase.folder) {
+        phrases_.push_back(std::move(phrase));
+        return true;
+    }
     const std::ptrdiff_t own = FolderPlace(phrase.folder);
     auto at = phrases_.end();
     while (at != phrases_.begin() && FolderPlace((at - 1)->folder) > own) --at;

@@ -15,8 +15,13 @@ void PhrasePickerSource::Replace(PhraseBook book) {
     groups_.clear();
     const std::vector<std::u16string> &folders = book_.Folders();
     groups_.reserve(book_.Phrases().size());
-    for (const Phrase &phrase : book_.Phrases())
-        groups_.push_back(static_cast<size_t>(std::find(folders.begin(), folders.end(), phrase.folder) - folders.begin()));
+    for (const Phrase &phrase : book_.Phrases()) {
+        // The phrases of a folder lie together: its place is looked up once.
+        if (groups_.empty() || phrase.folder != book_.Phrases()[groups_.size() - 1].folder)
+            groups_.push_back(static_cast<size_t>(std::find(folders.begin(), folders.end(), phrase.folder) - folders.begin()));
+        else
+            groups_.push_back(groups_.back());
+    }
 }
 
 uint64_t PhrasePickerSource::Key(size_t item) const { return static_cast<uint64_t>(Number(item)); }

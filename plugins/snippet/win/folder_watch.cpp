@@ -5,7 +5,7 @@ namespace tlxsnippet {
 namespace {
 // A sync client's replace is a few notices within milliseconds; a copy of many files
 // may take longer, and is told in parts.
-constexpr DWORD kQuietMs = 40;
+constexpr DWORD kQuietMs = 25;
 constexpr DWORD kLongestMs = 400;
 constexpr DWORD kNotices = FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_LAST_WRITE | FILE_NOTIFY_CHANGE_SIZE;
 }  // namespace

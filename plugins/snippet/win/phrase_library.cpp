@@ -17,6 +17,7 @@ namespace {
 
 constexpr wchar_t kWindowClass[] = L"tlxSnippetLibrary";
 constexpr UINT kFolderChanged = WM_APP + 1;
+constexpr UINT kTell = WM_APP + 2;
 constexpr UINT_PTR kRetryTimer = 1;
 // A folder's change is read at once; a file held meanwhile gets this long first.
 constexpr DWORD kChangePatienceMs = 200;
@@ -103,6 +104,7 @@ void PhraseLibrary::Places(const SnippetOptions &options) {
     folders_[kTeam] = {WithBackslash(options.teamFolder), {}, true};
     backupFolder_ = options.backupFolder.empty() ? folders_[kOwn].path + "バックアップ\\" : WithBackslash(options.backupFolder);
     shareCounts_ = options.shareCounts;
+    takenOver_ = tlx::PluginSettingsFile()->ReadText("Main", kTakenOverKey, "");
 }
 
 void PhraseLibrary::Open(const SnippetOptions &options) {
@@ -116,30 +118,28 @@ void PhraseLibrary::Open(const SnippetOptions &options) {
     }
     computer_ = ComputerName();
     ownName_ = tlx::NarrowToAnsi(OwnFileName(computer_));
-    Places(options);
-    state_ = {};
-    teamState_ = {};
-    block_ = 0;
-    othersBlocks_.clear();
-    ownUnread_ = savePending_ = false;
-    Read(tlx::kHeldPatienceMs);
+    ReadFolders(options, false);
 }
 
 void PhraseLibrary::Reopen(const SnippetOptions &options) {
     PhraseState carried = std::move(state_);
     watch_.Stop();
+    ReadFolders(options, true);
+    state_.Absorb(carried);
+    Rebuild();
+    Save(false);
+    Changed(false);
+}
+
+void PhraseLibrary::ReadFolders(const SnippetOptions &options, bool makeFolder) {
     Places(options);
-    if (chosenFolder_) tlx::EnsureFolder(folders_[kOwn].path);
+    if (makeFolder && chosenFolder_) tlx::EnsureFolder(folders_[kOwn].path);
     state_ = {};
     teamState_ = {};
     block_ = 0;
     othersBlocks_.clear();
     ownUnread_ = savePending_ = false;
     Read(tlx::kHeldPatienceMs);
-    state_.Absorb(carried);
-    Rebuild();
-    Save(false);
-    if (changed_) changed_();
 }
 
 void PhraseLibrary::Close() {
@@ -246,7 +246,7 @@ bool PhraseLibrary::TakeOverBook(DWORD patienceMs) {
     if (!GetFileAttributesExA(bookPath_.c_str(), GetFileExInfoStandard, &data)) return false;
     const std::string stamp = std::to_string((uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow) + ":" +
                               std::to_string((uint64_t(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime);
-    if (tlx::PluginSettingsFile()->ReadText("Main", kTakenOverKey, "") == stamp) return false;
+    if (takenOver_ == stamp) return false;
     const tlx::FileRead read = tlx::ReadWhenFree(bookPath_, patienceMs);
     if (read.outcome == tlx::FileRead::Outcome::kHeld) waiting_ = true;
     if (read.outcome != tlx::FileRead::Outcome::kRead) return false;
@@ -263,6 +263,7 @@ bool PhraseLibrary::TakeOverBook(DWORD patienceMs) {
                                       : "は壊れているため読めません。名前を変えて残しました。");
     }
     tlx::PluginSettingsFile()->WriteText("Main", kTakenOverKey, stamp);
+    takenOver_ = stamp;
     return took;
 }
 
@@ -277,7 +278,7 @@ void PhraseLibrary::Refresh(WPARAM folders, DWORD patienceMs) {
     if (unreachable && folders_[kOwn].reachable && folders_[kTeam].reachable) Watch();
     if (changed) {
         Rebuild();
-        if (changed_) changed_();
+        Changed(true);
     }
     if (savePending_ && !ownUnread_) Save(false);
     if (waiting_) WaitAndRetry();
@@ -302,7 +303,17 @@ void PhraseLibrary::Change(const PhraseState &base, const PhraseBook &before, co
     state_.Absorb(changes);
     Rebuild();
     Save(true);
-    if (changed_) changed_();
+    Changed(false);
+}
+
+void PhraseLibrary::Changed(bool arrived) {
+    if (shown_) shown_();
+    // What arrived shows in the picker first; the host reading every name again can wait.
+    if (!arrived) {
+        if (told_) told_();
+    } else if (!PostMessageW(window_, kTell, 0, 0) && told_) {
+        told_();
+    }
 }
 
 void PhraseLibrary::CountPaste(int32_t number) {
@@ -361,6 +372,10 @@ LRESULT CALLBACK PhraseLibrary::WindowProc(HWND window, UINT message, WPARAM wPa
     auto *library = reinterpret_cast<PhraseLibrary *>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (library && message == kFolderChanged) {
         library->Refresh(wParam, kChangePatienceMs);
+        return 0;
+    }
+    if (library && message == kTell) {
+        if (library->told_) library->told_();
         return 0;
     }
     if (library && message == WM_TIMER && wParam == kRetryTimer) {

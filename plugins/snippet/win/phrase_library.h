@@ -62,9 +62,13 @@ public:
     // What a backup holds, as the user's phrases would show it; nothing when it cannot be read.
     std::optional<PhraseBook> ReadBackup(const PhraseBackup &backup) const;
 
-    // Run after the books changed (not after a count): by a change of the user's, or
-    // one that arrived in a folder.
-    void OnChange(std::function<void()> changed) { changed_ = std::move(changed); }
+    // Run after the books changed (not after a count): `shown` at once, `told` at once
+    // after a change of the user's and, after one that arrived in a folder, once what
+    // `shown` posted (the picker's refresh) has been handled.
+    void OnChange(std::function<void()> shown, std::function<void()> told) {
+        shown_ = std::move(shown);
+        told_ = std::move(told);
+    }
 
 private:
     struct Stamp {
@@ -81,12 +85,16 @@ private:
 
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void Places(const SnippetOptions &options);
+    // Everything of the folders the options name read afresh; the user's folder made
+    // first when `makeFolder` (the user has just chosen it).
+    void ReadFolders(const SnippetOptions &options, bool makeFolder);
     void Read(DWORD patienceMs);
     bool Scan(Which which, DWORD patienceMs);
     bool TakeOverBook(DWORD patienceMs);
     void Watch();
     void Refresh(WPARAM folders, DWORD patienceMs);
     void Rebuild();
+    void Changed(bool arrived);
     void Save(bool backup);
     void WaitAndRetry();
 
@@ -95,6 +103,7 @@ private:
     Folder folders_[2];
     bool chosenFolder_ = false;   // the user named the folder: one missing is out of reach
     std::string bookPath_;        // the one book of before
+    std::string takenOver_;       // its size and time when it was taken over last
     std::string backupFolder_;
     std::u16string computer_;
     std::string ownName_;         // this PC's file
@@ -113,7 +122,7 @@ private:
     std::vector<std::string> copies_;   // copies a sync client made of this PC's file, to go once written
     std::shared_ptr<std::atomic<uint64_t>> written_ = std::make_shared<std::atomic<uint64_t>>(0);
     tlx::FileSaver saver_{"定型文"};
-    std::function<void()> changed_;
+    std::function<void()> shown_, told_;
 };
 
 }  // namespace tlxsnippet

@@ -28,14 +28,15 @@ bool SamePlaces(const SnippetOptions &a, const SnippetOptions &b) {
 
 void OpenPhrases(SnippetState &state) {
     state.options.Load(*tlx::PluginSettingsFile());
-    state.library.OnChange([&state] {
-        if (state.picker && state.pickerSource) {
-            state.pickerSource->Replace(state.library.All());
-            PostMessageW(state.picker, tlx::kPickerSourceChanged, 0, 0);
-        }
+    state.library.OnChange(
+        [&state] {
+            if (state.picker && state.pickerSource) {
+                state.pickerSource->Replace(state.library.All());
+                PostMessageW(state.picker, tlx::kPickerSourceChanged, 0, 0);
+            }
+        },
         // The names of the phrases are the host's settings of 定型文を貼り付け.
-        tlx::TellHostFunctionsChanged();
-    });
+        [] { tlx::TellHostFunctionsChanged(); });
     state.library.Open(state.options);
 }
 
