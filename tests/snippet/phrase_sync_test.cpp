@@ -154,6 +154,8 @@ TEST(PhraseSync, AConflictStaysUntilTheUserChoosesAndWhatTheyKeepStays) {
          {u"挨拶/朝（競合）=Aの朝", u"挨拶/夜=こんばんは"}},
         {"the phrase edited: the text beside it kept as a phrase", [](PhraseBook &book) { Named(book, u"朝").text = u"新しい朝"; },
          {u"挨拶/朝=新しい朝", u"挨拶/朝（競合）=Aの朝", u"挨拶/夜=こんばんは"}},
+        {"the text beside it edited: a phrase of its own", [](PhraseBook &book) { Named(book, u"朝（競合）").text = u"直した朝"; },
+         {u"挨拶/朝=Bの朝", u"挨拶/朝（競合）=直した朝", u"挨拶/夜=こんばんは"}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
