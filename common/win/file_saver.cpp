@@ -3,6 +3,7 @@
 #include <map>
 
 #include "file_bytes.h"
+#include "held_file.h"
 #include "host_services.h"
 #include "module_folder.h"
 
@@ -77,10 +78,7 @@ void FileSaver::Stop() {
     WaitForSingleObject(thread_, INFINITE);
     CloseHandle(thread_);
     thread_ = nullptr;
-    if (failing_.empty()) return;
-    const std::string text = what_ + "を保存できませんでした。次のファイルに書き込めません:\r\n" + failing_;
-    MessageBoxA(nullptr, text.c_str(), (what_ + "を保存できません").c_str(),
-                MB_OK | MB_ICONWARNING | MB_SETFOREGROUND | MB_TOPMOST);
+    if (!failing_.empty()) TellNotSaved(what_, failing_);
 }
 
 DWORD WINAPI FileSaver::ThreadMain(void *self) {

@@ -26,4 +26,9 @@ void TellOnce(const std::string &key, const char *title, const std::string &text
         MessageBoxA(nullptr, text.c_str(), title, MB_OK | MB_ICONWARNING | MB_SETFOREGROUND | MB_TOPMOST);
 }
 
+void TellNotSaved(const std::string &what, const std::string &path) {
+    const std::string text = what + "を保存できませんでした。次のファイルに書き込めません:\r\n" + path;
+    MessageBoxA(nullptr, text.c_str(), (what + "を保存できません").c_str(), MB_OK | MB_ICONWARNING | MB_SETFOREGROUND | MB_TOPMOST);
+}
+
 }  // namespace tlx

@@ -29,4 +29,8 @@ FileRead ReadWhenFree(const std::string &path, DWORD patienceMs = kHeldPatienceM
 // run for each key.
 void TellOnce(const std::string &key, const char *title, const std::string &text);
 
+// A message, as the plug-in quits, that what it holds of `what` ("定型文") could not be
+// saved to `path`: nothing the user made is dropped without a word.
+void TellNotSaved(const std::string &what, const std::string &path);
+
 }  // namespace tlx

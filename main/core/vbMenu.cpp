@@ -13,6 +13,7 @@ vbMenu::~vbMenu() {
 void vbMenu::Reset() {
     if (popup_) backend_.Destroy(popup_);
     popup_ = nullptr;
+    loaded_ = false;
     root_ = std::make_unique<vbSubMenu>(kMenuRoot);
 }
 
@@ -35,12 +36,14 @@ bool vbMenu::InitMenu(const MenuFiles &files, const std::string &folder, const s
         Comment = file->GetText(kMenuMainSection, "Comment", "");
         root_->LoadMenuFile(*file, file->GetText(kMenuMainSection, "Menu", ""));
     }
-    popup_ = backend_.CreatePopup();
-    if (popup_) root_->CreateSubMenu(backend_, popup_);
-    return popup_ != nullptr;
+    loaded_ = true;
+    return true;
 }
 
 const vbSubMenu *vbMenu::ShowSubMenu(WindowHandle owner) {
+    // The popup is made when first shown: most menus are never shown in a run, and the
+    // default menu of a large book of phrases takes seconds to make.
+    if (!popup_ && loaded_ && (popup_ = backend_.CreatePopup())) root_->CreateSubMenu(backend_, popup_);
     if (!popup_) return nullptr;
     const uint32_t id = backend_.Track(popup_, owner);
     return id ? root_->GetSubMenuByID(id) : nullptr;

@@ -28,8 +28,9 @@ public:
     const vbSubMenu &Root() const { return *root_; }
 
     // Rebuilds the menu from folder + fileName, or the default menu of every plug-in
-    // function when a plug-in list is given. False, with the menu unchanged, when the
-    // file does not exist; false, with no items, when its MenuName is empty.
+    // function when a plug-in list is given; its popup is made when first shown. False,
+    // with the menu unchanged, when the file does not exist; false, with no items, when
+    // its MenuName is empty.
     bool InitMenu(const MenuFiles &files, const std::string &folder, const std::string &fileName,
                   const PluginList *plugins);
     // Shows the popup at the cursor; the chosen command item, or nullptr when the menu
@@ -43,6 +44,7 @@ private:
     std::string fileName_;
     std::unique_ptr<vbSubMenu> root_ = std::make_unique<vbSubMenu>(kMenuRoot);
     MenuHandle popup_ = nullptr;
+    bool loaded_ = false;   // InitMenu succeeded: the popup may be made
 };
 
 // The loaded menus in load order; names compare case-insensitively.

@@ -85,6 +85,7 @@ TEST_F(Menus, ChoiceAnswersTheCommandNodeAndDismissAnswersNothing) {
     Item(ini, "Menu", 2, "Sub", "SUBMENU", "S");
     Item(ini, "S", 1, "Deep", "Function", "deep.txt");
     vbMenu &menu = Load("pick.mnu");
+    Outline(menu);   // the popup is made when first shown
 
     backend.nextChoice = backend.IdOf("Deep");
     const vbSubMenu *chosen = menu.ShowSubMenu(nullptr);
@@ -139,6 +140,7 @@ TEST_F(Menus, ThousandsOfItemsAndHugeCaptions) {
     Item(ini, "Menu", 5001, huge, "Function", huge);
     vbMenu &menu = Load("big.mnu");
     ASSERT_EQ(menu.Root().Children().size(), 5001u);
+    Outline(menu);   // the popup is made when first shown
     backend.nextChoice = backend.IdOf("Item 4321");
     const vbSubMenu *chosen = menu.ShowSubMenu(nullptr);
     ASSERT_NE(chosen, nullptr);
@@ -180,6 +182,7 @@ TEST_F(Menus, DefaultMenuListsActionFunctionsOfEveryPlugin) {
     vbMenu &menu = Load("/DEFAULT");
     EXPECT_EQ(menu.MenuFileName(), "/default");
     EXPECT_EQ(menu.MenuName, "デフォルトメニュー(全機能選択)");
+    EXPECT_EQ(0u, backend.LiveCount()) << "its popup is made when first shown (a large book made start-up take seconds)";
     EXPECT_EQ(Outline(menu), "Alpha>\n  Act\n  Many>\n    One\n    Two\n    (設定名無し)\nBeta>\n");
     backend.nextChoice = backend.IdOf("Two");
     EXPECT_EQ(menu.ShowSubMenu(nullptr)->FuncOption, "a.tlx/3/2");

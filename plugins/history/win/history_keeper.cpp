@@ -60,6 +60,8 @@ void CALLBACK HistoryKeeper::OnReadTimer(HWND, UINT, UINT_PTR, DWORD) {
 void HistoryKeeper::Stop() {
     SaveNow();
     saver_.Stop();
+    // A file never read: what this run recorded was not saved over it.
+    if (unread_ && dirty_ && settings_.keepAfterExit) tlx::TellNotSaved("履歴", files_.historyFile);
     if (readTimer_) KillTimer(nullptr, readTimer_);
     readTimer_ = 0;
     history_ = History(LimitsOf(settings_));

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 #include "file_bytes.h"
 #include "held_file.h"
@@ -145,6 +146,8 @@ void PhraseLibrary::ReadFolders(const SnippetOptions &options, bool makeFolder) 
 void PhraseLibrary::Close() {
     watch_.Stop();
     saver_.Stop();
+    // Its file unread or its folder out of reach until the end.
+    if (std::exchange(savePending_, false)) tlx::TellNotSaved("定型文", folders_[kOwn].path + ownName_);
     if (window_) {
         DestroyWindow(window_);
         UnregisterClassW(kWindowClass, tlx::OwnModule());
