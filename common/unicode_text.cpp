@@ -52,6 +52,31 @@ char32_t DecodeAt(std::string_view text, size_t pos, size_t &length) {
     return c;
 }
 
+// The text into `out`, written in place (a book of phrases is megabytes); false, when
+// `strict`, at the first byte that starts no well-formed sequence.
+bool Decode(std::string_view text, std::u16string &out, bool strict) {
+    out.resize(text.size());   // never more units than bytes
+    char16_t *at = out.data();
+    for (size_t pos = 0, length; pos < text.size(); pos += length) {
+        const auto byte = static_cast<unsigned char>(text[pos]);
+        if (byte < 0x80) {
+            *at++ = byte;
+            length = 1;
+            continue;
+        }
+        const char32_t c = DecodeAt(text, pos, length);
+        if (strict && c == kReplacement && length == 1) return false;
+        if (c < 0x10000) {
+            *at++ = static_cast<char16_t>(c);
+        } else {
+            *at++ = static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+            *at++ = static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+        }
+    }
+    out.resize(static_cast<size_t>(at - out.data()));
+    return true;
+}
+
 }  // namespace
 
 std::string Utf8FromUtf16(std::u16string_view text, LoneSurrogates lone) {
@@ -68,8 +93,13 @@ std::string Utf8FromUtf16(std::u16string_view text, LoneSurrogates lone) {
 
 std::u16string Utf16FromUtf8(std::string_view text) {
     std::u16string out;
-    out.reserve(text.size());
-    for (size_t pos = 0, length; pos < text.size(); pos += length) AppendUtf16(out, DecodeAt(text, pos, length));
+    Decode(text, out, false);
+    return out;
+}
+
+std::optional<std::u16string> Utf16FromWellFormedUtf8(std::string_view text) {
+    std::u16string out;
+    if (!Decode(text, out, true)) return std::nullopt;
     return out;
 }
 

@@ -2,6 +2,7 @@
 // plug-ins store it and put it into addresses.
 #pragma once
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -58,6 +59,9 @@ std::string Utf8FromUtf16(std::u16string_view text, LoneSurrogates lone = LoneSu
 // Reads what Utf8FromUtf16 writes, lone surrogates included; a byte that starts
 // no well-formed sequence (or an overlong one) becomes U+FFFD.
 std::u16string Utf16FromUtf8(std::string_view text);
+// The same, or nothing when a byte starts no well-formed sequence: the bytes are no
+// UTF-8 text.
+std::optional<std::u16string> Utf16FromWellFormedUtf8(std::string_view text);
 
 // The longest start of text within maxUnits that does not split a surrogate pair.
 std::u16string_view Utf16Prefix(std::u16string_view text, size_t maxUnits);

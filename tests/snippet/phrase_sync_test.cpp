@@ -206,6 +206,13 @@ TEST(PhraseSync, PcsNumberNewPhrasesFromBlocksOfTheirOwn) {
     EXPECT_NE(mine, ChooseBlock(u"PC-A", {mine})) << "a block another PC's file holds is passed over";
     EXPECT_GE(mine, 1);
 
+    PhraseState typed;   // a phrase numbered by hand at the end of the block a PC's name points to
+    typed.Absorb(PhraseVersion{BlockNumbers(mine).last, {}, 0, false, u"f", u"typed", u"x"});
+    EXPECT_EQ(mine, BlockWithRoom({}, u"PC-A", mine, {}));
+    const int other = BlockWithRoom(typed, u"PC-A", mine, {});
+    EXPECT_NE(mine, other) << "a block whose last number is given has no room";
+    EXPECT_EQ(other, BlockWithRoom(typed, u"PC-A", 0, {})) << "nor is it chosen";
+
     PhraseBook book;
     book.UseNumbers(BlockNumbers(kLastBlock));
     book.Restore({kHighestOwnNumber - 1, u"f", u"a", u"", 0});

@@ -116,3 +116,24 @@ TEST_F(SnippetProgram, PhrasesChangedInTheEditorAreOfferedAtOnce) {
     e2e::PressButton(select, IDCANCEL);
     e2e::PressButton(hotkey, IDCANCEL);
 }
+
+// A phrase numbered as high as a number goes (typed by hand, or from another PC) once kept
+// the program from ever starting: the menu of every plug-in function was built with
+// 100,000 unnamed settings.
+TEST_F(SnippetProgram, APhraseNumberedAsHighAsNumbersGoIsPastedAndOneMoreAdded) {
+    tlxsnippet::PhraseBook book;
+    book.Restore({tlxsnippet::kHighestOwnNumber, u"挨拶", u"高い番号", u"高い番号の定型文", 0});
+    Prepare(book);
+    ASSERT_TRUE(program.Start()) << "resident";
+    {
+        EditBox box;
+        Execute(1, tlxsnippet::kHighestOwnNumber);
+        EXPECT_TRUE(box.WaitForText(u"高い番号の定型文"));
+    }
+    ASSERT_TRUE(ptrtest::SetClipboardText("もう一つ"));
+    Execute(3, 1);
+    const tlxsnippet::PhraseBook saved = SavedWith(2);
+    ASSERT_EQ(2u, saved.Phrases().size());
+    EXPECT_TRUE(tlxsnippet::IsOwnNumber(saved.Phrases().back().number)) << "the next one a number the reader takes";
+}
+

@@ -77,8 +77,7 @@ std::string WriteCsv(const PhraseBook &book) {
 
 std::u16string CsvText(std::string_view bytes, const std::function<std::u16string(std::string_view)> &fromShiftJis) {
     if (bytes.substr(0, kBom.size()) == kBom) return utf::Utf16FromUtf8(bytes.substr(kBom.size()));
-    std::u16string text = utf::Utf16FromUtf8(bytes);
-    if (utf::Utf8FromUtf16(text) == bytes) return text;
+    if (std::optional<std::u16string> text = utf::Utf16FromWellFormedUtf8(bytes)) return std::move(*text);
     return fromShiftJis(bytes);
 }
 

@@ -68,9 +68,8 @@ struct Parsed {
     int block = 0;
     std::vector<std::u16string> folders;   // their sections, in order
     std::vector<Phrase> phrases;           // of a book (number 0: none written)
-    std::vector<PhraseVersion> versions;   // of a PC's file
-    std::vector<OrderVersion> orders;
-    PasteCounts counts;
+    PhraseState state;                     // of a PC's file: its versions and counts,
+    std::vector<OrderVersion> orders;      // and its orders, each read over several lines
 };
 
 class Parser {
@@ -91,7 +90,7 @@ public:
             text_.push_back(line);
     }
 
-    void End() { EndText(); }
+    void End() { EndVersion(); }
 
 private:
     // A directive of a book (or of a file written by hand); false for a line of text.
@@ -128,7 +127,7 @@ private:
         } else if (const auto name = Directive(line, kFolder)) {
             FolderSection(*name);
         } else if (auto rest = Directive(line, kOrder)) {
-            EndText();
+            EndVersion();
             OrderVersion order;
             order.time = Check(ParseDecimal(Word(*rest), kLatestTime));
             order.versions = ReadVersions(*rest);
@@ -141,19 +140,19 @@ private:
             while (!numbers->empty() && !file_.orders.empty())
                 file_.orders.back().numbers.push_back(static_cast<int32_t>(Check(ParseDecimal(Word(*numbers), INT32_MAX))));
         } else if (auto rest = Directive(line, kPhrase)) {
-            EndText();
-            file_.versions.push_back(VersionHead(*rest, false));
-            open_ = &file_.versions.back().text;
+            EndVersion();
+            version_ = VersionHead(*rest, false);
+            open_ = &version_->text;
         } else if (auto rest = Directive(line, kDeleted)) {
-            EndText();
-            file_.versions.push_back(VersionHead(*rest, true));
+            EndVersion();
+            file_.state.Absorb(VersionHead(*rest, true));
         } else if (auto rest = Directive(line, kPastes)) {
-            EndText();
+            EndVersion();
             const int64_t number = Check(ParseDecimal(Word(*rest), kConflictNumberBase));
             const std::u16string computer(Word(*rest));
             const int64_t count = Check(ParseDecimal(*rest, INT32_MAX));
             file_.malformed |= computer.empty() || !(IsOwnNumber(static_cast<int32_t>(number)) || IsTeamNumber(static_cast<int32_t>(number)));
-            file_.counts[{static_cast<int32_t>(number), computer}] = static_cast<int32_t>(count);
+            file_.state.Count(static_cast<int32_t>(number), computer, static_cast<int32_t>(count));
         } else {
             return false;
         }
@@ -161,7 +160,7 @@ private:
     }
 
     void FolderSection(std::u16string_view name) {
-        EndText();
+        EndVersion();
         folder_ = name.empty() ? std::u16string(kUnsortedFolder) : std::u16string(name);
         file_.folders.push_back(folder_);
     }
@@ -189,6 +188,13 @@ private:
         return number.value_or(0);
     }
 
+    // The version read is complete: into the file's state.
+    void EndVersion() {
+        EndText();
+        if (version_) file_.state.Absorb(std::move(*version_));
+        version_.reset();
+    }
+
     // The lines gathered become the text of what was opened last, less the empty line that ends it.
     void EndText() {
         if (open_) {
@@ -207,14 +213,13 @@ private:
     std::u16string folder_ = kUnsortedFolder;
     std::vector<std::u16string_view> text_;
     std::u16string *open_ = nullptr;   // the text the lines gathered belong to
+    std::optional<PhraseVersion> version_;   // of a PC's file, while its text is read
 };
 
 // Nothing when the bytes are no UTF-8 text.
 std::optional<std::u16string> Utf8Text(std::string_view bytes) {
     if (bytes.substr(0, kBom.size()) == kBom) bytes.remove_prefix(kBom.size());
-    std::u16string text = utf::Utf16FromUtf8(bytes);
-    if (utf::Utf8FromUtf16(text, utf::LoneSurrogates::kKeep) != bytes) return std::nullopt;
-    return text;
+    return utf::Utf16FromWellFormedUtf8(bytes);
 }
 
 std::optional<Parsed> Parse(std::string_view bytes) {
@@ -282,7 +287,7 @@ std::string Utf8File(const std::u16string &text) { return std::string(kBom) + ut
 
 PhraseFile ReadPhrases(std::string_view bytes, const std::u16string &computer) {
     PhraseFile result;
-    const std::optional<Parsed> file = Parse(bytes);
+    std::optional<Parsed> file = Parse(bytes);
     if (!file || file->version < 1) return result;
     result.version = file->version;
     if (file->version > kPhraseFileVersion) {
@@ -295,9 +300,8 @@ PhraseFile ReadPhrases(std::string_view bytes, const std::u16string &computer) {
         if (!book) return result;
         result.state = StateOfBook(*book, computer);
     } else {
-        for (const PhraseVersion &version : file->versions) result.state.Absorb(version);
-        for (const OrderVersion &order : file->orders) result.state.Absorb(order);
-        for (const auto &[key, count] : file->counts) result.state.Count(key.first, key.second, count);
+        result.state = std::move(file->state);
+        for (OrderVersion &order : file->orders) result.state.Absorb(std::move(order));
         result.writer = file->writer;
         result.block = file->block;
     }

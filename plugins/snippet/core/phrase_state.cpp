@@ -115,6 +115,15 @@ void PhraseState::Absorb(const PhraseState &other) {
     for (const auto &[key, count] : other.counts_) Count(key.first, key.second, count);
 }
 
+void PhraseState::Absorb(PhraseState &&other) {
+    // A whole book read into nothing yet: as it is, without a copy of every text.
+    if (Empty()) return void(*this = std::move(other));
+    for (auto &[number, versions] : other.phrases_)
+        for (PhraseVersion &version : versions) Absorb(std::move(version));
+    for (OrderVersion &order : other.orders_) Absorb(std::move(order));
+    for (const auto &[key, count] : other.counts_) Count(key.first, key.second, count);
+}
+
 int32_t PhraseState::CountOf(int32_t number, const std::u16string &computer) const {
     const auto found = counts_.find({number, computer});
     return found == counts_.end() ? 0 : found->second;
@@ -230,6 +239,15 @@ PhraseBook Together(const PhraseBook &own, const PhraseBook &team) {
     for (const std::u16string &folder : team.Folders()) both.AddFolder(folder);
     for (const Phrase &phrase : team.Phrases()) both.Restore(phrase);
     return both;
+}
+
+int BlockWithRoom(const PhraseState &state, const std::u16string &computer, int current, const std::set<int> &others) {
+    if (current > 0 && !state.Phrases().count(BlockNumbers(current).last)) return current;
+    std::set<int> taken = others;
+    if (current > 0) taken.insert(current);
+    for (const auto &[number, versions] : state.Phrases())
+        if (number >= kBlockSize) taken.insert(number / kBlockSize);
+    return ChooseBlock(computer, taken);
 }
 
 int32_t CopyFromTeam(PhraseBook &own, const Phrase &teamPhrase) {

@@ -14,6 +14,7 @@
 #pragma once
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -55,6 +56,7 @@ public:
     // The higher count of the two.
     void Count(int32_t number, const std::u16string &computer, int32_t count);
     void Absorb(const PhraseState &other);
+    void Absorb(PhraseState &&other);   // the same, taking what it keeps
 
     // The versions kept for each number (more than one only when made apart).
     const std::map<int32_t, std::vector<PhraseVersion>> &Phrases() const { return phrases_; }
@@ -104,6 +106,11 @@ struct PutBackCounts {
     int reverted = 0;
 };
 PutBackCounts PutBack(PhraseBook &book, const PhraseBook &backup);
+
+// The block this computer numbers new phrases from: `current` while its last number is
+// not given (0: none yet), else the one ChooseBlock gives, past the blocks other PCs'
+// files hold and those any phrase has a number in (a number typed by hand included).
+int BlockWithRoom(const PhraseState &state, const std::u16string &computer, int current, const std::set<int> &others);
 
 // The mark of a text kept beside another.
 inline constexpr char16_t kConflictMark[] = u"（競合）";

@@ -159,7 +159,6 @@ void PhraseLibrary::Read(DWORD patienceMs) {
     Scan(kOwn, patienceMs);
     const bool tookOver = TakeOverBook(patienceMs);
     Scan(kTeam, patienceMs);
-    if (!block_) block_ = ChooseBlock(computer_, othersBlocks_);
     Rebuild();
     if (tookOver) Save(false);
     Watch();
@@ -209,11 +208,11 @@ bool PhraseLibrary::Scan(Which which, DWORD patienceMs) {
             }
             return;
         }
-        if (mine && HashOf(read.bytes) == written_->load()) {   // what this PC wrote last
+        if (mine && written_->load() && HashOf(read.bytes) == written_->load()) {   // what this PC wrote last
             present.emplace(name, stamp);
             return;
         }
-        const PhraseFile file = ReadPhrases(read.bytes, computer_);
+        PhraseFile file = ReadPhrases(read.bytes, computer_);
         if (file.outcome != PhraseFile::Outcome::kRead) {
             // Only this PC's own file is set aside: another PC's is its writer's, and
             // renaming it would travel to every PC.
@@ -229,12 +228,13 @@ bool PhraseLibrary::Scan(Which which, DWORD patienceMs) {
             return;
         }
         present.emplace(name, stamp);
-        (which == kOwn ? state_ : teamState_).Absorb(file.state);
+        const std::u16string writer = file.writer;
+        (which == kOwn ? state_ : teamState_).Absorb(std::move(file.state));
         changed = true;
         if (which != kOwn) return;
         if (mine) {
             if (file.block > 0) block_ = file.block;
-        } else if (file.writer == computer_ && IsCopyOf(wide, OwnFileName(computer_))) {
+        } else if (writer == computer_ && IsCopyOf(wide, OwnFileName(computer_))) {
             if (std::find(copies_.begin(), copies_.end(), path) == copies_.end()) copies_.push_back(path);
         } else if (file.block > 0) {
             othersBlocks_.insert(file.block);
@@ -294,10 +294,12 @@ void PhraseLibrary::WaitAndRetry() {
 }
 
 void PhraseLibrary::Rebuild() {
+    block_ = BlockWithRoom(state_, computer_, block_, othersBlocks_);
     own_ = ViewOf(state_, state_.Counts(), {computer_, shareCounts_, BlockNumbers(block_)});
     team_ = TeamViewOf(teamState_, state_.Counts(), {computer_, shareCounts_, {}});
-    all_ = Together(own_, team_);
-    settings_ = PhraseSettings(all_);
+    // Without the team's, the user's phrases are all (no copy of a large book).
+    all_ = team_.Phrases().empty() ? PhraseBook() : Together(own_, team_);
+    settings_ = PhraseSettings(All());
 }
 
 void PhraseLibrary::Change(const PhraseState &base, const PhraseBook &before, const PhraseBook &after) {
@@ -323,7 +325,7 @@ void PhraseLibrary::CountPaste(int32_t number) {
     const int32_t count = state_.CountOf(number, computer_);
     state_.Count(number, computer_, count < INT32_MAX ? count + 1 : count);
     for (PhraseBook *book : {&own_, &team_, &all_})
-        if (Phrase *phrase = book->Find(number)) ++phrase->pastes;
+        if (Phrase *phrase = book->Find(number)) ++phrase->pastes;   // all_ is empty without the team's
     Save(false);
 }
 

@@ -47,7 +47,7 @@ public:
     const PhraseBook &Own() const { return own_; }
     const PhraseBook &Team() const { return team_; }
     // Both: what the picker and the function selection offer.
-    const PhraseBook &All() const { return all_; }
+    const PhraseBook &All() const { return team_.Phrases().empty() ? own_ : all_; }
     const PhraseSettings &Settings() const { return settings_; }
     // What Own() shows, to hand to Change with it.
     const PhraseState &State() const { return state_; }
