@@ -124,6 +124,9 @@ TEST_F(SnippetProgram, APhraseNumberedAsHighAsNumbersGoIsPastedAndOneMoreAdded) 
     tlxsnippet::PhraseBook book;
     book.Restore({tlxsnippet::kHighestOwnNumber, u"挨拶", u"高い番号", u"高い番号の定型文", 0});
     Prepare(book);
+    std::string settings = ptrtest::QuietMain(false);   // with the default menu of every plug-in function
+    settings.replace(settings.find("DefaultMenu= 0"), 14, "DefaultMenu= 1");
+    program.WriteSettings(settings);
     ASSERT_TRUE(program.Start()) << "resident";
     {
         EditBox box;
