@@ -25,14 +25,6 @@ std::string UseFreshBoard() {
     return name;
 }
 
-BOOL CALLBACK FindBalloon(HWND window, LPARAM found) {
-    char cls[64] = {};
-    GetClassNameA(window, cls, sizeof cls);
-    if (!lstrcmpiA(cls, TOOLTIPS_CLASSA) && IsWindowVisible(window) && (GetWindowLongA(window, GWL_STYLE) & TTS_BALLOON))
-        *reinterpret_cast<bool *>(found) = true;
-    return TRUE;
-}
-
 }  // namespace
 
 NamedEvent::NamedEvent() : name_(UniqueName("Event")), handle_(CreateEventA(nullptr, TRUE, FALSE, name_.c_str())) {}
@@ -85,12 +77,6 @@ void ShellForgetsIcon(HWND window, UINT id) {
     data.hWnd = window;
     data.uID = id;
     Shell_NotifyIconA(NIM_DELETE, &data);
-}
-
-bool BalloonShown() {
-    bool found = false;
-    EnumWindows(FindBalloon, reinterpret_cast<LPARAM>(&found));
-    return found;
 }
 
 }  // namespace faults

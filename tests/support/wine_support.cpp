@@ -1,5 +1,7 @@
 #include "wine_support.h"
 
+#include <commctrl.h>
+
 #include <shellapi.h>
 
 #include <cstring>
@@ -216,6 +218,21 @@ bool ShellHasIcon(HWND window, UINT id) {
     data.hWnd = window;
     data.uID = id;
     return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
+}
+
+bool BalloonShown() {
+    bool found = false;
+    EnumWindows(
+        [](HWND window, LPARAM found) -> BOOL {
+            char cls[64] = {};
+            GetClassNameA(window, cls, sizeof cls);
+            if (!lstrcmpiA(cls, TOOLTIPS_CLASSA) && IsWindowVisible(window) &&
+                (GetWindowLongA(window, GWL_STYLE) & TTS_BALLOON))
+                *reinterpret_cast<bool *>(found) = true;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 PrefixLogPixels::PrefixLogPixels(int dpi) {

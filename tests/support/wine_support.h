@@ -95,5 +95,7 @@ private:
 // Whether the shell holds an icon of that window and identifier (it accepts a change
 // only for an icon it has).
 bool ShellHasIcon(HWND window, UINT id);
+// Whether a balloon tip is on screen.
+bool BalloonShown();
 
 }  // namespace ptrtest

@@ -30,13 +30,6 @@ public:
     void Watch(HWND window) { watcher_ = window; }
     // Hands a pending change to the saver now.
     void SaveNow();
-    // To be called after the history window put an entry on the clipboard; until the
-    // clipboard changes again, PastedByHistory says so. 連続貼り付け, which watches the
-    // clipboard itself, leaves such an entry out of its queue (the paste it is there
-    // for would take the queue's item instead); recording needs no such check, as the
-    // host leaves a change made while one of its functions runs alone.
-    void HistoryPasted() { pasted_ = GetClipboardSequenceNumber(); }
-    bool PastedByHistory() const { return pasted_ != 0 && pasted_ == GetClipboardSequenceNumber(); }
 
 private:
     static void CALLBACK OnSaveTimer(HWND, UINT, UINT_PTR, DWORD);
@@ -47,7 +40,6 @@ private:
     tlx::FileSaver saver_;
     HWND watcher_ = nullptr;
     UINT_PTR saveTimer_ = 0;
-    DWORD pasted_ = 0;   // the clipboard's sequence number after the history's paste; 0: none
     bool dirty_ = false;
 };
 

@@ -33,7 +33,10 @@ int32_t WINAPI PIN_Init(void) {
     return 0;
 }
 
-void WINAPI PIN_Quit(void) { State().saver.Stop(); }
+void WINAPI PIN_Quit(void) {
+    State().paster.Quit();
+    State().saver.Stop();
+}
 
 int32_t WINAPI PIN_ShowAbout(HWND) { return 0; }
 

@@ -5,6 +5,7 @@
 #include "input_dialog.h"
 #include "module_folder.h"
 #include "phrase_file.h"
+#include "phrase_paste.h"
 #include "phrase_picker_source.h"
 #include "phrase_store.h"
 #include "picker_window.h"
@@ -38,8 +39,8 @@ void PastePhrase(SnippetState &state, int32_t number, HWND target) {
     context.pastes = phrase->pastes;
     context.ask = [&](const std::vector<std::u16string> &fields) { return AskInputs(tlx::OwnModule(), nullptr, fields); };
     const std::optional<Expansion> expansion = ExpandPhrase(phrase->text, context);
-    if (!expansion || !state.paster.Paste(*expansion, target, state.options)) return;
-    if (!expansion->counts) return;
+    // Only a paste whose keys went counts: one left for the user's own Ctrl+V may never be.
+    if (!expansion || !PastePhraseText(state.paster, *expansion, target, state.options) || !expansion->counts) return;
     ++phrase->pastes;
     // On the saver's thread: writing a large book here would keep the window waiting for
     // its text, which it asks this thread for when its Ctrl+V arrives.

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string>
 
+#include "clipboard_paste.h"
 #include "file_saver.h"
 #include "phrase_book.h"
-#include "phrase_paste.h"
 #include "snippet_options.h"
 
 namespace tlxsnippet {
@@ -16,7 +16,7 @@ struct SnippetState {
     std::string file;   // Phrases.txt
     PhraseBook book;
     SnippetOptions options;
-    PhrasePaster paster;
+    tlx::ClipboardPaste paster;
     tlx::FileSaver saver;   // the book written after a paste counted a {連番}
 };
 
