@@ -31,6 +31,7 @@ void RunIdle(const Options &options);
 void RunHistory(const Options &options);
 void RunSequentialPaste(const Options &options);
 void RunSnippet(const Options &options);
+void RunPasteOwner(const Options &options);
 void RunMemory(const Options &options);
 // relayLog: the file this program's error output goes to.
 void RunClipboardQuestions(const Options &options, const std::string &relayLog);

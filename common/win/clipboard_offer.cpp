@@ -123,20 +123,21 @@ bool ClipboardOffer::Promise() {
     return true;
 }
 
-ClipboardOffer::Request ClipboardOffer::Classify() const {
-    // Asked from this thread: the program's own watch, history or phrases, reading.
-    if (!InSendMessage()) return Request::kLook;
-    const DWORD requester = ProcessOf(GetOpenClipboardWindow());
-    if (requester == GetCurrentProcessId()) return Request::kLook;
-    if (takenAt_ && requester == takerRequest_ && !InputAfter(takenAt_)) return Request::kSamePaste;
-    // A program that opens the clipboard without a window of its own does not say which it
-    // is: it is taken for one that only looks (it still gets the content).
-    const bool fromFront = requester != 0 && requester == ProcessOf(GetForegroundWindow());
-    if (fromFront && (keysSent_ || InputSince(offeredAt_))) return Request::kPaste;
-    if (pasteDue_ && GetTickCount() - pasteDueAt_ < kPasteDueMs) return Request::kLookedBefore;
+OfferRequest ClipboardOffer::Classify(DWORD requester) const {
+    OfferRequestFacts facts;
+    // Asked from this thread, the system calls in directly: the program's own readers.
+    facts.fromThisThread = !InSendMessage();
+    facts.requester = requester;
+    facts.self = GetCurrentProcessId();
+    facts.front = ProcessOf(GetForegroundWindow());
+    facts.inputSinceOffer = InputSince(offeredAt_);
+    facts.ownKeysSent = keysSent_;
+    facts.ownPasteDue = pasteDue_ && GetTickCount() - pasteDueAt_ < kPasteDueMs;
+    facts.lastTaker = takenAt_ ? takerProcess_ : 0;
+    facts.inputSinceTaken = InputAfter(takenAt_);
     const auto looked = lookers_.find(requester);
-    if (looked != lookers_.end() && looked->second < promises_) return Request::kLookedBefore;
-    return Request::kLook;
+    facts.lookedBefore = looked != lookers_.end() && looked->second < promises_;
+    return ClassifyOfferRequest(facts);
 }
 
 void ClipboardOffer::OnRender(UINT format) {
@@ -145,20 +146,19 @@ void ClipboardOffer::OnRender(UINT format) {
     bool pasted = false;
     if (offered_) {
         const DWORD requester = InSendMessage() ? ProcessOf(GetOpenClipboardWindow()) : GetCurrentProcessId();
-        switch (Classify()) {
-        case Request::kLookedBefore:
-            return;   // nothing: it has seen this content
-        case Request::kSamePaste:
+        switch (Classify(requester)) {
+        case OfferRequest::kNothing:
+            return;
+        case OfferRequest::kSamePaste:
             if (const std::string *before = BlockOf(taken_, format)) bytes = before;
             offerAgain_ = offerAgain_ || !pasteOpen_;
             break;
-        case Request::kLook:
+        case OfferRequest::kLook:
             if (requester != GetCurrentProcessId()) lookers_[requester] = promises_;
             offerAgain_ = true;
             break;
-        case Request::kPaste:
-            takerRequest_ = requester;
-            takerProcess_ = requester ? requester : ProcessOf(GetForegroundWindow());
+        case OfferRequest::kPaste:
+            takerProcess_ = requester;
             takenAt_ = GetTickCount();
             taken_ = content_.blocks;
             pasteOpen_ = true;

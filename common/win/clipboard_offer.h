@@ -26,6 +26,7 @@
 #include <utility>
 #include <vector>
 
+#include "offer_request.h"
 #include "paste_mark.h"
 #include "private_copy.h"
 
@@ -77,11 +78,10 @@ public:
     DWORD Taker() const { return takerProcess_; }
 
 private:
-    enum class Request { kPaste, kSamePaste, kLook, kLookedBefore };
     using Blocks = std::vector<std::pair<UINT, std::string>>;
 
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    Request Classify() const;
+    OfferRequest Classify(DWORD requester) const;
     void OnRender(UINT format);
     void OnRenderAll();
     void OnDestroyClipboard();
@@ -101,8 +101,7 @@ private:
     DWORD pasteDueAt_ = 0;
     int promises_ = 0;            // how often the content has been promised
     std::map<DWORD, int> lookers_;   // process (0: unknown) → the promise it looked at
-    // The last paste: who asked (0: a program that did not say), its program, when, what.
-    DWORD takerRequest_ = 0;
+    // The last paste: its program, when, what it took.
     DWORD takerProcess_ = 0;
     DWORD takenAt_ = 0;
     Blocks taken_;

@@ -39,7 +39,9 @@ TEST(PasteMark, BlocksOfOtherShapes) {
     for (const auto &c : cases) {
         const std::optional<PasteMark> read = tlx::ReadPasteMark(c.bytes);
         EXPECT_EQ(c.source.has_value(), read.has_value()) << c.what;
-        if (read && c.source) EXPECT_TRUE(*c.source == read->source) << c.what;
+        if (read && c.source) {
+            EXPECT_TRUE(*c.source == read->source) << c.what;
+        }
     }
 }
 
