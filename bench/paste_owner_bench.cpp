@@ -16,6 +16,7 @@
 #include "settings_text.h"
 #include "stamp_board.h"
 #include "target_box.h"
+#include "watch_trials.h"
 #include "window_series.h"
 
 namespace ptrbench {

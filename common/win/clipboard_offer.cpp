@@ -27,6 +27,8 @@ constexpr DWORD kSettleMaxMs = 150;
 // A paste due after the program's own Ctrl+V comes within this, or never (the window
 // took nothing).
 constexpr DWORD kPasteDueMs = 2000;
+// A paste made while the one before is due waits this long for that one to be taken.
+constexpr DWORD kPasteAwaitMs = 500;
 constexpr int kOpenAttempts = 5;
 constexpr DWORD kOpenRetryMs = 20;
 
@@ -228,19 +230,31 @@ void ClipboardOffer::KeysSent(bool sent) {
     pasteDueAt_ = GetTickCount();
 }
 
+void ClipboardOffer::WaitUntil(DWORD ms, const std::function<bool()> &done) {
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < ms && !done();) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_SENDMESSAGE | QS_POSTMESSAGE | QS_TIMER);
+        // This window's own checks run here too: only they make the offer again.
+        MSG message;
+        while (PeekMessageW(&message, window_, kCheckNow, kCheckNow, PM_REMOVE) ||
+               PeekMessageW(&message, window_, WM_TIMER, WM_TIMER, PM_REMOVE))
+            CheckReleased();
+        PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+}
+
 void ClipboardOffer::Settle() {
     const DWORD start = GetTickCount();
     pasteDue_ = false;
-    for (DWORD now = start; now - start < kSettleMaxMs; now = GetTickCount()) {
-        if (!checking_ && now - lastRequest_ >= kSettledMs && now - start >= kSettledMs) break;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_SENDMESSAGE | QS_POSTMESSAGE);
-        // This window's own checks run here too: only they make the offer again.
-        MSG message;
-        while (PeekMessageW(&message, window_, kCheckNow, kCheckNow, PM_REMOVE)) CheckReleased();
-        PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-    }
+    WaitUntil(kSettleMaxMs, [&] {
+        const DWORD now = GetTickCount();
+        return !checking_ && now - lastRequest_ >= kSettledMs && now - start >= kSettledMs;
+    });
     pasteDue_ = true;
     pasteDueAt_ = GetTickCount();
+}
+
+void ClipboardOffer::AwaitDuePaste() {
+    WaitUntil(kPasteAwaitMs, [&] { return !checking_ && (!pasteDue_ || GetTickCount() - pasteDueAt_ >= kPasteAwaitMs); });
 }
 
 LRESULT CALLBACK ClipboardOffer::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

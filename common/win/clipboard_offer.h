@@ -72,6 +72,9 @@ public:
     void Settle();
     // Whether the program's own Ctrl+V for the offer went: the paste it makes is one.
     void KeysSent(bool sent);
+    // Before a new offer: a paste whose Ctrl+V went and that the window has not taken yet
+    // (its keys still on their way) is given a moment to take what it was sent for.
+    void AwaitDuePaste();
     bool Offered() const { return offered_; }
     HWND Window() const { return window_; }
     // The process of the program that took the content last; 0 before any paste.
@@ -88,6 +91,8 @@ private:
     // With the clipboard open: empties it, promises the blocks and sets the marks.
     bool Promise();
     void CheckReleased();
+    // Answers what other threads send, with this offer's own checks, until `done` or `ms`.
+    void WaitUntil(DWORD ms, const std::function<bool()> &done);
     void OfferAgain();
 
     HWND window_ = nullptr;

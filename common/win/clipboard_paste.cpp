@@ -3,6 +3,7 @@
 namespace tlx {
 
 ClipboardPaste::Outcome ClipboardPaste::Paste(Request request) {
+    offer_.AwaitDuePaste();
     if (!offer_.Open()) return Outcome::kFailed;
     // An earlier paste nobody has taken yet: what was there before it comes back.
     if (!offer_.Offered()) before_ = ClipboardSnapshot::Take(request.giveBack);

@@ -71,6 +71,8 @@ std::string Utf16Bytes(const std::u16string &text);
 bool SetClipboardBlocks(const std::vector<std::pair<UINT, std::string>> &blocks);
 // A block as stored (its whole GlobalSize); nothing when the format is absent.
 std::optional<std::string> GetClipboardBlock(UINT format);
+// Opens the clipboard to read it, through a window of the test's own; retried a while.
+bool OpenClipboardToRead();
 std::string GetClipboardText();
 
 // The whole text of a Unicode window or control, of this process or another, asked as

@@ -1,5 +1,7 @@
 #include <cstring>
+#include <deque>
 #include <functional>
+#include <string>
 
 #include "app_state.h"
 #include "basMain.h"
@@ -40,12 +42,22 @@ void OnTray(INT_PTR action, INT_PTR button) {
     if (action == KX_TRAY_DBLCLK) window->TrayDoubleClick(static_cast<int>(button));
 }
 
-void OnExternalCall(INT_PTR type, INT_PTR text) {
+// A request from outside: its function, and its option copied (the text is valid only
+// during the host's call).
+struct ExternalCall {
+    int32_t type;
+    std::string option;
+};
+
+ExternalCall CallOf(INT_PTR type, INT_PTR text) {
+    const char *option = reinterpret_cast<const char *>(text);
+    return {static_cast<int32_t>(type), option ? std::string(option, strnlen(option, kExternalOptionMax)) : std::string()};
+}
+
+void OnExternalCall(const ExternalCall &call) {
     // A request from outside runs for the window in front now, as a hotkey does.
     App().ActivateWnd = GetForegroundWindow();
-    const char *option = reinterpret_cast<const char *>(text);
-    const std::string copy = option ? std::string(option, strnlen(option, kExternalOptionMax)) : std::string();
-    ExecuteFunction(static_cast<int32_t>(type), copy, TLX_CALL_EXTERNAL);
+    ExecuteFunction(call.type, call.option, TLX_CALL_EXTERNAL);
 }
 
 void Dispatch(int32_t event, INT_PTR a, INT_PTR b) {
@@ -53,7 +65,7 @@ void Dispatch(int32_t event, INT_PTR a, INT_PTR b) {
     case KX_EVENT_HOTKEY: OnHotkey(a); break;
     case KX_EVENT_SHOW_WINDOW: OnShowSettingsRequest(); break;
     case KX_EVENT_TRAY: OnTray(a, b); break;
-    case KX_EVENT_CALL_FUNCTION: OnExternalCall(a, b); break;
+    case KX_EVENT_CALL_FUNCTION: OnExternalCall(CallOf(a, b)); break;
     default: break;
     }
 }
@@ -66,6 +78,9 @@ DWORD g_seen = 0;
 bool g_inEvent = false;       // an event is being handled (not start-up)
 bool g_inCatchUp = false;     // a copy that came during it is being handled
 bool g_pending = false;       // another program copied while an event was handled
+// Requests from outside that came while an event was handled (while a paste waited for
+// its keys, the second start's request is answered): each runs once the event has ended.
+std::deque<ExternalCall> g_laterCalls;
 UINT_PTR g_catchUpTimer = 0;
 
 // A change made meanwhile by a program that owns the clipboard through a window of its
@@ -106,7 +121,7 @@ bool RunEvent(DWORD sequence, const std::function<void()> &work) {
     SeenAfter(sequence);
     g_inEvent = false;
     app.EventReady = true;
-    if (g_pending) ScheduleCatchUp();
+    if (g_pending || !g_laterCalls.empty()) ScheduleCatchUp();
     return true;
 }
 
@@ -140,9 +155,7 @@ void CatchUpInsideEvent(DWORD sequence) {
     if (g_pending) ScheduleCatchUp();
 }
 
-void CALLBACK CatchUp(HWND, UINT, UINT_PTR, DWORD) {
-    KillTimer(nullptr, g_catchUpTimer);
-    g_catchUpTimer = 0;
+void CatchUpCopy() {
     if (!g_pending || g_inCatchUp) return;   // one at a time: the one running schedules the next
     g_pending = false;
     const DWORD sequence = GetClipboardSequenceNumber();
@@ -155,6 +168,23 @@ void CALLBACK CatchUp(HWND, UINT, UINT_PTR, DWORD) {
     if (OwnedByAnotherProcess()) CatchUpInsideEvent(sequence);
 }
 
+void RunLaterCalls() {
+    while (!g_inEvent && !g_laterCalls.empty()) {
+        const ExternalCall call = std::move(g_laterCalls.front());
+        g_laterCalls.pop_front();
+        RunEvent(GetClipboardSequenceNumber(), [&] {
+            if (!SettingsWindowOpen()) OnExternalCall(call);
+        });
+    }
+}
+
+void CALLBACK CatchUp(HWND, UINT, UINT_PTR, DWORD) {
+    KillTimer(nullptr, g_catchUpTimer);
+    g_catchUpTimer = 0;
+    CatchUpCopy();
+    RunLaterCalls();
+}
+
 }  // namespace
 
 bool RunAsHostEvent(const std::function<void()> &work) { return RunEvent(GetClipboardSequenceNumber(), work); }
@@ -163,6 +193,11 @@ int32_t WINAPI HostCallback(int32_t event, INT_PTR a, INT_PTR b) {
     const DWORD sequence = GetClipboardSequenceNumber();
     if (event == KX_EVENT_CLIPBOARD) {
         OnClipboardNotice(sequence);
+        return 0;
+    }
+    if (event == KX_EVENT_CALL_FUNCTION && g_inEvent) {
+        g_laterCalls.push_back(CallOf(a, b));
+        ScheduleCatchUp();
         return 0;
     }
     RunEvent(sequence, [&] {

@@ -116,6 +116,7 @@ void SequentialPaste::Quit() {
 }
 
 void SequentialPaste::PasteNext(HWND front) {
+    offer_.AwaitDuePaste();
     if (!on_ || queue_.Empty()) return;
     if ((!offer_.Offered() || GetClipboardOwner() != offer_.Window()) && !OfferHead()) return;
     if (!tlx::CanPasteInto(front)) return;
