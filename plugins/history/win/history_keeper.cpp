@@ -1,8 +1,10 @@
 #include "history_keeper.h"
 
-#include "history_file.h"
-
+#include "file_bytes.h"
+#include "history_notices.h"
+#include "module_folder.h"
 #include "picker_window.h"
+#include "synced_folder_scan.h"
 
 namespace tlxhistory {
 
@@ -10,6 +12,8 @@ namespace {
 // Long enough to write a burst of copies once, short enough that a crash loses
 // only the last moment's.
 constexpr UINT kSaveDelayMs = 1000;
+// The retention is applied once a day: it counts whole days.
+constexpr UINT kRetentionIntervalMs = 24 * 60 * 60 * 1000;
 }  // namespace
 
 HistoryKeeper &Keeper() {
@@ -18,33 +22,87 @@ HistoryKeeper &Keeper() {
 }
 
 void HistoryKeeper::Start(tlx::ProfileStore &store) {
-    files_ = LocatePluginFiles();
     settings_.Load(store);
+    files_ = LocatePluginFiles(settings_.place);
     history_ = History(LimitsOf(settings_));
     dirty_ = false;
-    if (!settings_.keepAfterExit) return;
-    LoadedHistory loaded = LoadHistoryFile(files_);
-    history_.Restore(std::move(loaded.entries));
-    // An earlier version's file is written anew in this one at once, not at the first copy.
-    if (loaded.earlierVersion) Changed();
+    if (settings_.keepAfterExit) {
+        LoadedHistory loaded = LoadHistoryFile(files_, cipher_);
+        TellSetAside(loaded.setAside);
+        history_.Restore(std::move(loaded.entries));
+        // A file in the clear (an earlier version's) is written anew, sealed, at once, not at the first copy.
+        if (loaded.earlierVersion) Changed();
+        // Once, the first time the history is kept in a folder a sync client uploads.
+        if (settings_.place == HistoryPlace::kBesideProgram && !SyncedFolderTold(store)) {
+            if (const std::optional<std::u16string> client = SyncClientOfPluginFolder()) {
+                TellSyncedFolder(*client);
+                RememberSyncedFolderTold(store);
+            }
+        }
+    }
+    ApplyPolicies();
 }
 
 void HistoryKeeper::Stop() {
+    lockWatch_.Stop();
+    if (retentionTimer_) KillTimer(nullptr, retentionTimer_);
+    retentionTimer_ = 0;
     SaveNow();
     saver_.Stop();
     history_ = History(LimitsOf(settings_));
 }
 
-void HistoryKeeper::ApplySettings(const HistorySettings &settings, tlx::ProfileStore &store) {
-    const bool wasKept = settings_.keepAfterExit;
-    settings_ = ClampSettings(settings);
-    settings_.Save(store);
-    history_.SetLimits(LimitsOf(settings_));
-    if (wasKept && !settings_.keepAfterExit) {
+bool HistoryKeeper::ApplySettings(const HistorySettings &settings, tlx::ProfileStore &store) {
+    const HistorySettings next = ClampSettings(settings);
+    if (settings_.keepAfterExit && !next.keepAfterExit) {
         saver_.Cancel();
         RemoveHistoryFile(files_);
     }
+    if (next.place != settings_.place) {
+        const PluginFiles to = LocatePluginFiles(next.place);
+        if (next.keepAfterExit && !MoveTo(to)) return false;
+        files_ = to;
+    }
+    settings_ = next;
+    settings_.Save(store);
+    history_.SetLimits(LimitsOf(settings_));
+    ApplyPolicies();
     Changed();
+    return true;
+}
+
+bool HistoryKeeper::MoveTo(const PluginFiles &to) {
+    if (lstrcmpiA(to.historyFile.c_str(), files_.historyFile.c_str()) == 0) return true;
+    saver_.Cancel();
+    // A history already there (another copy of the program's) joins this one, behind it.
+    LoadedHistory there = LoadHistoryFile(to, cipher_);
+    TellSetAside(there.setAside);
+    history_.Restore(std::move(there.entries));
+    const std::optional<std::string> bytes = HistoryFileBytes(history_.Entries(), cipher_);
+    if (!bytes || !tlx::EnsureFolder(to.folder) || !tlx::ReplaceFileBytes(to.historyFile, *bytes)) return false;
+    RemoveHistoryFile(files_);
+    return true;
+}
+
+void HistoryKeeper::ApplyPolicies() {
+    RemoveExpired();
+    if (retentionTimer_) KillTimer(nullptr, retentionTimer_);
+    retentionTimer_ = settings_.retentionDays > 0
+                          ? SetTimer(nullptr, 0, kRetentionIntervalMs, &HistoryKeeper::OnRetentionTimer)
+                          : 0;
+    if (settings_.clearOnLock) lockWatch_.Start([this] { ClearOnLock(); });
+    else lockWatch_.Stop();
+}
+
+void HistoryKeeper::RemoveExpired() {
+    if (history_.RemoveOlderThan(settings_.retentionDays) > 0) Changed();
+}
+
+void HistoryKeeper::ClearOnLock() {
+    // Written at once: whoever unlocks the screen finds the file without them too.
+    if (history_.ClearUnpinned() == 0) return;
+    Changed();
+    SaveNow();
 }
 
 void HistoryKeeper::Changed() {
@@ -61,10 +119,13 @@ void HistoryKeeper::SaveNow() {
         saveTimer_ = 0;
     }
     if (dirty_ && settings_.keepAfterExit)
-        saver_.Save(files_.historyFile, [entries = history_.Entries()] { return SerializeHistory(entries); });
+        saver_.Save(files_.historyFile,
+                    [entries = history_.Entries(), this] { return HistoryFileBytes(entries, cipher_); });
     dirty_ = false;
 }
 
 void CALLBACK HistoryKeeper::OnSaveTimer(HWND, UINT, UINT_PTR, DWORD) { Keeper().SaveNow(); }
+
+void CALLBACK HistoryKeeper::OnRetentionTimer(HWND, UINT, UINT_PTR, DWORD) { Keeper().RemoveExpired(); }
 
 }  // namespace tlxhistory
