@@ -8,6 +8,7 @@
 
 #include "dialog_driver.h"
 #include "e2e_support.h"
+#include "earlier_history_file.h"
 #include "history_file.h"
 #include "history_wine_support.h"
 #include "recorded_history.h"
@@ -204,25 +205,11 @@ TEST_F(HistoryPlugin, ClearingAsksAndKeepsPinnedEntries) {
 
 namespace {
 
-void PutU32(std::string &out, uint32_t value) {
-    for (int i = 0; i < 4; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
-}
-
-// A history file of one text entry as an earlier version wrote it, in the clear (the
-// first had no forms), or as a newer one would.
+// A history file of one text entry as an earlier version wrote it, in the clear (a newer
+// version's is refused before its entries are read).
 std::string OneTextFile(uint32_t version, const std::u16string &text) {
-    const std::string data = tlxhistory::BytesFromUtf16(text);
-    std::string file("PTRHIST\0", 8);
-    PutU32(file, version);
-    PutU32(file, 1);
-    file += '\x01';   // text
-    file += '\x00';   // not pinned
-    if (version > 2) file += std::string(8, '\0');   // time
-    PutU32(file, static_cast<uint32_t>(data.size()));
-    file += data;
-    if (version > 1) file += '\x00';   // no forms
-    PutU32(file, tlxhistory::Crc32(file));
-    return file;
+    return historytest::EarlierVersionFile(
+        version, {tlxhistory::MakeEntry(tlxhistory::EntryKind::kText, tlxhistory::BytesFromUtf16(text))});
 }
 
 // The balloons of a host that shows them, noted instead.
@@ -341,9 +328,16 @@ TEST_F(HistoryPlugin, TheHistoryMovesToTheLocalFolderAndBackWithoutLoss) {
         EXPECT_EQ(notice.Text(), "ポルテリカのフォルダは Dropbox で同期されています。履歴は暗号化して保存しますが、"
                                  "同期させないときは履歴の設定の「履歴の保存先」を変えてください。\n");
     }
-    EXPECT_EQ(Setting("SyncedFolderTold"), "1") << "said once";
+    EXPECT_EQ(Setting("SyncedFolderTold"), "1");
     Record(u"a");
     Record(u"b");
+    Quit();
+    ASSERT_TRUE(exists(HistoryFile()));
+    {
+        e2e::MessageBoxAnswerer again("履歴", IDOK, 500);
+        Load();
+        EXPECT_EQ(again.Text(), "") << "said once, not at every start";
+    }
     ShowSettings([](dlgtest::Driver &d, HWND dialog) {
         EXPECT_EQ(d.Text(dialog, kPlaceNote), "※ポルテリカのフォルダは Dropbox で同期されています。");
         EXPECT_TRUE(IsDlgButtonChecked(dialog, kPlaceProgram) == BST_CHECKED);

@@ -3,12 +3,14 @@
 #include <string>
 #include <vector>
 
+#include "earlier_history_file.h"
 #include "history_file.h"
 
 namespace {
 
 using tlxhistory::EntryForm;
 using tlxhistory::EntryKind;
+using historytest::EarlierVersionFile;
 using tlxhistory::HistoryEntry;
 
 const EntryForm kHtml{"HTML Format", "Version:0.9\r\nStartHTML:0\r\n<b>太字</b>"};
@@ -54,30 +56,6 @@ void ExpectSameEntries(const std::vector<HistoryEntry> &expected, const std::vec
 
 void PutU32(std::string &out, uint32_t value) {
     for (int i = 0; i < 4; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
-}
-
-// A file as an earlier version wrote it: no times, and in the first no forms after an
-// entry's bytes.
-std::string EarlierVersionFile(uint32_t version, const std::vector<HistoryEntry> &entries) {
-    std::string file("PTRHIST\0", 8);
-    PutU32(file, version);
-    PutU32(file, static_cast<uint32_t>(entries.size()));
-    for (const HistoryEntry &entry : entries) {
-        file += static_cast<char>(entry.kind);
-        file += static_cast<char>(entry.pinned ? 1 : 0);
-        PutU32(file, static_cast<uint32_t>(entry.data.size()));
-        file += entry.data;
-        if (version == 2) {
-            file += static_cast<char>(entry.forms.size());
-            for (const auto &form : entry.forms) {
-                file += static_cast<char>(form.name.size()) + form.name;
-                PutU32(file, static_cast<uint32_t>(form.data.size()));
-                file += form.data;
-            }
-        }
-    }
-    PutU32(file, tlxhistory::Crc32(file));
-    return file;
 }
 
 // The entries as an earlier version keeps them: no time known, and in the first no forms.
