@@ -340,6 +340,7 @@ TEST_F(HistoryPlugin, TheHistoryMovesToTheLocalFolderAndBackWithoutLoss) {
     }
     ShowSettings([](dlgtest::Driver &d, HWND dialog) {
         EXPECT_EQ(d.Text(dialog, kPlaceNote), "※ポルテリカのフォルダは Dropbox で同期されています。");
+        d.Screenshot(dialog, "history_settings_synced");
         EXPECT_TRUE(IsDlgButtonChecked(dialog, kPlaceProgram) == BST_CHECKED);
         EXPECT_EQ(d.Text(dialog, kRetentionDays), "0");
         EXPECT_FALSE(IsDlgButtonChecked(dialog, kClearOnLock) == BST_CHECKED);
@@ -368,7 +369,9 @@ TEST_F(HistoryPlugin, TheHistoryMovesToTheLocalFolderAndBackWithoutLoss) {
     Load();
     ShowSettings([](dlgtest::Driver &d, HWND dialog) {
         EXPECT_TRUE(IsDlgButtonChecked(dialog, kPlaceLocal) == BST_CHECKED);
-        d.Click(dialog, kPlaceProgram);
+        EXPECT_TRUE(d.Click(dialog, kPlaceProgram));
+        d.Sync();
+        EXPECT_TRUE(IsDlgButtonChecked(dialog, kPlaceProgram) == BST_CHECKED);
         d.Click(dialog, IDOK);
         EXPECT_TRUE(d.WaitClosed(dialog));
     });

@@ -43,7 +43,7 @@ QueueSettings ReadQueueSettings(HWND dialog) {
 // program's folder, or how the file is kept.
 std::string PlaceNote() {
     const std::optional<std::u16string> client = SyncClientOfPluginFolder();
-    if (!client) return "履歴は暗号化して保存し、このPCのこのユーザーだけが読めます。";
+    if (!client) return "履歴は暗号化され、このユーザーだけが読めます。";
     const auto *wide = reinterpret_cast<const wchar_t *>(client->c_str());
     char name[128] = {};
     WideCharToMultiByte(932, 0, wide, -1, name, sizeof name - 1, nullptr, nullptr);
