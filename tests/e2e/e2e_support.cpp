@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <commctrl.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <sstream>
@@ -371,21 +369,6 @@ MessageBoxAnswerer::~MessageBoxAnswerer() {
 std::string MessageBoxAnswerer::Text() {
     if (thread_.joinable()) thread_.join();
     return text_;
-}
-
-bool BalloonShown() {
-    bool found = false;
-    EnumWindows(
-        [](HWND window, LPARAM shown) -> BOOL {
-            char cls[64] = {};
-            GetClassNameA(window, cls, sizeof cls);
-            if (!lstrcmpiA(cls, TOOLTIPS_CLASSA) && IsWindowVisible(window) &&
-                (GetWindowLongA(window, GWL_STYLE) & TTS_BALLOON))
-                *reinterpret_cast<bool *>(shown) = true;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
 }
 
 HWND VisiblePopupMenu() {

@@ -178,9 +178,6 @@ bool WaitForNoPopupMenu(DWORD ms = 5000);
 // The process of the foreground window, 0 when there is none.
 DWORD ForegroundProcess();
 
-// Whether a balloon is shown over an icon of the notification area (on this display).
-bool BalloonShown();
-
 // Presses the keys in order, then releases them in reverse order.
 void PressChord(std::initializer_list<WORD> keys);
 // Presses and releases each key in turn on the open popup menu: the key messages go to

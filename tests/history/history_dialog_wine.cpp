@@ -64,6 +64,18 @@ struct HistoryPlugin : testing::Test {
             texts.push_back((entry.pinned ? u"*" : u"") + tlxhistory::Utf16FromBytes(entry.data));
         return texts;
     }
+    // OK was refused with a message owned by the dialog holding `words`; the dialog stays
+    // open until cancelled.
+    static void ExpectRefused(dlgtest::Driver &d, HWND dialog, const char *words) {
+        const HWND box = d.WaitForDialog("設定", dialog);
+        ASSERT_NE(box, nullptr) << "a message owned by the dialog";
+        EXPECT_NE(d.MessageText(box).find(words), std::string::npos);
+        d.Key(box, VK_RETURN);
+        EXPECT_TRUE(d.WaitClosed(box));
+        EXPECT_TRUE(IsWindowVisible(dialog)) << "the dialog stays open";
+        d.Click(dialog, IDCANCEL);
+        EXPECT_TRUE(d.WaitClosed(dialog));
+    }
     void ShowSettings(const std::function<void(dlgtest::Driver &, HWND)> &script) {
         dlgtest::RunModal([&] { host.ShowSetting(id, 0, 1, nullptr); }, [&](dlgtest::Driver &d) {
             const HWND dialog = d.WaitForDialog("設定");
@@ -151,14 +163,7 @@ TEST_F(HistoryPlugin, NumbersOutsideTheirRangeAreRefusedWithAMessage) {
         ShowSettings([&](dlgtest::Driver &d, HWND dialog) {
             d.Type(GetDlgItem(dialog, c.field), c.value);
             d.Click(dialog, IDOK);
-            const HWND box = d.WaitForDialog("設定", dialog);
-            ASSERT_NE(box, nullptr) << "a message owned by the dialog";
-            EXPECT_NE(d.MessageText(box).find("までの数で入力してください"), std::string::npos);
-            d.Key(box, VK_RETURN);
-            EXPECT_TRUE(d.WaitClosed(box));
-            EXPECT_TRUE(IsWindowVisible(dialog)) << "the dialog stays open";
-            d.Click(dialog, IDCANCEL);
-            EXPECT_TRUE(d.WaitClosed(dialog));
+            ExpectRefused(d, dialog, "までの数で入力してください");
         });
     }
     EXPECT_EQ(Setting("MaxCount"), "(missing)");
@@ -384,14 +389,7 @@ TEST_F(HistoryPlugin, TheHistoryMovesToTheLocalFolderAndBackWithoutLoss) {
     ShowSettings([](dlgtest::Driver &d, HWND dialog) {
         d.Click(dialog, kPlaceLocal);
         d.Click(dialog, IDOK);
-        const HWND box = d.WaitForDialog("設定", dialog);
-        ASSERT_NE(box, nullptr);
-        EXPECT_NE(d.MessageText(box).find("に保存できませんでした"), std::string::npos);
-        d.Key(box, VK_RETURN);
-        EXPECT_TRUE(d.WaitClosed(box));
-        EXPECT_TRUE(IsWindowVisible(dialog)) << "the dialog stays open";
-        d.Click(dialog, IDCANCEL);
-        EXPECT_TRUE(d.WaitClosed(dialog));
+        ExpectRefused(d, dialog, "に保存できませんでした");
     });
     EXPECT_EQ(Setting("HistoryFolder"), "");
     EXPECT_EQ(SavedTexts(), (std::vector<std::u16string>{u"c", u"b", u"a"}));

@@ -226,6 +226,15 @@ TEST(HistoryModel, AFormsBytesDoNotPassForTheNextForm) {
     EXPECT_NE(two, one);
 }
 
+// The settings read from a [Main] section (keys ended by NULs).
+tlxhistory::HistorySettings Loaded(const std::string &section) {
+    ptrtest::MemoryProfile store;
+    store.SetSection("Main", section);
+    tlxhistory::HistorySettings settings;
+    settings.Load(store);
+    return settings;
+}
+
 TEST(HistorySettings, ValuesOutsideTheirRangeAreClamped) {
     using namespace std::string_literals;
     struct Case {
@@ -246,10 +255,7 @@ TEST(HistorySettings, ValuesOutsideTheirRangeAreClamped) {
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.section);
-        ptrtest::MemoryProfile store;
-        store.SetSection("Main", c.section);
-        tlxhistory::HistorySettings settings;
-        settings.Load(store);
+        const tlxhistory::HistorySettings settings = Loaded(c.section);
         EXPECT_EQ(c.count, settings.maxCount);
         EXPECT_EQ(c.sizeKB, settings.maxSizeKB);
         EXPECT_EQ(c.keep, settings.keepAfterExit);
@@ -303,22 +309,16 @@ TEST(HistorySettings, TheHistorysFolderIsBesideTheProgramUnlessTheLocalOneIsName
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.section);
-        ptrtest::MemoryProfile store;
-        store.SetSection("Main", c.section);
-        tlxhistory::HistorySettings settings;
-        settings.Load(store);
-        EXPECT_EQ(c.place, settings.place);
+        EXPECT_EQ(c.place, Loaded(c.section).place);
     }
 }
 
 TEST(HistorySettings, RetentionAndTheLockAreOffUntilSetAndTheSyncNoticeIsRemembered) {
     using namespace std::string_literals;
-    ptrtest::MemoryProfile store;
-    store.SetSection("Main", "RetentionDays=-3\0"s);
-    tlxhistory::HistorySettings settings;
-    settings.Load(store);
+    const tlxhistory::HistorySettings settings = Loaded("RetentionDays=-3\0"s);
     EXPECT_EQ(0, settings.retentionDays);
     EXPECT_FALSE(settings.clearOnLock);
+    ptrtest::MemoryProfile store;
     EXPECT_FALSE(tlxhistory::SyncedFolderTold(store));
     tlxhistory::RememberSyncedFolderTold(store);
     EXPECT_TRUE(tlxhistory::SyncedFolderTold(store));

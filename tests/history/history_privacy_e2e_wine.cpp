@@ -87,8 +87,7 @@ struct PrivateHistory : testing::Test {
     CopyingWindow copier;
 
     void SetUp() override {
-        ASSERT_TRUE(ptrtest::CopyFileTo(ptrtest::DistDir() + "Plugins\\tlxHistory.tlx",
-                                        program.Path() + "Plugins\\tlxHistory.tlx"));
+        program.AddPlugin("tlxHistory.tlx");
         program.WriteSettings(kSettings);
         CreateDirectoryA(Folder().c_str(), nullptr);
     }
@@ -132,7 +131,7 @@ TEST_F(PrivateHistory, NoCopiedTextIsInTheFileAndEveryEntryComesBackAfterARestar
     // The program's folder lies in a folder a sync client uploads.
     const ScopedVariable synced("PORTERICA_TEST_SYNCED_FOLDERS", "OneDrive=" + program.Path());
     ASSERT_TRUE(program.Start());
-    EXPECT_TRUE(ptrtest::PumpUntil(e2e::BalloonShown, 8000)) << "the sync client's folder said in a balloon";
+    EXPECT_TRUE(ptrtest::PumpUntil(ptrtest::BalloonShown, 8000)) << "the sync client's folder said in a balloon";
 
     const std::vector<std::u16string> texts = {u"契約書の下書き：甲は乙に対し", u"〒100-0001 東京都千代田区千代田1-1 山田様",
                                                u"one-time code 482913", u"😀 naïve ｶﾀｶﾅ"};
@@ -201,7 +200,7 @@ TEST_F(PrivateHistory, AFileInTheClearIsSealedWithoutLossAndOneSealedForSomeoneE
     const std::string theirs = historytest::SealedForSomeoneElse(historytest::SealedHistoryFile(today));
     ASSERT_TRUE(ptrtest::WriteFileBytes(HistoryFile(), theirs));
     ASSERT_TRUE(program.Start());
-    EXPECT_TRUE(ptrtest::PumpUntil(e2e::BalloonShown, 8000)) << "the user is told why the history is empty";
+    EXPECT_TRUE(ptrtest::PumpUntil(ptrtest::BalloonShown, 8000)) << "the user is told why the history is empty";
     EXPECT_EQ(theirs, ptrtest::ReadFileBytes(HistoryFile() + ".damaged")) << "set aside, not overwritten";
     Copy(u"the program goes on");
     EXPECT_EQ(std::vector<std::u16string>{u"the program goes on"}, SavedTexts({u"the program goes on"}));

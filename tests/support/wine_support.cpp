@@ -1,5 +1,6 @@
 #include "wine_support.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <cstring>
@@ -104,6 +105,21 @@ bool PumpUntil(const std::function<bool()> &pred, DWORD timeoutMs) {
 
 void PumpFor(DWORD ms) {
     PumpUntil([] { return false; }, ms);
+}
+
+bool BalloonShown() {
+    bool found = false;
+    EnumWindows(
+        [](HWND window, LPARAM shown) -> BOOL {
+            char cls[64] = {};
+            GetClassNameA(window, cls, sizeof cls);
+            if (!lstrcmpiA(cls, TOOLTIPS_CLASSA) && IsWindowVisible(window) &&
+                (GetWindowLongA(window, GWL_STYLE) & TTS_BALLOON))
+                *reinterpret_cast<bool *>(shown) = true;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 TempDir::TempDir() : path(ptrbench::NewTempFolder("ptrtest")) {}

@@ -41,6 +41,8 @@ ChildProcess StartProcess(const std::string &commandLine, const std::string &wor
 
 // Pumps this thread's messages until pred() holds or timeoutMs pass; returns pred().
 bool PumpUntil(const std::function<bool()> &pred, DWORD timeoutMs = 5000);
+// Whether a balloon is shown over an icon of the notification area (on this display).
+bool BalloonShown();
 // Pumps messages for the given time.
 void PumpFor(DWORD ms);
 

@@ -60,8 +60,9 @@ LoadedHistory HistoryOf(const std::string &file, HistoryCipher &cipher, const st
 }  // namespace
 
 PluginFiles LocatePluginFiles(HistoryPlace place) {
-    const std::string folder = place == HistoryPlace::kLocalAppData ? LocalAppDataFolder() + "Porterica\\"
-                                                                    : tlx::PluginFolderOf(tlx::OwnModule());
+    // Beside the program also when the system cannot tell the user's folder (never a relative path).
+    const std::string local = place == HistoryPlace::kLocalAppData ? LocalAppDataFolder() : std::string();
+    const std::string folder = local.empty() ? tlx::PluginFolderOf(tlx::OwnModule()) : local + "Porterica\\";
     return {folder, folder + "History.dat"};
 }
 
