@@ -1,8 +1,6 @@
 #include "history_keeper.h"
 
-#include "file_bytes.h"
 #include "history_notices.h"
-#include "module_folder.h"
 #include "picker_window.h"
 #include "synced_folder_scan.h"
 
@@ -12,8 +10,6 @@ namespace {
 // Long enough to write a burst of copies once, short enough that a crash loses
 // only the last moment's.
 constexpr UINT kSaveDelayMs = 1000;
-// The retention is applied once a day: it counts whole days.
-constexpr UINT kRetentionIntervalMs = 24 * 60 * 60 * 1000;
 }  // namespace
 
 HistoryKeeper &Keeper() {
@@ -71,40 +67,6 @@ bool HistoryKeeper::ApplySettings(const HistorySettings &settings, tlx::ProfileS
     return true;
 }
 
-bool HistoryKeeper::MoveTo(const PluginFiles &to) {
-    if (lstrcmpiA(to.historyFile.c_str(), files_.historyFile.c_str()) == 0) return true;
-    saver_.Cancel();
-    // A history already there (another copy of the program's) joins this one, behind it.
-    LoadedHistory there = LoadHistoryFile(to, cipher_);
-    TellSetAside(there.setAside);
-    history_.Restore(std::move(there.entries));
-    const std::optional<std::string> bytes = HistoryFileBytes(history_.Entries(), cipher_);
-    if (!bytes || !tlx::EnsureFolder(to.folder) || !tlx::ReplaceFileBytes(to.historyFile, *bytes)) return false;
-    RemoveHistoryFile(files_);
-    return true;
-}
-
-void HistoryKeeper::ApplyPolicies() {
-    RemoveExpired();
-    if (retentionTimer_) KillTimer(nullptr, retentionTimer_);
-    retentionTimer_ = settings_.retentionDays > 0
-                          ? SetTimer(nullptr, 0, kRetentionIntervalMs, &HistoryKeeper::OnRetentionTimer)
-                          : 0;
-    if (settings_.clearOnLock) lockWatch_.Start([this] { ClearOnLock(); });
-    else lockWatch_.Stop();
-}
-
-void HistoryKeeper::RemoveExpired() {
-    if (history_.RemoveOlderThan(settings_.retentionDays) > 0) Changed();
-}
-
-void HistoryKeeper::ClearOnLock() {
-    // Written at once: whoever unlocks the screen finds the file without them too.
-    if (history_.ClearUnpinned() == 0) return;
-    Changed();
-    SaveNow();
-}
-
 void HistoryKeeper::Changed() {
     dirty_ = true;
     if (watcher_) PostMessageW(watcher_, tlx::kPickerSourceChanged, 0, 0);
@@ -125,7 +87,5 @@ void HistoryKeeper::SaveNow() {
 }
 
 void CALLBACK HistoryKeeper::OnSaveTimer(HWND, UINT, UINT_PTR, DWORD) { Keeper().SaveNow(); }
-
-void CALLBACK HistoryKeeper::OnRetentionTimer(HWND, UINT, UINT_PTR, DWORD) { Keeper().RemoveExpired(); }
 
 }  // namespace tlxhistory

@@ -28,8 +28,8 @@ public:
 
     // Writes the settings to store and applies them: the limits, the retention, the
     // lock watch; writes or removes the file as keeping after exit was turned on or off,
-    // and moves it to the folder they name. False, with nothing changed, when the history
-    // could not be written in that folder.
+    // and moves it to the folder they name (joined by a history found there). False, the
+    // settings left as they were, when the history could not be written in that folder.
     bool ApplySettings(const HistorySettings &settings, tlx::ProfileStore &store);
     // To be called after every change of the entries; the watching window, if
     // any, is told with tlx::kPickerSourceChanged.
@@ -48,7 +48,8 @@ public:
 private:
     static void CALLBACK OnSaveTimer(HWND, UINT, UINT_PTR, DWORD);
     static void CALLBACK OnRetentionTimer(HWND, UINT, UINT_PTR, DWORD);
-    // The retention applied now and armed for each day after; the lock watch on or off.
+    // In history_upkeep.cpp: the retention applied now and armed for each day after, the
+    // lock watch on or off; the file moved.
     void ApplyPolicies();
     void RemoveExpired();
     void ClearOnLock();
