@@ -180,39 +180,47 @@ void FileRows(const ProgramFolder &folder) {
 }
 
 // The program's start to resident with 1,000 entries kept: sealed, and in the clear as the
-// program before read it (the build before, when measured, reads only that), beside no history.
+// program before read it (the build before, when measured, reads only that), beside no
+// history. The kinds of start take turns, so that they all see the same load.
 void StartRows(const Options &options) {
     const std::string sealed = HistoryFileOf(Entries(1000), FileForm::kSealed);
     const std::string clear = HistoryFileOf(Entries(1000), FileForm::kClear);
-    struct Kept {
-        const char *label;
+    struct Kind {
+        std::string label;
         const std::string *file;   // null: no history
+        std::unique_ptr<ProgramFolder> folder;
+        std::vector<double> resident;
+        size_t lost = 0;
     };
-    BoardView board;
+    std::vector<Kind> kinds;
     for (const Program &program : options.programs) {
-        std::vector<Kept> kinds = {{"no history kept", nullptr}, {"1,000 entries in the clear", &clear}};
-        if (!program.earlier) kinds.push_back({"1,000 entries sealed", &sealed});
-        for (const Kept &kept : kinds) {
-            ProgramFolder folder(program.distDir);
-            folder.AddReleasePlugin("tlxHistory.tlx");
-            folder.AddPlugin(ProbePluginPath(), kProbeFile);
-            folder.WriteSettings(SettingsIni({}));
-            std::vector<double> resident;
-            size_t lost = 0;
-            for (int run = -1; run < 2 * options.startupRuns; ++run) {
-                // Each start finds the file as written: one in the clear is sealed once read.
-                FillHistory(folder, kept.file ? *kept.file : "", 1000);
-                if (!kept.file) DeleteFileA((folder.Path() + "Plugins\\tlxHistory\\History.dat").c_str());
-                StartTimes times;
-                const bool ok = StartOnce(folder, board, times);
-                if (!folder.Stop()) Failure(program.label + kept.label + ": ptrmain did not end when asked");
-                if (run < 0) continue;   // the first start warms the file cache
-                if (ok) resident.push_back(times.resident);
-                else ++lost;
-            }
-            Row(program.label + "start-up, " + kept.label, Summarize(std::move(resident), lost));
+        kinds.push_back({program.label + "start-up, no history kept", nullptr});
+        kinds.push_back({program.label + "start-up, 1,000 entries in the clear", &clear});
+        if (!program.earlier) kinds.push_back({program.label + "start-up, 1,000 entries sealed", &sealed});
+        for (size_t k = kinds.size() - (program.earlier ? 2 : 3); k < kinds.size(); ++k) {
+            kinds[k].folder = std::make_unique<ProgramFolder>(program.distDir);
+            kinds[k].folder->AddReleasePlugin("tlxHistory.tlx");
+            kinds[k].folder->AddPlugin(ProbePluginPath(), kProbeFile);
+            kinds[k].folder->WriteSettings(SettingsIni({}));
         }
     }
+    BoardView board;
+    for (int run = -1; run < 2 * options.startupRuns; ++run) {
+        for (Kind &kind : kinds) {
+            // Each start finds the file as written: one in the clear is sealed once read.
+            FillHistory(*kind.folder, kind.file ? *kind.file : "", 1000);
+            if (!kind.file) DeleteFileA((kind.folder->Path() + "Plugins\\tlxHistory\\History.dat").c_str());
+            StartTimes times;
+            const bool ok = StartOnce(*kind.folder, board, times);
+            if (!kind.folder->Stop()) Failure(kind.label + ": ptrmain did not end when asked");
+            if (run < 0) continue;   // the first start warms the file cache
+            if (ok) kind.resident.push_back(times.resident);
+            else ++kind.lost;
+        }
+    }
+    for (Kind &kind : kinds) Row(kind.label, Summarize(std::move(kind.resident), kind.lost));
+    Note("the kinds of start in turns, each start of a fresh file; medians of " + std::to_string(2 * options.startupRuns) +
+         " starts");
 }
 
 }  // namespace
