@@ -82,7 +82,7 @@ int main(int argc, char **argv) {
     if (before.empty())
         options.programs = {{"", ptrbench::BuiltDistDir()}};
     else
-        options.programs = {{"before: ", before}, {"after: ", ptrbench::BuiltDistDir()}};
+        options.programs = {{"before: ", before, true}, {"after: ", ptrbench::BuiltDistDir()}};
 
     // Every process started from here (ptrmain, the children) finds the same board.
     const std::string board = "Porterica_Bench_" + std::to_string(GetCurrentProcessId());

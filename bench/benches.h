@@ -11,6 +11,7 @@ namespace ptrbench {
 struct Program {
     std::string label;     // "" when only one is measured
     std::string distDir;   // ends in a backslash
+    bool earlier = false;  // the build before (--before), whose files may be of earlier versions
 };
 
 struct Options {

@@ -23,7 +23,7 @@ private:
 };
 }  // namespace
 
-void FileSaver::Save(const std::string &path, std::function<std::string()> bytes) {
+void FileSaver::Save(const std::string &path, std::function<std::optional<std::string>()> bytes) {
     Locked locked(lock_);
     pending_ = Job{path, std::move(bytes)};
     if (!thread_) {
@@ -37,8 +37,7 @@ void FileSaver::Save(const std::string &path, std::function<std::string()> bytes
     // Without a thread the file is still written, here, rather than not at all.
     Job job = std::move(*pending_);
     pending_.reset();
-    EnsureFolder(FolderOf(job.path));
-    ReplaceFileBytes(job.path, job.bytes());
+    Write(job);
 }
 
 void FileSaver::Cancel() {
@@ -59,6 +58,11 @@ void FileSaver::Stop() {
     thread_ = nullptr;
 }
 
+bool FileSaver::Write(const Job &job) {
+    const std::optional<std::string> bytes = job.bytes();
+    return !bytes || (EnsureFolder(FolderOf(job.path)) && ReplaceFileBytes(job.path, *bytes));
+}
+
 DWORD WINAPI FileSaver::ThreadMain(void *self) {
     static_cast<FileSaver *>(self)->Run();
     return 0;
@@ -73,8 +77,7 @@ void FileSaver::Run() {
         pending_.reset();
         writing_ = true;
         ReleaseSRWLockExclusive(&lock_);
-        const bool written =
-            EnsureFolder(FolderOf(job.path)) && ReplaceFileBytes(job.path, job.bytes());
+        const bool written = Write(job);
         AcquireSRWLockExclusive(&lock_);
         writing_ = false;
         WakeAllConditionVariable(&idle_);

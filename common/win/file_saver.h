@@ -21,7 +21,9 @@ public:
     // on the saver's thread (it owns a copy of what it writes); the thread starts on the
     // first call. A write that fails (the file held open by another program for a
     // moment) is tried again a moment later, unless a newer snapshot came meanwhile.
-    void Save(const std::string &path, std::function<std::string()> bytes);
+    // When the function makes nothing (the bytes could not be made as they must be
+    // written, e.g. encrypted), the file stays as it is until the next snapshot.
+    void Save(const std::string &path, std::function<std::optional<std::string>()> bytes);
     // Drops what has not begun and waits for a write in progress: afterwards nothing
     // writes the file until the next Save.
     void Cancel();
@@ -32,10 +34,12 @@ public:
 private:
     struct Job {
         std::string path;
-        std::function<std::string()> bytes;
+        std::function<std::optional<std::string>()> bytes;
     };
     static DWORD WINAPI ThreadMain(void *self);
     void Run();
+    // Makes the job's bytes and writes them; true when done (or there was nothing to write).
+    static bool Write(const Job &job);
 
     SRWLOCK lock_ = SRWLOCK_INIT;
     CONDITION_VARIABLE work_ = CONDITION_VARIABLE_INIT;   // a job came, or stopping

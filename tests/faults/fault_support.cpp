@@ -2,7 +2,6 @@
 
 #include "fault_support.h"
 
-#include <commctrl.h>
 #include <shellapi.h>
 
 #include "pump.h"

@@ -2,7 +2,6 @@
 // whether it shows a balloon for it.
 #include <gtest/gtest.h>
 #include "kxdll_loader.h"
-#include <commctrl.h>
 #include <shellapi.h>
 #include "wine_support.h"
 

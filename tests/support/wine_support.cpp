@@ -108,6 +108,21 @@ void PumpFor(DWORD ms) {
     PumpUntil([] { return false; }, ms);
 }
 
+bool BalloonShown() {
+    bool found = false;
+    EnumWindows(
+        [](HWND window, LPARAM shown) -> BOOL {
+            char cls[64] = {};
+            GetClassNameA(window, cls, sizeof cls);
+            if (!lstrcmpiA(cls, TOOLTIPS_CLASSA) && IsWindowVisible(window) &&
+                (GetWindowLongA(window, GWL_STYLE) & TTS_BALLOON))
+                *reinterpret_cast<bool *>(shown) = true;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
 TempDir::TempDir() : path(ptrbench::NewTempFolder("ptrtest")) {}
 
 TempDir::~TempDir() {
@@ -227,21 +242,6 @@ bool ShellHasIcon(HWND window, UINT id) {
     data.hWnd = window;
     data.uID = id;
     return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
-}
-
-bool BalloonShown() {
-    bool found = false;
-    EnumWindows(
-        [](HWND window, LPARAM found) -> BOOL {
-            char cls[64] = {};
-            GetClassNameA(window, cls, sizeof cls);
-            if (!lstrcmpiA(cls, TOOLTIPS_CLASSA) && IsWindowVisible(window) &&
-                (GetWindowLongA(window, GWL_STYLE) & TTS_BALLOON))
-                *reinterpret_cast<bool *>(found) = true;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
 }
 
 PrefixLogPixels::PrefixLogPixels(int dpi) {

@@ -41,6 +41,8 @@ ChildProcess StartProcess(const std::string &commandLine, const std::string &wor
 
 // Pumps this thread's messages until pred() holds or timeoutMs pass; returns pred().
 bool PumpUntil(const std::function<bool()> &pred, DWORD timeoutMs = 5000);
+// Whether a balloon is shown over an icon of the notification area (on this display).
+bool BalloonShown();
 // Pumps messages for the given time.
 void PumpFor(DWORD ms);
 
@@ -97,7 +99,5 @@ private:
 // Whether the shell holds an icon of that window and identifier (it accepts a change
 // only for an icon it has).
 bool ShellHasIcon(HWND window, UINT id);
-// Whether a balloon tip is on screen.
-bool BalloonShown();
 
 }  // namespace ptrtest

@@ -1,8 +1,8 @@
 #include "history_keeper.h"
 
-#include "history_file.h"
-
+#include "history_notices.h"
 #include "picker_window.h"
+#include "synced_folder_scan.h"
 
 namespace tlxhistory {
 
@@ -18,33 +18,53 @@ HistoryKeeper &Keeper() {
 }
 
 void HistoryKeeper::Start(tlx::ProfileStore &store) {
-    files_ = LocatePluginFiles();
     settings_.Load(store);
+    files_ = LocatePluginFiles(settings_.place);
     history_ = History(LimitsOf(settings_));
     dirty_ = false;
-    if (!settings_.keepAfterExit) return;
-    LoadedHistory loaded = LoadHistoryFile(files_);
-    history_.Restore(std::move(loaded.entries));
-    // An earlier version's file is written anew in this one at once, not at the first copy.
-    if (loaded.earlierVersion) Changed();
+    if (settings_.keepAfterExit) {
+        LoadedHistory loaded = LoadHistoryFile(files_, cipher_);
+        TellSetAside(loaded.setAside);
+        history_.Restore(std::move(loaded.entries));
+        // A file in the clear (an earlier version's) is written anew, sealed, at once, not at the first copy.
+        if (loaded.earlierVersion) Changed();
+        // Once, the first time the history is kept in a folder a sync client uploads.
+        if (settings_.place == HistoryPlace::kBesideProgram && !SyncedFolderTold(store)) {
+            if (const std::optional<std::u16string> client = SyncClientOfPluginFolder()) {
+                TellSyncedFolder(*client);
+                RememberSyncedFolderTold(store);
+            }
+        }
+    }
+    ApplyPolicies();
 }
 
 void HistoryKeeper::Stop() {
+    lockWatch_.Stop();
+    if (retentionTimer_) KillTimer(nullptr, retentionTimer_);
+    retentionTimer_ = 0;
     SaveNow();
     saver_.Stop();
     history_ = History(LimitsOf(settings_));
 }
 
-void HistoryKeeper::ApplySettings(const HistorySettings &settings, tlx::ProfileStore &store) {
-    const bool wasKept = settings_.keepAfterExit;
-    settings_ = ClampSettings(settings);
-    settings_.Save(store);
-    history_.SetLimits(LimitsOf(settings_));
-    if (wasKept && !settings_.keepAfterExit) {
+bool HistoryKeeper::ApplySettings(const HistorySettings &settings, tlx::ProfileStore &store) {
+    const HistorySettings next = ClampSettings(settings);
+    if (settings_.keepAfterExit && !next.keepAfterExit) {
         saver_.Cancel();
         RemoveHistoryFile(files_);
     }
+    if (next.place != settings_.place) {
+        const PluginFiles to = LocatePluginFiles(next.place);
+        if (next.keepAfterExit && !MoveTo(to)) return false;
+        files_ = to;
+    }
+    settings_ = next;
+    settings_.Save(store);
+    history_.SetLimits(LimitsOf(settings_));
+    ApplyPolicies();
     Changed();
+    return true;
 }
 
 void HistoryKeeper::Changed() {
@@ -61,7 +81,8 @@ void HistoryKeeper::SaveNow() {
         saveTimer_ = 0;
     }
     if (dirty_ && settings_.keepAfterExit)
-        saver_.Save(files_.historyFile, [entries = history_.Entries()] { return SerializeHistory(entries); });
+        saver_.Save(files_.historyFile,
+                    [entries = history_.Entries(), this] { return HistoryFileBytes(entries, cipher_); });
     dirty_ = false;
 }
 
