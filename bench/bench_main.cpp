@@ -1,8 +1,8 @@
 // ptrbench: measures the resident program from outside, as the programs around it see
 // it. Usage: ptrbench [--quick] [--release DIST] [--before DIST] [--relay-log FILE] [latency] [execute]
-// [startup] [idle] [memory] [history] [queue] [snippet] [questions] (no phase names: all of them). --release: the
+// [startup] [idle] [memory] [history] [queue] [snippet] [paste] [questions] (no phase names: all of them). --release: the
 // release folder to measure (default: the build's own, with its debug information); --before:
-// that of an older build, measured beside it in the start-up, /Execute and questions phases;
+// that of an older build, measured beside it in the start-up, /Execute, paste and questions phases;
 // --relay-log: where this program's error output goes (the questions phase reads the trace
 // of the programs it starts there). Child modes: see children.h.
 #include <windows.h>
@@ -45,7 +45,7 @@ int main(int argc, char **argv) {
 
     ptrbench::Options options;
     bool latency = false, execute = false, startup = false, idle = false, memory = false, history = false,
-         queue = false, snippet = false, questions = false;
+         queue = false, snippet = false, paste = false, questions = false;
     std::string before, relayLog;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -68,20 +68,21 @@ int main(int argc, char **argv) {
         else if (arg == "history") history = true;
         else if (arg == "queue") queue = true;
         else if (arg == "snippet") snippet = true;
+        else if (arg == "paste") paste = true;
         else if (arg == "questions") questions = true;
         else {
             // On standard output: the error output may be a trace file.
             std::printf("usage: ptrbench [--quick] [--release DIST] [--before DIST] [--relay-log FILE] [latency] [execute] "
-                        "[startup] [idle] [memory] [history] [queue] [snippet] [questions]\n");
+                        "[startup] [idle] [memory] [history] [queue] [snippet] [paste] [questions]\n");
             return 2;
         }
     }
-    if (!latency && !execute && !startup && !idle && !memory && !history && !queue && !snippet && !questions)
-        latency = execute = startup = idle = memory = history = queue = snippet = questions = true;
+    if (!latency && !execute && !startup && !idle && !memory && !history && !queue && !snippet && !paste && !questions)
+        latency = execute = startup = idle = memory = history = queue = snippet = paste = questions = true;
     if (before.empty())
         options.programs = {{"", ptrbench::BuiltDistDir()}};
     else
-        options.programs = {{"before: ", before}, {"after: ", ptrbench::BuiltDistDir()}};
+        options.programs = {{"before: ", before, true}, {"after: ", ptrbench::BuiltDistDir()}};
 
     // Every process started from here (ptrmain, the children) finds the same board.
     const std::string board = "Porterica_Bench_" + std::to_string(GetCurrentProcessId());
@@ -98,6 +99,7 @@ int main(int argc, char **argv) {
     if (history) ptrbench::RunHistory(options);
     if (queue) ptrbench::RunSequentialPaste(options);
     if (snippet) ptrbench::RunSnippet(options);
+    if (paste) ptrbench::RunPasteOwner(options);
     if (questions) ptrbench::RunClipboardQuestions(options, relayLog);
     std::printf("\nLinux load average at end: %s\n", ptrbench::LoadAverage().c_str());
     return 0;

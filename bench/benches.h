@@ -11,6 +11,7 @@ namespace ptrbench {
 struct Program {
     std::string label;     // "" when only one is measured
     std::string distDir;   // ends in a backslash
+    bool earlier = false;  // the build before (--before), whose files may be of earlier versions
 };
 
 struct Options {
@@ -31,6 +32,7 @@ void RunIdle(const Options &options);
 void RunHistory(const Options &options);
 void RunSequentialPaste(const Options &options);
 void RunSnippet(const Options &options);
+void RunPasteOwner(const Options &options);
 void RunMemory(const Options &options);
 // relayLog: the file this program's error output goes to.
 void RunClipboardQuestions(const Options &options, const std::string &relayLog);

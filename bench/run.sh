@@ -3,11 +3,11 @@
 # release is) and its release folder as the zip packs it, then runs ptrbench under Wine in a prefix and on a virtual display of its
 # own, printing every figure with the machine it ran on; the output is also kept in
 # build/bench/results.txt. A full run takes about twenty minutes.
-#   bench/run.sh [--quick] [--before REV] [latency] [execute] [startup] [idle] [memory] [history] [queue] [snippet] [questions]
+#   bench/run.sh [--quick] [--before REV] [latency] [execute] [startup] [idle] [memory] [history] [queue] [snippet] [paste] [questions]
 # --quick measures fewer changes and starts (about a minute); phase names pick phases.
 # --before REV also builds the program as it was at git revision REV (build/bench/before)
-# and measures it in the same run, before this one, in the start-up, /Execute and questions
-# phases. The error output of ptrbench, where the relay trace of the questions phase goes, is
+# and measures it in the same run, before this one, in the start-up, /Execute, paste and
+# questions phases. The error output of ptrbench, where the relay trace of the questions phase goes, is
 # kept in build/bench/relay.log.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

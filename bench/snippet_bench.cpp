@@ -19,6 +19,7 @@
 #include "snippet_book.h"
 #include "stamp_board.h"
 #include "stamp_wait.h"
+#include "target_box.h"
 #include "unicode_text.h"
 #include "watch_trials.h"
 #include "window_series.h"
@@ -30,49 +31,6 @@ namespace {
 constexpr wchar_t kPickerClass[] = L"tlxSnippetPicker";
 const char kOpenPicker[] = "tlxSnippet.tlx/2/1";
 const char16_t kClipboardText[] = u"クリップボードの内容";
-
-// A program's window in front with an edit box, as the one a user types in; notes when
-// its text last changed.
-class TargetBox {
-public:
-    TargetBox() {
-        WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = Proc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = L"PtrBenchPasteTarget";
-        RegisterClassW(&windowClass);
-        window_ = CreateWindowExW(0, windowClass.lpszClassName, L"貼り付け先", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100,
-                                  600, 200, nullptr, nullptr, windowClass.hInstance, nullptr);
-        edit_ = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE, 0, 0, 580, 160, window_, nullptr,
-                                windowClass.hInstance, nullptr);
-    }
-    ~TargetBox() { DestroyWindow(window_); }
-    TargetBox(const TargetBox &) = delete;
-    TargetBox &operator=(const TargetBox &) = delete;
-
-    // Empty, in front, with the focus.
-    void Prepare() const {
-        SetWindowTextW(edit_, L"");
-        SetForegroundWindow(window_);
-        SetFocus(edit_);
-        PumpUntil([&] { return GetForegroundWindow() == window_; }, 3000);
-        changed_ = 0;
-    }
-    // When the pasted text arrived; 0 when none did.
-    int64_t WaitForPaste() const {
-        return PumpUntil([&] { return changed_ != 0 && GetWindowTextLengthW(edit_) > 0; }, kWindowTimeoutMs) ? changed_ : 0;
-    }
-
-private:
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) changed_ = Now();
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-
-    static inline int64_t changed_ = 0;
-    HWND window_ = nullptr;
-    HWND edit_ = nullptr;
-};
 
 // Each phrase from "/Execute:" of its setting to its text in the box, the two in turns so
 // that both see the same load.

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "benches.h"
+#include "program_start.h"
 #include "program_folder.h"
 #include "pump.h"
 #include "settings_text.h"
@@ -14,8 +15,6 @@
 namespace ptrbench {
 
 namespace {
-
-constexpr DWORD kStartTimeoutMs = 120000;
 
 enum ItemKinds { kWatch = 1, kHotkeys = 2, kMenu = 4, kAllItems = kWatch | kHotkeys | kMenu };
 
@@ -71,34 +70,6 @@ void Prepare(ProgramFolder &folder, const Config &config) {
     folder.WriteSettings(SettingsIni(watch, config.kinds & kHotkeys ? FreeHotkeys(static_cast<size_t>(config.items))
                                                                     : std::vector<HotkeyLine>{}));
     if (config.items && (config.kinds & kMenu)) folder.WriteMenu("bench.mnu", MenuIni("Bench", menu));
-}
-
-struct StartTimes {
-    double window = 0;     // KXDLL's window exists: the host DLL is initialised
-    double idle = 0;       // WaitForInputIdle returned: the program waits for input
-    double resident = 0;   // a request from another process has been run
-};
-
-// One start; false when the program never ran the request.
-bool StartOnce(ProgramFolder &folder, BoardView &board, StartTimes &times) {
-    const int64_t t0 = Now();
-    if (!folder.Start() || !folder.WaitForHostWindow(kStartTimeoutMs)) return false;
-    times.window = TicksToMs(Now() - t0);
-    if (WaitForInputIdle(folder.Process(), kStartTimeoutMs) == 0) times.idle = TicksToMs(Now() - t0);
-    // CallFunction returns once every top-level window has answered, so each call
-    // waits for the program's next message loop; a request that meets the program
-    // still starting (events dropped) is simply sent again.
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < kStartTimeoutMs && folder.Running()) {
-        const LONG before = board.Board().stamps;
-        folder.CallFunction(1, kProbeStamp);
-        if (const int64_t t1 = WaitForStamp(board, before, 0)) {
-            times.resident = TicksToMs(t1 - t0);
-            return true;
-        }
-        PumpFor(2);
-    }
-    return false;
 }
 
 }  // namespace

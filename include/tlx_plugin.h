@@ -25,7 +25,10 @@
  *      again after that setting's dialog was closed).
  *   5. PIN_Quit()                       once, last, just before the library is freed:
  *                                       save state, free memory.
- * Every call comes from the program's user-interface thread, one at a time.
+ * Every call comes from the program's user-interface thread. A plug-in is never
+ * called while one of its calls runs; while one of its functions waits for the
+ * user in a window of its own (whose message loop runs the program's too), a copy
+ * made meanwhile is watched, and the functions of other plug-ins may run for it.
  *
  * Numbering. Functions are numbered 1 .. FuncCount; each function has
  * numbered settings 1 .. FuncNameNumMax (at least 1). A runnable function is
@@ -52,9 +55,11 @@
  *
  * Clipboard. The host passes no clipboard data. A function opens the
  * clipboard itself (OpenClipboard(NULL)), reads and writes what it needs and
- * closes it before returning. Changes it makes are seen by the program like
- * any other program's; the program ignores changes that arrive while one of
- * its own functions runs.
+ * closes it before returning. A change it makes while its function runs is
+ * taken for the function's own and not watched; a copy another program makes
+ * meanwhile is watched once the function waits for the user or returns. What a
+ * plug-in puts on the clipboard for a paste (common/win/clipboard_paste.h)
+ * carries the paste mark "Porterica Paste" and is never watched.
  *
  * Files. A plug-in keeps its files in a folder named after its own file name
  * without extension, beside the plug-in ("tlxText\Setting.ini" beside

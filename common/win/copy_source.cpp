@@ -1,5 +1,6 @@
 #include "copy_source.h"
 
+#include "current_copy.h"
 #include "plugin_clipboard.h"
 #include "program_names.h"
 
@@ -31,6 +32,10 @@ std::u16string ProcessFileName(HWND window) {
 }  // namespace
 
 std::u16string CopySourceFileName(HWND fallbackWindow) {
+    // The user's copy given back after a paste comes from where it came from before.
+    if (std::optional<PasteMark> mark = PasteMarkOnClipboard();
+        mark && mark->kind == PasteMark::Kind::kGivenBack && !mark->source.empty())
+        return std::move(mark->source);
     std::u16string name = ProcessFileName(GetClipboardOwner());
     if (name.empty()) name = ProcessFileName(fallbackWindow);
     return name;

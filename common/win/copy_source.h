@@ -9,7 +9,8 @@ namespace tlx {
 
 // The file name ("EXCEL.EXE") of the process that owns the clipboard, or when
 // the clipboard has no owner window, of the process of fallbackWindow; empty
-// when neither is known.
+// when neither is known. For the user's copy given back after a paste, the
+// program it came from.
 std::u16string CopySourceFileName(HWND fallbackWindow);
 
 // Whether the copy on the clipboard came from a program of the list ("excel.exe;

@@ -98,6 +98,20 @@ UINT QueueItemFormat() {
     return id;
 }
 
+UINT PasteMarkFormat() {
+    static const UINT id = RegisterClipboardFormatA(kPasteMarkFormat);
+    return id;
+}
+
+std::optional<PasteMark> PasteMarkOnClipboard() {
+    if (!IsClipboardFormatAvailable(PasteMarkFormat())) return std::nullopt;
+    std::optional<ClipboardSession> session;
+    if (!ClipboardIsOpenHere()) session.emplace();
+    if (session && !session->IsOpen()) return std::nullopt;
+    const std::optional<std::string> block = ReadClipboardBlock(PasteMarkFormat());
+    return block ? ReadPasteMark(*block) : std::nullopt;
+}
+
 std::shared_ptr<const CopyLook> CurrentCopy() {
     // Asked first, the host's answer tells which copy is on the clipboard: nothing need be asked here.
     if (std::shared_ptr<const CopyLook> hosts = HostLook()) return g_look = std::move(hosts);

@@ -7,8 +7,10 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 
 #include "copy_look.h"
+#include "paste_mark.h"
 #include "tlx_plugin.h"
 
 namespace tlx {
@@ -17,6 +19,12 @@ namespace tlx {
 const PrivacyFormatIds &PrivacyFormats();
 // The registered number of the mark of an item of 連続貼り付け (queue_item_mark.h).
 UINT QueueItemFormat();
+// The registered number of the mark on what the program put on the clipboard for a
+// paste, or gave back after one (paste_mark.h).
+UINT PasteMarkFormat();
+// The paste mark on the clipboard now, read (the clipboard opened for it when it is not
+// open here); nothing when there is none.
+std::optional<PasteMark> PasteMarkOnClipboard();
 
 // The copy on the clipboard now, kept by the clipboard's sequence number: the host's look
 // where the host has looked at this copy, otherwise looked at here (the formats in one

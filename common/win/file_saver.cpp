@@ -43,7 +43,7 @@ FileSaver::~FileSaver() {
     }
 }
 
-void FileSaver::Save(const std::string &path, std::function<std::string()> bytes, std::function<void()> written) {
+void FileSaver::Save(const std::string &path, std::function<std::optional<std::string>()> bytes, std::function<void()> written) {
     if (!watch_ && (watch_ = SetTimer(nullptr, 0, kRetryMs, &FileSaver::OnWatch))) Watching()[watch_] = this;
     Locked locked(lock_);
     pending_ = Job{path, std::move(bytes), std::move(written)};
@@ -87,7 +87,9 @@ DWORD WINAPI FileSaver::ThreadMain(void *self) {
 }
 
 bool FileSaver::Write(const Job &job) {
-    if (!EnsureFolder(FolderOf(job.path)) || !ReplaceFileBytes(job.path, job.bytes())) return false;
+    const std::optional<std::string> bytes = job.bytes();
+    if (!bytes) return true;
+    if (!EnsureFolder(FolderOf(job.path)) || !ReplaceFileBytes(job.path, *bytes)) return false;
     if (job.written) job.written();
     return true;
 }

@@ -26,9 +26,12 @@ public:
     // first call. A write that fails (the file held open by another program for a
     // moment) is tried again every second, unless a newer snapshot came meanwhile; from
     // the program's thread, which must run a message loop, the saver looks once a second
-    // while a write is pending whether to tell the user. `written`, when given, runs on
-    // the saver's thread once the file holds those bytes.
-    void Save(const std::string &path, std::function<std::string()> bytes, std::function<void()> written = {});
+    // while a write is pending whether to tell the user. When the function makes nothing
+    // (the bytes could not be made as they must be written, e.g. encrypted), the file
+    // stays as it is until the next snapshot. `written`, when given, runs on the saver's
+    // thread once the file holds those bytes.
+    void Save(const std::string &path, std::function<std::optional<std::string>()> bytes,
+              std::function<void()> written = {});
     // Drops what has not begun and waits for a write in progress: afterwards nothing
     // writes the file until the next Save.
     void Cancel();
@@ -40,12 +43,13 @@ public:
 private:
     struct Job {
         std::string path;
-        std::function<std::string()> bytes;
+        std::function<std::optional<std::string>()> bytes;
         std::function<void()> written;
     };
     static DWORD WINAPI ThreadMain(void *self);
     static void CALLBACK OnWatch(HWND, UINT, UINT_PTR timer, DWORD);
     void Run();
+    // Makes the job's bytes and writes them; true when done (or there was nothing to write).
     bool Write(const Job &job);
     void Watch();
 

@@ -1,4 +1,6 @@
-// Pasting a chosen entry into the window the user was working in.
+// The keys of a paste into the window the user was working in: the one way the program
+// and its plug-ins send them, with the one wait for the keys of the hotkey that ran the
+// paste to be let go.
 #pragma once
 #include <windows.h>
 
@@ -9,24 +11,33 @@ namespace tlx {
 // Whether pasting into the window makes sense: it still exists and belongs to
 // another process than the program's own.
 bool CanPasteInto(HWND target);
-// Brings the window to the front, with what Windows asks before another
-// process's window may come there. False when it did not get there.
-bool BringToFront(HWND target);
-// Ctrl+V as real keyboard input, to whatever window has the focus, then the Left
-// arrow `caretBack` times (to leave the caret inside what was pasted).
-void SendPasteKeys(size_t caretBack = 0);
-// Whether Shift, Ctrl, Alt or a Windows key is down: keys sent now would be other
-// combinations (the keys of a hotkey are often still held when it runs).
-bool ModifierKeysHeld();
+
 // Whether keys this program sends reach the window: Windows drops them without a
 // word when its program runs above ours (as administrator while ours does not).
 bool KeysReach(HWND target);
 
-// With what is to be pasted on the clipboard already: the window comes to the
-// front and gets Ctrl+V once the modifier keys are let go (a second at most), or,
-// where Windows would drop the keys, comes to the front while a message captioned
-// `caption` asks the user to press Ctrl+V. True when Ctrl+V was sent, followed by
-// `caretBack` steps of the caret to the left.
-bool PasteInto(HWND target, const char *caption, size_t caretBack = 0);
+// Waits until no modifier key (Shift, Ctrl, Alt, a Windows key) is held, answering
+// meanwhile what other programs send to this thread (a request for what is offered on
+// the clipboard); false when one is still held after `ms`.
+bool WaitForKeysUp(DWORD ms);
+
+enum class PasteKeys {
+    kSent,          // Ctrl+V went to the window
+    kKeysHeld,      // keys were still held: nothing sent, the user told to press Ctrl+V
+    kRefused,       // Windows would drop them: the window came to the front, the user told
+    kNotInFront,    // the window did not come to the front
+};
+
+// With what is to be pasted on the clipboard already: the window comes to the front and
+// gets Ctrl+V once the keys of the hotkey are let go, then `caretBack` steps of the
+// caret to the left. A different combination is never sent: where keys are still held
+// after a few seconds, or where Windows would drop them, nothing is sent and a notice
+// captioned `caption` asks the user to press Ctrl+V.
+PasteKeys SendPaste(HWND target, const char *caption, size_t caretBack = 0);
+
+// After a paste: `key` (Enter or Tab) to the window in front, when it belongs to the
+// process that pasted; Ctrl and Shift still held from that paste are let go around it, so
+// that the key arrives alone and before the next paste. False when nothing was sent.
+bool SendKeyAfterPaste(WORD key, DWORD pastingProcess);
 
 }  // namespace tlx

@@ -41,8 +41,11 @@ void vbKXPlugin::ShowSetting(int32_t funcno, int32_t setno, WindowHandle owner) 
 }
 
 int32_t vbKXPlugin::CallFunc(int32_t funcno, int32_t setno, WindowHandle activateWnd, int32_t callType) {
-    if (id_ == kPluginNotLoaded) return 0;
-    return proxy_.Func(id_, funcno, setno, activateWnd, callType);
+    if (id_ == kPluginNotLoaded || inCall_) return 0;
+    inCall_ = true;
+    const int32_t result = proxy_.Func(id_, funcno, setno, activateWnd, callType);
+    inCall_ = false;
+    return result;
 }
 
 vbKXPluginFunction *vbKXPlugin::PluginFunction(int32_t index) const {

@@ -34,7 +34,9 @@ public:
 
     void ShowAbout(WindowHandle owner);
     void ShowSetting(int32_t funcno, int32_t setno, WindowHandle owner);
-    // The plug-in's result (nonzero = true for checks); 0 when the plug-in is not loaded.
+    // The plug-in's result (nonzero = true for checks); 0 when the plug-in is not loaded,
+    // or is still in a call of its own: a copy handled while one of its functions waits for
+    // the user (in its window's loop) never calls into it again meanwhile.
     int32_t CallFunc(int32_t funcno, int32_t setno, WindowHandle activateWnd, int32_t callType);
 
     intptr_t PluginID() const { return id_; }
@@ -57,6 +59,7 @@ private:
     std::string fileName_;
     TlxPluginInfo info_{};
     std::vector<std::unique_ptr<vbKXPluginFunction>> functions_;
+    bool inCall_ = false;
 };
 
 // The loaded plug-ins, in load order, looked up by file name case-insensitively.

@@ -2,7 +2,6 @@
 
 #include "fault_support.h"
 
-#include <commctrl.h>
 #include <shellapi.h>
 
 #include "pump.h"
@@ -23,14 +22,6 @@ std::string UseFreshBoard() {
     const std::string name = UniqueName("Board");
     SetEnvironmentVariableA(ptrbench::kBoardVariable, name.c_str());
     return name;
-}
-
-BOOL CALLBACK FindBalloon(HWND window, LPARAM found) {
-    char cls[64] = {};
-    GetClassNameA(window, cls, sizeof cls);
-    if (!lstrcmpiA(cls, TOOLTIPS_CLASSA) && IsWindowVisible(window) && (GetWindowLongA(window, GWL_STYLE) & TTS_BALLOON))
-        *reinterpret_cast<bool *>(found) = true;
-    return TRUE;
 }
 
 }  // namespace
@@ -85,12 +76,6 @@ void ShellForgetsIcon(HWND window, UINT id) {
     data.hWnd = window;
     data.uID = id;
     Shell_NotifyIconA(NIM_DELETE, &data);
-}
-
-bool BalloonShown() {
-    bool found = false;
-    EnumWindows(FindBalloon, reinterpret_cast<LPARAM>(&found));
-    return found;
 }
 
 }  // namespace faults

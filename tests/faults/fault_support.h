@@ -61,7 +61,5 @@ int HotkeyIdOf(ATOM atom);
 using ptrtest::ShellHasIcon;
 // The shell forgets the icon, as an ending shell does.
 void ShellForgetsIcon(HWND window, UINT id);
-// Whether a balloon tip is on screen.
-bool BalloonShown();
 
 }  // namespace faults

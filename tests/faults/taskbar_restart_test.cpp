@@ -25,15 +25,15 @@ TEST_F(TaskbarRestart, ARestartedShellGetsTheIconBackWithoutTheBalloonAndTheProg
     for (ATOM atom : faults::AtomsNamed("KXDLL_NOTIFYICON_"))
         if (faults::ShellHasIcon(host, atom)) icon = atom;
     ASSERT_NE(0u, icon) << "the program's tray icon";
-    EXPECT_TRUE(ptrbench::PumpUntil(faults::BalloonShown, 10000)) << "the welcome balloon";
+    EXPECT_TRUE(ptrbench::PumpUntil(ptrtest::BalloonShown, 10000)) << "the welcome balloon";
 
     // The shell ends: its icons and balloons go with it. A new one announces itself.
     faults::ShellForgetsIcon(host, icon);
-    EXPECT_TRUE(ptrbench::PumpUntil([] { return !faults::BalloonShown(); }, 10000));
+    EXPECT_TRUE(ptrbench::PumpUntil([] { return !ptrtest::BalloonShown(); }, 10000));
     EXPECT_FALSE(faults::ShellHasIcon(host, icon));
     AnnounceNewShell();
     EXPECT_TRUE(faults::ShellHasIcon(host, icon)) << "the icon is back";
-    EXPECT_FALSE(ptrbench::PumpUntil(faults::BalloonShown, 4000)) << "the welcome came again";
+    EXPECT_FALSE(ptrbench::PumpUntil(ptrtest::BalloonShown, 4000)) << "the welcome came again";
 
     // A second announcement (a shell restarting twice) leaves one icon, not two.
     AnnounceNewShell();

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,19 @@ TEST_F(Saver, TheNewestSnapshotLandsAndStopWritesWhatIsPending) {
     saver.Save(path, Snapshot(u"after a stop"));   // the thread starts again
     saver.Stop();
     EXPECT_EQ(SavedText(path), u"after a stop");
+}
+
+// As when the history could not be sealed: nothing is written rather than its bytes in the clear.
+TEST_F(Saver, ASnapshotWhoseBytesCannotBeMadeLeavesTheFileAsItIs) {
+    saver.Save(path, Snapshot(u"first"));
+    saver.Stop();
+    saver.Save(path, [] { return std::optional<std::string>(); });
+    saver.Stop();
+    EXPECT_EQ(SavedText(path), u"first");
+    EXPECT_FALSE(Exists(path + ".new"));
+    saver.Save(path, Snapshot(u"second"));
+    saver.Stop();
+    EXPECT_EQ(SavedText(path), u"second") << "the next snapshot lands";
 }
 
 TEST_F(Saver, AWriteTheFileRefusesIsTriedAgain) {

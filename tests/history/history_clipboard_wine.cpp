@@ -1,5 +1,5 @@
-// An entry put back on the clipboard as the history window's choice asks: with every
-// form it was recorded with, or as its text alone.
+// An entry offered for a paste as the history window's choice asks: with every form it
+// was recorded with, or as its text alone.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -9,35 +9,30 @@
 #include <vector>
 
 #include "clipboard_entry.h"
-#include "wine_support.h"
 
 namespace {
 
 using tlxhistory::EntryKind;
 
-// The clipboard's formats in the order they were put there, the kept forms by
-// name, the Unicode text as "text", everything else left out.
-std::vector<std::string> FormsInOrder() {
+// The content's forms in the order offered, the kept forms by name, the Unicode text
+// as "text".
+std::vector<std::string> FormsInOrder(const tlx::OfferedContent &content) {
     std::vector<std::string> order;
-    if (!OpenClipboard(nullptr)) return {"(not open)"};
-    for (UINT format = EnumClipboardFormats(0); format; format = EnumClipboardFormats(format)) {
+    for (const auto &[format, bytes] : content.blocks) {
         char name[64] = {};
         if (format == CF_UNICODETEXT) order.push_back("text");
-        else if (GetClipboardFormatNameA(format, name, sizeof name) && std::string(name).find("Format") != std::string::npos)
-            order.push_back(name);
+        else if (GetClipboardFormatNameA(format, name, sizeof name)) order.push_back(name);
     }
-    CloseClipboard();
     return order;
 }
 
-std::u16string ClipboardUnicode() {
-    const std::optional<std::string> block = ptrtest::GetClipboardBlock(CF_UNICODETEXT);
-    if (!block) return u"(none)";
-    const std::u16string text = tlxhistory::Utf16FromBytes(*block);
-    return text.substr(0, text.find(u'\0'));
+const std::string *Block(const tlx::OfferedContent &content, UINT format) {
+    for (const auto &[held, bytes] : content.blocks)
+        if (held == format) return &bytes;
+    return nullptr;
 }
 
-TEST(HistoryClipboard, AnEntryGoesBackInTheFormsAskedFor) {
+TEST(HistoryClipboard, AnEntryIsOfferedInTheFormsAskedFor) {
     const tlxhistory::EntryForm html{"HTML Format", "Version:0.9\r\n<b>太字</b>"};
     const tlxhistory::EntryForm rtf{"Rich Text Format", "{\\rtf1 {\\b bold}}"};
     const auto text = [](std::vector<tlxhistory::EntryForm> forms) {
@@ -57,13 +52,15 @@ TEST(HistoryClipboard, AnEntryGoesBackInTheFormsAskedFor) {
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        ASSERT_TRUE(tlxhistory::PutEntryOnClipboard(c.entry));
-        EXPECT_EQ(c.order, FormsInOrder());
-        EXPECT_EQ(u"太字 bold", ClipboardUnicode());
+        const tlx::OfferedContent content = tlxhistory::EntryContent(c.entry);
+        EXPECT_EQ(c.order, FormsInOrder(content));
+        EXPECT_EQ(tlx::PasteMark::Kind::kGivenBack, content.kind) << "a copy of the user's, used again";
+        ASSERT_NE(nullptr, Block(content, CF_UNICODETEXT));
+        EXPECT_EQ(tlxhistory::BytesFromUtf16(u"太字 bold") + std::string(2, '\0'), *Block(content, CF_UNICODETEXT));
         for (const auto &form : c.entry.forms) {
-            const std::optional<std::string> block = ptrtest::GetClipboardBlock(RegisterClipboardFormatA(form.name.c_str()));
-            ASSERT_TRUE(block.has_value());
-            EXPECT_EQ(form.data + '\0', block->substr(0, form.data.size() + 1)) << "as recorded, with a terminator";
+            const std::string *block = Block(content, RegisterClipboardFormatA(form.name.c_str()));
+            ASSERT_NE(nullptr, block);
+            EXPECT_EQ(form.data + '\0', *block) << "as recorded, with a terminator";
         }
     }
 }

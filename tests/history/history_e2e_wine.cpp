@@ -11,6 +11,7 @@
 #include "e2e_support.h"
 #include "history_file.h"
 #include "history_wine_support.h"
+#include "recorded_history.h"
 #include "program_settings.h"
 #include "screen_capture.h"
 #include "text_plugin_host.h"
@@ -83,7 +84,7 @@ struct HistoryProgram : testing::Test {
     std::vector<tlxhistory::HistoryEntry> Saved(size_t count) const {
         std::vector<tlxhistory::HistoryEntry> entries;
         ptrtest::PumpUntil([&] {
-            const auto parsed = tlxhistory::ParseHistory(ptrtest::ReadFileBytes(HistoryFile()));
+            const auto parsed = historytest::SavedHistory(HistoryFile());
             entries = parsed.value_or(std::vector<tlxhistory::HistoryEntry>{});
             return entries.size() == count;
         }, 8000);
@@ -94,7 +95,7 @@ struct HistoryProgram : testing::Test {
         std::vector<std::u16string> texts;
         ptrtest::PumpUntil([&] {
             texts.clear();
-            const auto parsed = tlxhistory::ParseHistory(ptrtest::ReadFileBytes(HistoryFile()));
+            const auto parsed = historytest::SavedHistory(HistoryFile());
             for (const auto &entry : parsed.value_or(std::vector<tlxhistory::HistoryEntry>{}))
                 texts.push_back((entry.pinned ? u"*" : u"") + tlxhistory::Utf16FromBytes(entry.data));
             return texts == expected;

@@ -3,12 +3,14 @@
 #include <string>
 #include <vector>
 
+#include "earlier_history_file.h"
 #include "history_file.h"
 
 namespace {
 
 using tlxhistory::EntryForm;
 using tlxhistory::EntryKind;
+using historytest::EarlierVersionFile;
 using tlxhistory::HistoryEntry;
 
 const EntryForm kHtml{"HTML Format", "Version:0.9\r\nStartHTML:0\r\n<b>太字</b>"};
@@ -23,6 +25,9 @@ std::vector<HistoryEntry> Sample() {
         tlxhistory::MakeEntry(EntryKind::kText, ""),
     };
     entries[1].pinned = true;
+    // Times as copied, one not known (read from an earlier version), one beyond 2038.
+    const int64_t times[] = {1767225600, 0, 4102444800, -1};
+    for (size_t i = 0; i < entries.size(); ++i) entries[i].copiedAt = times[i];
     return entries;
 }
 
@@ -45,6 +50,7 @@ void ExpectSameEntries(const std::vector<HistoryEntry> &expected, const std::vec
         EXPECT_EQ(expected[i].forms, actual[i].forms);
         EXPECT_EQ(expected[i].pinned, actual[i].pinned);
         EXPECT_EQ(expected[i].key, actual[i].key);
+        EXPECT_EQ(expected[i].copiedAt, actual[i].copiedAt);
     }
 }
 
@@ -52,19 +58,13 @@ void PutU32(std::string &out, uint32_t value) {
     for (int i = 0; i < 4; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
 }
 
-// A file as the first version wrote it: no forms after an entry's bytes.
-std::string FirstVersionFile(const std::vector<HistoryEntry> &entries) {
-    std::string file("PTRHIST\0", 8);
-    PutU32(file, 1);
-    PutU32(file, static_cast<uint32_t>(entries.size()));
-    for (const HistoryEntry &entry : entries) {
-        file += static_cast<char>(entry.kind);
-        file += static_cast<char>(entry.pinned ? 1 : 0);
-        PutU32(file, static_cast<uint32_t>(entry.data.size()));
-        file += entry.data;
+// The entries as an earlier version keeps them: no time known, and in the first no forms.
+std::vector<HistoryEntry> AsKeptBy(uint32_t version, std::vector<HistoryEntry> entries) {
+    for (HistoryEntry &entry : entries) {
+        entry.copiedAt = 0;
+        if (version == 1) entry = tlxhistory::WithoutForms(std::move(entry));
     }
-    PutU32(file, tlxhistory::Crc32(file));
-    return file;
+    return entries;
 }
 
 TEST(HistoryFile, RoundTripKeepsEveryEntryFormAndPin) {
@@ -76,18 +76,21 @@ TEST(HistoryFile, RoundTripKeepsEveryEntryFormAndPin) {
     }
 }
 
-TEST(HistoryFile, AFirstVersionFileIsReadAndWrittenInTheNewOne) {
-    const auto entries = Sample();
-    const std::string first = FirstVersionFile(entries);
-    const auto back = tlxhistory::ParseHistory(first);
-    ASSERT_TRUE(back.has_value());
-    ExpectSameEntries(entries, *back);
-    EXPECT_TRUE(tlxhistory::OfEarlierVersion(first));
-    const std::string upgraded = tlxhistory::SerializeHistory(*back);
-    EXPECT_FALSE(tlxhistory::OfEarlierVersion(upgraded));
-    EXPECT_EQ(upgraded[8], static_cast<char>(tlxhistory::kHistoryFileVersion));
-    ASSERT_TRUE(tlxhistory::ParseHistory(upgraded).has_value());
-    ExpectSameEntries(entries, *tlxhistory::ParseHistory(upgraded));
+TEST(HistoryFile, AnEarlierVersionsFileIsReadAndWrittenInTheNewOne) {
+    for (const uint32_t version : {1u, 2u}) {
+        SCOPED_TRACE(version);
+        const auto entries = AsKeptBy(version, SampleWithForms());
+        const std::string earlier = EarlierVersionFile(version, entries);
+        const auto back = tlxhistory::ParseHistory(earlier);
+        ASSERT_TRUE(back.has_value());
+        ExpectSameEntries(entries, *back);
+        EXPECT_TRUE(tlxhistory::OfEarlierVersion(earlier));
+        const std::string upgraded = tlxhistory::SerializeHistory(*back);
+        EXPECT_FALSE(tlxhistory::OfEarlierVersion(upgraded));
+        EXPECT_EQ(upgraded[8], static_cast<char>(tlxhistory::kHistoryFileVersion));
+        ASSERT_TRUE(tlxhistory::ParseHistory(upgraded).has_value());
+        ExpectSameEntries(entries, *tlxhistory::ParseHistory(upgraded));
+    }
 }
 
 // Replaces the checksum so that only the damage named is left to be found.
@@ -100,8 +103,10 @@ std::string Resealed(std::string file) {
 
 TEST(HistoryFile, DamagedFilesAreRefused) {
     const std::string good = tlxhistory::SerializeHistory(Sample());
-    const std::string first = FirstVersionFile(Sample());
+    const std::string one = tlxhistory::SerializeHistory({Sample().front()});
+    const std::string first = EarlierVersionFile(1, AsKeptBy(1, Sample()));
     const size_t firstEntry = 16;   // signature, version, count
+    const size_t firstLength = firstEntry + 2 + 8;   // after kind, flags and time
     struct Case {
         const char *name;
         std::string file;
@@ -122,7 +127,8 @@ TEST(HistoryFile, DamagedFilesAreRefused) {
         {"unknown kind", Resealed(good.substr(0, firstEntry) + '\x09' + good.substr(firstEntry + 1))},
         {"unknown flag", Resealed(good.substr(0, firstEntry + 1) + '\x02' + good.substr(firstEntry + 2))},
         {"length past the end",
-         Resealed(good.substr(0, firstEntry + 2) + "\xff\xff\xff\xff" + good.substr(firstEntry + 6))},
+         Resealed(good.substr(0, firstLength) + "\xff\xff\xff\xff" + good.substr(firstLength + 4))},
+        {"cut inside a time", Resealed(one.substr(0, firstEntry + 2 + 4) + "0000")},
         {"odd text length", Resealed(tlxhistory::SerializeHistory({tlxhistory::MakeEntry(EntryKind::kText, "abc")}))},
         {"image without PNG header",
          Resealed(tlxhistory::SerializeHistory({tlxhistory::MakeEntry(EntryKind::kImage, "GIF89a")}))},
@@ -144,6 +150,7 @@ std::string TextWithFormBytes(const std::string &forms, EntryKind kind = EntryKi
     PutU32(file, 1);
     file += static_cast<char>(kind);
     file += '\0';
+    file += std::string(8, '\0');   // time
     PutU32(file, static_cast<uint32_t>(data.size()));
     file += data + forms;
     PutU32(file, tlxhistory::Crc32(file));

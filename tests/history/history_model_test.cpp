@@ -107,6 +107,45 @@ TEST(HistoryModel, RestoreKeepsOrderAndPinsAndSkipsInvalid) {
     EXPECT_EQ((std::vector<std::u16string>{u"*p", u"x", u"y"}), Shown(history));
 }
 
+// Entries copied on the days given (days before "now"), as the history stamps them.
+TEST(HistoryModel, TheRetentionRemovesUnpinnedEntriesCopiedLongerAgo) {
+    constexpr int64_t kDay = 24 * 60 * 60;
+    const int64_t now = 1767225600;
+    int64_t clock = 0;
+    const auto filled = [&] {
+        History history({100, 1000}, [&clock] { return clock; });
+        const struct {
+            const char16_t *text;
+            int64_t daysAgo;
+        } copies[] = {{u"old", 30}, {u"pinned", 30}, {u"week", 7}, {u"again", 20}, {u"six", 6}, {u"again", 2}};
+        for (const auto &copy : copies) {
+            clock = now - copy.daysAgo * kDay - 1;   // a second earlier than whole days
+            history.Add(Text(copy.text));
+        }
+        history.TogglePin(3);   // "pinned"
+        // One of an earlier version's file, whose time is not known.
+        history.Restore({Text(u"undated")});
+        clock = now;
+        return history;
+    };
+    const struct {
+        int days;
+        std::vector<std::u16string> kept;
+        size_t removed;
+    } cases[] = {
+        {0, {u"*pinned", u"again", u"six", u"week", u"old", u"undated"}, 0},   // no limit
+        {7, {u"*pinned", u"again", u"six", u"undated"}, 2},   // "week" a second over seven days
+        {31, {u"*pinned", u"again", u"six", u"week", u"old", u"undated"}, 0},
+        {1, {u"*pinned", u"undated"}, 4},   // copied again two days ago: its new time counts
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.days);
+        History history = filled();
+        EXPECT_EQ(c.removed, history.RemoveOlderThan(c.days));
+        EXPECT_EQ(c.kept, Shown(history));
+    }
+}
+
 tlxhistory::HistoryEntry Formatted(const std::u16string &text, std::vector<tlxhistory::EntryForm> forms) {
     return tlxhistory::MakeEntry(EntryKind::kText, tlxhistory::BytesFromUtf16(text), std::move(forms));
 }
@@ -187,6 +226,15 @@ TEST(HistoryModel, AFormsBytesDoNotPassForTheNextForm) {
     EXPECT_NE(two, one);
 }
 
+// The settings read from a [Main] section (keys ended by NULs).
+tlxhistory::HistorySettings Loaded(const std::string &section) {
+    ptrtest::MemoryProfile store;
+    store.SetSection("Main", section);
+    tlxhistory::HistorySettings settings;
+    settings.Load(store);
+    return settings;
+}
+
 TEST(HistorySettings, ValuesOutsideTheirRangeAreClamped) {
     using namespace std::string_literals;
     struct Case {
@@ -207,10 +255,7 @@ TEST(HistorySettings, ValuesOutsideTheirRangeAreClamped) {
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.section);
-        ptrtest::MemoryProfile store;
-        store.SetSection("Main", c.section);
-        tlxhistory::HistorySettings settings;
-        settings.Load(store);
+        const tlxhistory::HistorySettings settings = Loaded(c.section);
         EXPECT_EQ(c.count, settings.maxCount);
         EXPECT_EQ(c.sizeKB, settings.maxSizeKB);
         EXPECT_EQ(c.keep, settings.keepAfterExit);
@@ -225,13 +270,17 @@ TEST(HistorySettings, SavedAsPlainNumbersWithinTheirRanges) {
     settings.maxSizeKB = 64;
     settings.keepAfterExit = false;
     settings.skippedPrograms = " excel.exe;メモ帳.exe ";
+    settings.retentionDays = 5000;
+    settings.clearOnLock = true;
+    settings.place = tlxhistory::HistoryPlace::kLocalAppData;
     ptrtest::MemoryProfile store;
     settings.Save(store);
     const struct {
         const char *key;
         const char *stored;
     } rows[] = {{"MaxCount", "10000"}, {"MaxSizeKB", "64"}, {"KeepAfterExit", "0"}, {"PasteChosen", "1"},
-                {"SkippedPrograms", "\" excel.exe;メモ帳.exe \""}};
+                {"SkippedPrograms", "\" excel.exe;メモ帳.exe \""}, {"RetentionDays", "3650"}, {"ClearOnLock", "1"},
+                {"HistoryFolder", "%LOCALAPPDATA%\\Porterica\\"}};
     for (const auto &row : rows) EXPECT_EQ(row.stored, store.Stored("Main", row.key).value_or("(missing)")) << row.key;
     tlxhistory::HistorySettings back;
     back.Load(store);
@@ -239,6 +288,40 @@ TEST(HistorySettings, SavedAsPlainNumbersWithinTheirRanges) {
     EXPECT_FALSE(back.keepAfterExit);
     EXPECT_TRUE(back.pasteChosen);
     EXPECT_EQ(" excel.exe;メモ帳.exe ", back.skippedPrograms);
+    EXPECT_EQ(3650, back.retentionDays);
+    EXPECT_TRUE(back.clearOnLock);
+    EXPECT_EQ(tlxhistory::HistoryPlace::kLocalAppData, back.place);
+}
+
+TEST(HistorySettings, TheHistorysFolderIsBesideTheProgramUnlessTheLocalOneIsNamed) {
+    using namespace std::string_literals;
+    using tlxhistory::HistoryPlace;
+    const struct {
+        std::string section;
+        HistoryPlace place;
+    } cases[] = {
+        {""s, HistoryPlace::kBesideProgram},
+        {"HistoryFolder=\0"s, HistoryPlace::kBesideProgram},
+        {"HistoryFolder=%LOCALAPPDATA%\\Porterica\\\0"s, HistoryPlace::kLocalAppData},
+        {"HistoryFolder=%localappdata%\\porterica\0"s, HistoryPlace::kLocalAppData},   // as typed by hand
+        {"HistoryFolder=%LOCALAPPDATA%\\Porterica2\\\0"s, HistoryPlace::kBesideProgram},
+        {"HistoryFolder=D:\\History\\\0"s, HistoryPlace::kBesideProgram},   // no other folder is offered
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.section);
+        EXPECT_EQ(c.place, Loaded(c.section).place);
+    }
+}
+
+TEST(HistorySettings, RetentionAndTheLockAreOffUntilSetAndTheSyncNoticeIsRemembered) {
+    using namespace std::string_literals;
+    const tlxhistory::HistorySettings settings = Loaded("RetentionDays=-3\0"s);
+    EXPECT_EQ(0, settings.retentionDays);
+    EXPECT_FALSE(settings.clearOnLock);
+    ptrtest::MemoryProfile store;
+    EXPECT_FALSE(tlxhistory::SyncedFolderTold(store));
+    tlxhistory::RememberSyncedFolderTold(store);
+    EXPECT_TRUE(tlxhistory::SyncedFolderTold(store));
 }
 
 }  // namespace

@@ -2,30 +2,16 @@
 // whether it shows a balloon for it.
 #include <gtest/gtest.h>
 #include "kxdll_loader.h"
-#include <commctrl.h>
 #include <shellapi.h>
 #include "wine_support.h"
 
 using kxtest::IconAtom;
 using kxtest::RecordEvent;
 using kxtest::ShellHasIcon;
+using ptrtest::BalloonShown;
 using ptrtest::PumpUntil;
 
 namespace {
-
-bool BalloonShown() {
-    BOOL shown = FALSE;
-    EnumWindows(
-        [](HWND w, LPARAM found) -> BOOL {
-            char cls[64] = {};
-            GetClassNameA(w, cls, sizeof cls);
-            if (!lstrcmpiA(cls, TOOLTIPS_CLASSA) && IsWindowVisible(w) && (GetWindowLongA(w, GWL_STYLE) & TTS_BALLOON))
-                *reinterpret_cast<BOOL *>(found) = TRUE;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&shown));
-    return shown;
-}
 
 class TrayIcon : public kxtest::KxTest {
 protected:

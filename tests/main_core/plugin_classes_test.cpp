@@ -2,6 +2,9 @@
 // out, and that a plug-in's claims cannot make the host read without bound.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
 #include <cstring>
 #include <map>
 
@@ -29,6 +32,7 @@ public:
     struct Call { int32_t funcno, setno, callType; WindowHandle wnd; };
     std::vector<Call> calls;
     int32_t funcResult = 1;
+    std::function<void()> whileInCall;   // what happens while the plug-in's function runs
 
     intptr_t Init(const std::string &path) override { lastPath = path; return loadResult; }
     void Quit(intptr_t) override { ++quits; }
@@ -36,6 +40,7 @@ public:
     int32_t ShowSetting(intptr_t, int32_t, int32_t, WindowHandle) override { return 0; }
     int32_t Func(intptr_t, int32_t f, int32_t s, WindowHandle w, int32_t t) override {
         calls.push_back({f, s, t, w});
+        if (whileInCall) std::exchange(whileInCall, nullptr)();
         return funcResult;
     }
     void GetInfo(intptr_t, TlxPluginInfo &out) override { out = info; }
@@ -219,6 +224,19 @@ TEST(vbKXPlugin, CallFuncForwardsEverythingAndReturnsTheVerdict) {
     EXPECT_EQ(3, proxy.calls[0].setno);
     EXPECT_EQ(TLX_CALL_HOTKEY, proxy.calls[0].callType);
     EXPECT_EQ(&window, proxy.calls[0].wnd);
+}
+
+TEST(vbKXPlugin, APluginIsNeverCalledAgainWhileItsCallRuns) {
+    FakeProxy proxy;
+    vbKXPlugin plugin(proxy);
+    ASSERT_TRUE(plugin.Init("", "a.tlx"));
+    int32_t nested = -1;
+    // A copy handled while the plug-in's window waits for the user, in that window's loop.
+    proxy.whileInCall = [&] { nested = plugin.CallFunc(1, 1, nullptr, TLX_CALL_WATCH); };
+    EXPECT_EQ(1, plugin.CallFunc(2, 1, nullptr, TLX_CALL_HOTKEY));
+    EXPECT_EQ(0, nested);
+    EXPECT_EQ(1u, proxy.calls.size()) << "the nested call never reached the plug-in";
+    EXPECT_EQ(1, plugin.CallFunc(1, 1, nullptr, TLX_CALL_WATCH)) << "called again once the first call returned";
 }
 
 TEST(PluginList, FindsByFileNameIgnoringCase) {

@@ -288,7 +288,7 @@ TEST_F(TwoPcs, FilesHeldAtStartAreReadOnceFreeAndASaveThatFailsIsSaid) {
     Held phrases(a.OwnFile(), 0), recorded(history, 0);
     ASSERT_TRUE(phrases.Holds() && recorded.Holds());
     ASSERT_TRUE(a.Start());
-    EXPECT_TRUE(ptrtest::PumpUntil(faults::BalloonShown, 8000)) << "the user is told";
+    EXPECT_TRUE(ptrtest::PumpUntil(ptrtest::BalloonShown, 8000)) << "the user is told";
     ASSERT_TRUE(ptrtest::SetClipboardText("新しい履歴"));
     a.Execute(3, 1);   // the copy as a phrase too
     ptrtest::PumpFor(1500);
@@ -308,8 +308,8 @@ TEST_F(TwoPcs, FilesHeldAtStartAreReadOnceFreeAndASaveThatFailsIsSaid) {
     Held readOnly(a.OwnFile(), FILE_SHARE_READ);
     ASSERT_TRUE(ptrtest::SetClipboardText("書けない"));
     a.Execute(3, 1);
-    ptrtest::PumpUntil([] { return !faults::BalloonShown(); }, 15000);   // the notices of start-up have gone
-    EXPECT_TRUE(ptrtest::PumpUntil(faults::BalloonShown, 12000)) << "the failing save is said";
+    ptrtest::PumpUntil([] { return !ptrtest::BalloonShown(); }, 15000);   // the notices of start-up have gone
+    EXPECT_TRUE(ptrtest::PumpUntil(ptrtest::BalloonShown, 12000)) << "the failing save is said";
     e2e::MessageBoxAnswerer atExit("定型文を保存できません");
     a.program.Stop();
     EXPECT_NE(std::string::npos, atExit.Text().find(a.OwnFile())) << "the message at exit names the file";

@@ -109,15 +109,18 @@ TEST_F(PastedPhrases, TheCounterCountsOnAcrossARestart) {
 }
 
 TEST_F(PastedPhrases, TheClipboardIsGivenBackOnceTheBoxHasTheText) {
-    const UINT mark = RegisterClipboardFormatA("PortericaTestMark");
-    ASSERT_TRUE(ptrtest::SetClipboardBlocks({{CF_UNICODETEXT, ptrtest::Utf16Bytes(u"元の内容")}, {mark, "mark"}}));
+    const UINT html = RegisterClipboardFormatA("HTML Format");
+    const UINT other = RegisterClipboardFormatA("PortericaTestMark");
+    ASSERT_TRUE(ptrtest::SetClipboardBlocks(
+        {{CF_UNICODETEXT, ptrtest::Utf16Bytes(u"元の内容")}, {html, "<b>元の内容</b>"}, {other, "mark"}}));
     ASSERT_TRUE(program.Start());
     EditBox box;
     Execute(1, 1);
     ASSERT_TRUE(box.WaitForText(u"前後\r\n次の行"));
     EXPECT_TRUE(ptrtest::PumpUntil([] { return ptrtest::GetClipboardText() == "元の内容"; }))
         << ptrtest::GetClipboardText();
-    EXPECT_EQ(std::optional<std::string>("mark"), ptrtest::GetClipboardBlock(mark)) << "every format comes back";
+    EXPECT_EQ(std::optional<std::string>("<b>元の内容</b>"), ptrtest::GetClipboardBlock(html)) << "the forms a paste takes";
+    EXPECT_EQ(std::nullopt, ptrtest::GetClipboardBlock(other)) << "no form a paste does not take";
 }
 
 TEST_F(PastedPhrases, NoKeysGoToAProgramRunningAsAdministratorAndTheUserIsTold) {

@@ -1,5 +1,7 @@
 #include "wine_support.h"
 
+#include <commctrl.h>
+
 #include <shellapi.h>
 
 #include <cstring>
@@ -106,6 +108,21 @@ void PumpFor(DWORD ms) {
     PumpUntil([] { return false; }, ms);
 }
 
+bool BalloonShown() {
+    bool found = false;
+    EnumWindows(
+        [](HWND window, LPARAM shown) -> BOOL {
+            char cls[64] = {};
+            GetClassNameA(window, cls, sizeof cls);
+            if (!lstrcmpiA(cls, TOOLTIPS_CLASSA) && IsWindowVisible(window) &&
+                (GetWindowLongA(window, GWL_STYLE) & TTS_BALLOON))
+                *reinterpret_cast<bool *>(shown) = true;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
 TempDir::TempDir() : path(ptrbench::NewTempFolder("ptrtest")) {}
 
 TempDir::~TempDir() {
@@ -146,8 +163,17 @@ bool WriteFileBytes(const std::string &path, const std::string &bytes) { return 
 
 // Others open the clipboard too (Wine's X bridge after every change, the program's
 // actions); on a loaded machine they can keep it for a second or more.
-static bool OpenClipboardRetrying() {
-    return PumpUntil([] { return OpenClipboard(nullptr) != FALSE; }, 5000);
+static bool OpenClipboardRetrying(HWND window = nullptr) {
+    return PumpUntil([window] { return OpenClipboard(window) != FALSE; }, 5000);
+}
+
+bool OpenClipboardToRead() {
+    // Wine lets a second thread open the clipboard without a window while another holds it
+    // opened so too: the program's action opening it that way meanwhile finds it shut
+    // under it. A window of the test's own keeps the two apart, as Windows always does.
+    static const HWND reader = CreateWindowExA(0, "STATIC", "clipboard reader", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                               nullptr, nullptr);
+    return OpenClipboardRetrying(reader);
 }
 
 bool SetClipboardBlocks(const std::vector<std::pair<UINT, std::string>> &blocks) {
@@ -176,7 +202,7 @@ std::string Utf16Bytes(const std::u16string &text) {
 }
 
 std::optional<std::string> GetClipboardBlock(UINT format) {
-    if (!OpenClipboardRetrying()) return std::nullopt;
+    if (!OpenClipboardToRead()) return std::nullopt;
     std::optional<std::string> out;
     if (HANDLE h = GetClipboardData(format)) {
         const char *p = static_cast<const char *>(GlobalLock(h));
@@ -188,7 +214,7 @@ std::optional<std::string> GetClipboardBlock(UINT format) {
 }
 
 std::string GetClipboardText() {
-    if (!OpenClipboardRetrying()) return {};
+    if (!OpenClipboardToRead()) return {};
     std::string out;
     if (HANDLE h = GetClipboardData(CF_TEXT)) {
         const char *p = static_cast<const char *>(GlobalLock(h));

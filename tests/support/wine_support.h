@@ -41,6 +41,8 @@ ChildProcess StartProcess(const std::string &commandLine, const std::string &wor
 
 // Pumps this thread's messages until pred() holds or timeoutMs pass; returns pred().
 bool PumpUntil(const std::function<bool()> &pred, DWORD timeoutMs = 5000);
+// Whether a balloon is shown over an icon of the notification area (on this display).
+bool BalloonShown();
 // Pumps messages for the given time.
 void PumpFor(DWORD ms);
 
@@ -71,6 +73,8 @@ std::string Utf16Bytes(const std::u16string &text);
 bool SetClipboardBlocks(const std::vector<std::pair<UINT, std::string>> &blocks);
 // A block as stored (its whole GlobalSize); nothing when the format is absent.
 std::optional<std::string> GetClipboardBlock(UINT format);
+// Opens the clipboard to read it, through a window of the test's own; retried a while.
+bool OpenClipboardToRead();
 std::string GetClipboardText();
 
 // The whole text of a Unicode window or control, of this process or another, asked as

@@ -55,7 +55,7 @@ void TextPlugin::Quit() {
     id_ = KX_PLUGIN_NOT_LOADED;
 }
 
-static bool OpenClipboardRetrying(HWND owner = nullptr) {
+static bool OpenClipboardRetrying(HWND owner) {
     return ptrtest::PumpUntil([owner] { return OpenClipboard(owner) != FALSE; }, 2000);
 }
 
@@ -83,7 +83,7 @@ bool PutClipboard(const std::vector<Block> &blocks, HWND owner) {
 }
 
 std::optional<std::string> ClipboardBlock(UINT format) {
-    if (!OpenClipboardRetrying()) return std::nullopt;
+    if (!ptrtest::OpenClipboardToRead()) return std::nullopt;
     std::optional<std::string> bytes;
     if (HANDLE handle = GetClipboardData(format)) {
         bytes.emplace();
@@ -98,7 +98,7 @@ std::optional<std::string> ClipboardBlock(UINT format) {
 
 std::vector<UINT> ClipboardFormats() {
     std::vector<UINT> formats;
-    if (!OpenClipboardRetrying()) return formats;
+    if (!ptrtest::OpenClipboardToRead()) return formats;
     for (UINT format = EnumClipboardFormats(0); format; format = EnumClipboardFormats(format))
         formats.push_back(format);
     CloseClipboard();

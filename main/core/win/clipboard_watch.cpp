@@ -55,9 +55,10 @@ void RunWatchActions() {
     // The one look at this copy; the plug-ins' checks and actions are handed the same.
     const std::shared_ptr<const tlx::CopyLook> copy = tlx::CurrentCopy();
     // A copy marked private (a password) is left as it is, as if nothing was copied. So is
-    // an item of 連続貼り付け, whatever the setting: a look at its text would be its paste.
+    // what the program put there itself for a paste, or gave back after one (an item of
+    // 連続貼り付け among it, whose text asked for would be its paste): no copy of the user's.
     if (app.Settings.IgnorePrivate && copy->isPrivate) return;
-    if (copy->formats.Has(tlx::QueueItemFormat())) return;
+    if (copy->formats.Has(tlx::PasteMarkFormat()) || copy->formats.Has(tlx::QueueItemFormat())) return;
     const ChangeFormats formats(SystemClipboardFormats(), copy->formats);
     // Held: a function that runs may open the settings window, where the list can change.
     const std::shared_ptr<const WatchActionList> actions = app.WatchActions.Hold();

@@ -1,9 +1,16 @@
 #include "history.h"
 
 #include <algorithm>
+#include <ctime>
 #include <unordered_set>
 
 namespace tlxhistory {
+
+namespace {
+constexpr int64_t kSecondsPerDay = 24 * 60 * 60;
+}  // namespace
+
+int64_t SystemClock() { return static_cast<int64_t>(std::time(nullptr)); }
 
 void History::SetLimits(HistoryLimits limits) {
     limits_ = limits;
@@ -41,6 +48,7 @@ HistoryEntry History::Admitted(HistoryEntry entry) const {
 AddResult History::Add(HistoryEntry entry) {
     entry = Admitted(std::move(entry));
     if (entry.data.size() > limits_.maxBytes) return AddResult::kTooLarge;
+    entry.copiedAt = clock_();
     const size_t existing = FindContent(entry);
     AddResult result = AddResult::kAdded;
     if (existing < entries_.size()) {
@@ -88,6 +96,18 @@ size_t History::TogglePin(size_t index) {
 size_t History::ClearUnpinned() {
     const size_t before = entries_.size();
     entries_.resize(PinnedCount());
+    return before - entries_.size();
+}
+
+size_t History::RemoveOlderThan(int days) {
+    if (days <= 0) return 0;
+    const int64_t oldest = clock_() - days * kSecondsPerDay;
+    const size_t before = entries_.size();
+    entries_.erase(std::remove_if(entries_.begin(), entries_.end(),
+                                  [oldest](const HistoryEntry &e) {
+                                      return !e.pinned && e.copiedAt != 0 && e.copiedAt < oldest;
+                                  }),
+                   entries_.end());
     return before - entries_.size();
 }
 

@@ -2,6 +2,8 @@
 // entries first, each group newest first.
 #pragma once
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "history_entry.h"
@@ -17,17 +19,23 @@ struct HistoryLimits {
 
 enum class AddResult { kAdded, kMovedToTop, kTooLarge };
 
+// The time now in seconds since 1970 (UTC), as entries are stamped with it.
+using Clock = std::function<int64_t()>;
+int64_t SystemClock();
+
 class History {
 public:
-    explicit History(HistoryLimits limits = {}) : limits_(limits) {}
+    explicit History(HistoryLimits limits = {}, Clock clock = SystemClock)
+        : limits_(limits), clock_(std::move(clock)) {}
 
     const std::vector<HistoryEntry> &Entries() const { return entries_; }
     const HistoryLimits &Limits() const { return limits_; }
     // Drops what the new count limit leaves no room for.
     void SetLimits(HistoryLimits limits);
 
-    // The newest entry; the same content copied again moves its entry (and its
-    // pin) to the top of its group instead of adding another.
+    // The newest entry, stamped with the time now; the same content copied (or
+    // chosen) again moves its entry (and its pin) to the top of its group instead of
+    // adding another.
     AddResult Add(HistoryEntry entry);
     // Entries as read back from a file, kept in their order behind those already
     // here; the limits apply. Duplicates of earlier ones are left out.
@@ -40,6 +48,9 @@ public:
     size_t TogglePin(size_t index);
     // Removes every entry that is not pinned; returns how many went.
     size_t ClearUnpinned();
+    // Removes the unpinned entries last copied more than `days` days ago (none for 0);
+    // those of an unknown time stay. Returns how many went.
+    size_t RemoveOlderThan(int days);
 
 private:
     // The entry as kept: its forms dropped when they are not valid or take it over the size limit.
@@ -49,6 +60,7 @@ private:
     void TrimToCount();
 
     HistoryLimits limits_;
+    Clock clock_;
     std::vector<HistoryEntry> entries_;
 };
 

@@ -34,6 +34,7 @@ struct HistoryEntry {
     std::vector<EntryForm> forms;   // a text's formatted forms; none for other kinds
     uint64_t key = 0;  // ContentKey(kind, data, forms): equal content, equal key
     bool pinned = false;
+    int64_t copiedAt = 0;   // when last copied or used, in seconds since 1970 (UTC); 0: not known
 };
 
 // A hash of kind, bytes and forms, so that a repeated copy is found without

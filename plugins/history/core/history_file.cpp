@@ -7,14 +7,22 @@ namespace tlxhistory {
 namespace {
 constexpr std::string_view kSignature("PTRHIST\0", 8);
 constexpr uint32_t kFirstVersion = 1;   // entries without forms
+constexpr uint32_t kFirstTimedVersion = 3;   // entries with the time they were copied
 constexpr uint8_t kPinnedFlag = 1;
-constexpr size_t kEntryHeader = 1 + 1 + 4;   // kind, flags, length
+constexpr size_t kEntryHeader = 1 + 1 + 4;   // kind, flags, length (and a time from version 3)
+constexpr size_t kTimeSize = 8;
 constexpr size_t kFormHeader = 1 + 4;        // name length, length
 
 void PutU32(std::string &out, uint32_t value) {
     const char bytes[4] = {static_cast<char>(value & 0xFF), static_cast<char>((value >> 8) & 0xFF),
                            static_cast<char>((value >> 16) & 0xFF), static_cast<char>((value >> 24) & 0xFF)};
     out.append(bytes, sizeof bytes);
+}
+
+void PutI64(std::string &out, int64_t value) {
+    const uint64_t bits = static_cast<uint64_t>(value);
+    PutU32(out, static_cast<uint32_t>(bits & 0xFFFFFFFFu));
+    PutU32(out, static_cast<uint32_t>(bits >> 32));
 }
 
 // Reads forward through the file, refusing to run past its end.
@@ -32,6 +40,12 @@ public:
         value = 0;
         for (int i = 0; i < 4; ++i) value |= static_cast<uint32_t>(static_cast<uint8_t>(bytes_[at_ + i])) << (8 * i);
         at_ += 4;
+        return true;
+    }
+    bool I64(int64_t &value) {
+        uint32_t low = 0, high = 0;
+        if (!U32(low) || !U32(high)) return false;
+        value = static_cast<int64_t>((static_cast<uint64_t>(high) << 32) | low);
         return true;
     }
     bool Bytes(size_t count, std::string_view &value) {
@@ -95,7 +109,7 @@ std::string SerializeHistory(const std::vector<HistoryEntry> &entries) {
     // Sized once: a full history is megabytes, grown a piece at a time it is copied over and over.
     size_t size = kSignature.size() + 4 + 4 + 4;
     for (const HistoryEntry &entry : entries) {
-        size += kEntryHeader + entry.data.size() + 1;
+        size += kEntryHeader + kTimeSize + entry.data.size() + 1;
         for (const EntryForm &form : entry.forms) size += kFormHeader + form.name.size() + form.data.size();
     }
     std::string out;
@@ -106,6 +120,7 @@ std::string SerializeHistory(const std::vector<HistoryEntry> &entries) {
     for (const HistoryEntry &entry : entries) {
         out += static_cast<char>(entry.kind);
         out += static_cast<char>(entry.pinned ? kPinnedFlag : 0);
+        PutI64(out, entry.copiedAt);
         PutU32(out, static_cast<uint32_t>(entry.data.size()));
         out += entry.data;
         out += static_cast<char>(entry.forms.size());
@@ -139,8 +154,10 @@ std::optional<std::vector<HistoryEntry>> ParseHistory(std::string_view file) {
     for (uint32_t i = 0; i < count; ++i) {
         uint8_t kind = 0, flags = 0;
         uint32_t length = 0;
+        int64_t copiedAt = 0;
         std::string_view data;
         if (!reader.U8(kind) || !KnownKind(kind) || !reader.U8(flags) || (flags & ~kPinnedFlag) ||
+            (version >= kFirstTimedVersion && !reader.I64(copiedAt)) ||
             !reader.U32(length) || !reader.Bytes(length, data) ||
             !ValidEntryData(static_cast<EntryKind>(kind), data))
             return std::nullopt;
@@ -149,6 +166,7 @@ std::optional<std::vector<HistoryEntry>> ParseHistory(std::string_view file) {
         if (!ValidEntryForms(static_cast<EntryKind>(kind), forms)) return std::nullopt;
         HistoryEntry entry = MakeEntry(static_cast<EntryKind>(kind), std::string(data), std::move(forms));
         entry.pinned = flags & kPinnedFlag;
+        entry.copiedAt = copiedAt;
         entries.push_back(std::move(entry));
     }
     if (reader.Left() != 0) return std::nullopt;

@@ -1,7 +1,8 @@
 // The history as a file: "PTRHIST" and a version, the entries oldest-last as
-// kind, flags, length and bytes (little-endian), each followed by its forms (a
-// count, then name length, name, length and bytes for each), then a CRC-32 of
-// all before it. Version 1 had no forms.
+// kind, flags, time copied (seconds since 1970, 8 bytes), length and bytes
+// (little-endian), each followed by its forms (a count, then name length, name,
+// length and bytes for each), then a CRC-32 of all before it. Version 1 had no
+// forms, versions 1 and 2 no times (read as 0: not known).
 #pragma once
 #include <optional>
 #include <string>
@@ -14,7 +15,7 @@ namespace tlxhistory {
 
 // The version written; a file of an earlier one is read as well and written
 // anew in this one at the next save.
-constexpr uint32_t kHistoryFileVersion = 2;
+constexpr uint32_t kHistoryFileVersion = 3;
 
 std::string SerializeHistory(const std::vector<HistoryEntry> &entries);
 // Nothing for anything but a complete file of this version or an earlier one: a

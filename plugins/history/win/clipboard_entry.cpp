@@ -10,7 +10,6 @@
 #include <utility>
 #include <vector>
 
-#include "clipboard_writer.h"
 #include "copy_source.h"
 #include "current_copy.h"
 #include "plugin_clipboard.h"
@@ -68,12 +67,6 @@ std::optional<HistoryEntry> ReadText(const tlx::FormatPresence &offered) {
     return MakeEntry(EntryKind::kText, BytesFromUtf16(*text), ReadForms(offered));
 }
 
-void AddForms(tlx::ClipboardWriter &writer, const std::vector<EntryForm> &forms) {
-    for (const auto &[name, format] : KeptFormFormats())
-        for (const EntryForm &form : forms)
-            if (form.name == name) writer.Add(format, tlx::GlobalBlock(form.data.data(), form.data.size(), 1));
-}
-
 std::optional<HistoryEntry> ReadImage() {
     // The system makes the bitmap from CF_DIB or CF_DIBV5 when only those are there.
     HBITMAP bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
@@ -85,19 +78,14 @@ std::optional<HistoryEntry> ReadImage() {
 
 // A CF_HDROP block: the DROPFILES header, then the wide names, each ended by a
 // NUL, and an empty name ending the list.
-tlx::GlobalBlock FileListBlock(const std::string &names) {
+std::string FileListBlock(const std::string &names) {
     DROPFILES header{};
     header.pFiles = sizeof header;
     header.fWide = TRUE;
     std::string block(reinterpret_cast<const char *>(&header), sizeof header);
     block += names;
-    return tlx::GlobalBlock(block.data(), block.size(), sizeof(char16_t));
-}
-
-tlx::GlobalBlock DibBlock(const std::string &png) {
-    const std::optional<std::string> dib = DibFromPng(png);
-    if (!dib) return tlx::GlobalBlock(nullptr, 0, 0);
-    return tlx::GlobalBlock(dib->data(), dib->size(), 0);
+    block.append(sizeof(char16_t), '\0');
+    return block;
 }
 
 }  // namespace
@@ -124,29 +112,26 @@ std::optional<HistoryEntry> ReadClipboardEntry() {
     return std::nullopt;
 }
 
-bool PutEntryOnClipboard(const HistoryEntry &entry) {
-    // Converted before the clipboard is opened: decoding a picture takes a moment.
-    std::optional<tlx::GlobalBlock> block;
-    if (entry.kind == EntryKind::kFiles) block.emplace(FileListBlock(entry.data));
-    if (entry.kind == EntryKind::kImage) block.emplace(DibBlock(entry.data));
-    tlx::ClipboardSession clipboard;
-    if (!clipboard.IsOpen()) return false;
-    tlx::ClipboardWriter writer(tlx::kNoMarks);
+tlx::OfferedContent EntryContent(const HistoryEntry &entry) {
+    tlx::OfferedContent content;
+    content.kind = tlx::PasteMark::Kind::kGivenBack;   // a copy of the user's, used again
     switch (entry.kind) {
     case EntryKind::kText:
         // The formatted forms first: a program that takes the first form it knows
         // takes the richest, as from the program the text was copied from.
-        AddForms(writer, entry.forms);
-        writer.AddUnicodeText(Utf16FromBytes(entry.data));
+        for (const auto &[name, format] : KeptFormFormats())
+            for (const EntryForm &form : entry.forms)
+                if (form.name == name) content.blocks.emplace_back(format, form.data + '\0');
+        content.blocks.push_back(tlx::OfferedText(Utf16FromBytes(entry.data)).blocks.front());
         break;
     case EntryKind::kFiles:
-        writer.Add(CF_HDROP, std::move(*block));
+        content.blocks.emplace_back(CF_HDROP, FileListBlock(entry.data));
         break;
     case EntryKind::kImage:
-        writer.Add(CF_DIB, std::move(*block));
+        if (std::optional<std::string> dib = DibFromPng(entry.data)) content.blocks.emplace_back(CF_DIB, std::move(*dib));
         break;
     }
-    return writer.Ready() && writer.Replace();
+    return content;
 }
 
 }  // namespace tlxhistory

@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "clipboard_offer.h"
 #include "history_entry.h"
 #include "history_settings.h"
 
@@ -22,9 +23,8 @@ std::optional<HistoryEntry> ReadClipboardEntry();
 // With the clipboard open: the Unicode text up to its end; nothing when there is none.
 std::optional<std::u16string> ReadClipboardText();
 
-// Opens the clipboard and replaces its content with the entry (text in its three
-// forms with the formatted forms it was recorded with; a file list; a bitmap),
-// carrying no marks of the copy it replaces.
-bool PutEntryOnClipboard(const HistoryEntry &entry);
+// The entry as a paste offers it (the text with the formatted forms it was recorded
+// with, the formatted first; a file list; a picture), as a copy of the user's.
+tlx::OfferedContent EntryContent(const HistoryEntry &entry);
 
 }  // namespace tlxhistory

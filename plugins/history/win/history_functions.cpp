@@ -1,15 +1,22 @@
 #include "history_functions.h"
 
 #include "clipboard_entry.h"
+#include "clipboard_paste.h"
 #include "history_window.h"
-#include "paste_target.h"
 #include "plugin_clipboard.h"
 #include "start_queue.h"
 
 namespace tlxhistory {
 
 namespace {
+
 constexpr char kCaption[] = "履歴";
+
+tlx::ClipboardPaste &Paster() {
+    static tlx::ClipboardPaste paster;
+    return paster;
+}
+
 }  // namespace
 
 void RecordClipboard(HistoryKeeper &keeper, HWND activeWindow) {
@@ -40,10 +47,13 @@ void PasteFromHistory(HINSTANCE instance, HistoryKeeper &keeper, HWND activeWind
         keeper.Entries().Add(choice->entries.front());
         keeper.Changed();
     }
-    if (!PutEntryOnClipboard(*pasted)) return;
-    keeper.HistoryPasted();
-    if (keeper.Settings().pasteChosen && tlx::CanPasteInto(activeWindow)) tlx::PasteInto(activeWindow, kCaption);
+    // The entry stays on the clipboard, as a copy of it would; an item of 連続貼り付け that
+    // was there comes back once the entry is pasted.
+    Paster().Paste({EntryContent(*pasted), keeper.Settings().pasteChosen ? activeWindow : nullptr, kCaption, 0,
+                           tlx::ClipboardSnapshot::Keep::kQueueItem});
 }
+
+void EndPastes() { Paster().Quit(); }
 
 void ClearHistory(HistoryKeeper &keeper) {
     // An action knows no window of the program to own the question: it comes to the front itself.

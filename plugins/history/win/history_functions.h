@@ -1,4 +1,4 @@
-// The plug-in's three functions.
+// The plug-in's functions of its history.
 #pragma once
 #include <windows.h>
 
@@ -15,5 +15,7 @@ void RecordClipboard(HistoryKeeper &keeper, HWND activeWindow);
 void PasteFromHistory(HINSTANCE instance, HistoryKeeper &keeper, HWND activeWindow);
 // Asks, then removes every entry that is not pinned.
 void ClearHistory(HistoryKeeper &keeper);
+// The plug-in quits: an entry offered and never pasted gives the clipboard back.
+void EndPastes();
 
 }  // namespace tlxhistory

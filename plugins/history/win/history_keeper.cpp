@@ -6,7 +6,9 @@
 #include <utility>
 
 #include "held_file.h"
+#include "history_notices.h"
 #include "picker_window.h"
+#include "synced_folder_scan.h"
 
 namespace tlxhistory {
 
@@ -24,12 +26,22 @@ HistoryKeeper &Keeper() {
 }
 
 void HistoryKeeper::Start(tlx::ProfileStore &store) {
-    files_ = LocatePluginFiles();
     settings_.Load(store);
+    files_ = LocatePluginFiles(settings_.place);
     history_ = History(LimitsOf(settings_));
     dirty_ = false;
     unread_ = false;
-    if (settings_.keepAfterExit) Take(LoadHistoryFile(files_, tlx::kHeldPatienceMs));
+    if (settings_.keepAfterExit) {
+        Take(LoadHistoryFile(files_, cipher_, tlx::kHeldPatienceMs));
+        // Once, the first time the history is kept in a folder a sync client uploads.
+        if (settings_.place == HistoryPlace::kBesideProgram && !SyncedFolderTold(store)) {
+            if (const std::optional<std::u16string> client = SyncClientOfPluginFolder()) {
+                TellSyncedFolder(*client);
+                RememberSyncedFolderTold(store);
+            }
+        }
+    }
+    ApplyPolicies();
 }
 
 void HistoryKeeper::Take(LoadedHistory loaded) {
@@ -45,19 +57,24 @@ void HistoryKeeper::Take(LoadedHistory loaded) {
     if (readTimer_) KillTimer(nullptr, readTimer_);
     readTimer_ = 0;
     const bool late = std::exchange(unread_, false);
+    TellSetAside(loaded.setAside);
     history_.Restore(std::move(loaded.entries));
-    // An earlier version's file is written anew in this one at once, not at the first copy;
-    // one read late, with what this run recorded meanwhile.
+    // A file in the clear (an earlier version's) is written anew, sealed, at once, not at the
+    // first copy; one read late, with what this run recorded meanwhile.
     if (loaded.earlierVersion || (late && dirty_)) Changed();
     else if (late && watcher_) PostMessageW(watcher_, tlx::kPickerSourceChanged, 0, 0);
 }
 
 void CALLBACK HistoryKeeper::OnReadTimer(HWND, UINT, UINT_PTR, DWORD) {
     HistoryKeeper &keeper = Keeper();
-    if (keeper.unread_ && keeper.settings_.keepAfterExit) keeper.Take(LoadHistoryFile(keeper.files_, 0));
+    if (keeper.unread_ && keeper.settings_.keepAfterExit)
+        keeper.Take(LoadHistoryFile(keeper.files_, keeper.cipher_, 0));
 }
 
 void HistoryKeeper::Stop() {
+    lockWatch_.Stop();
+    if (retentionTimer_) KillTimer(nullptr, retentionTimer_);
+    retentionTimer_ = 0;
     SaveNow();
     saver_.Stop();
     // A file never read: what this run recorded was not saved over it.
@@ -67,16 +84,23 @@ void HistoryKeeper::Stop() {
     history_ = History(LimitsOf(settings_));
 }
 
-void HistoryKeeper::ApplySettings(const HistorySettings &settings, tlx::ProfileStore &store) {
-    const bool wasKept = settings_.keepAfterExit;
-    settings_ = ClampSettings(settings);
-    settings_.Save(store);
-    history_.SetLimits(LimitsOf(settings_));
-    if (wasKept && !settings_.keepAfterExit) {
+bool HistoryKeeper::ApplySettings(const HistorySettings &settings, tlx::ProfileStore &store) {
+    const HistorySettings next = ClampSettings(settings);
+    if (settings_.keepAfterExit && !next.keepAfterExit) {
         saver_.Cancel();
         RemoveHistoryFile(files_);
     }
+    if (next.place != settings_.place) {
+        const PluginFiles to = LocatePluginFiles(next.place);
+        if (next.keepAfterExit && !MoveTo(to)) return false;
+        files_ = to;
+    }
+    settings_ = next;
+    settings_.Save(store);
+    history_.SetLimits(LimitsOf(settings_));
+    ApplyPolicies();
     Changed();
+    return true;
 }
 
 void HistoryKeeper::Changed() {
@@ -95,7 +119,8 @@ void HistoryKeeper::SaveNow() {
     // A file not read yet is never replaced: what changed is saved once it has been read.
     if (unread_) return;
     if (dirty_ && settings_.keepAfterExit)
-        saver_.Save(files_.historyFile, [entries = history_.Entries()] { return SerializeHistory(entries); });
+        saver_.Save(files_.historyFile,
+                    [entries = history_.Entries(), this] { return HistoryFileBytes(entries, cipher_); });
     dirty_ = false;
 }
 

@@ -21,6 +21,7 @@ int32_t WINAPI PIN_Init(void) {
 }
 
 void WINAPI PIN_Quit(void) {
+    EndPastes();
     Sequence().Quit();
     Keeper().Stop();
 }

@@ -16,43 +16,34 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"tlxHistoryQueueOwner";
 constexpr UINT kCopied = WM_APP + 1;
-constexpr UINT kTaken = WM_APP + 2;
-constexpr UINT_PTR kAdvanceTimer = 1;
+constexpr UINT kKeyAfterPaste = WM_APP + 2;   // wParam: the key; lParam: the pasting process
 constexpr UINT_PTR kOfferTimer = 2;
-constexpr UINT_PTR kKeysTimer = 3;
-// A pasting program closes the clipboard a moment after it has read the item: it is
-// asked again every millisecond at first, then at the timer's pace for a while.
-constexpr int kQuickAdvanceTries = 50;
-constexpr int kAdvanceTries = kQuickAdvanceTries + 200;
 constexpr UINT kRetryMs = 50;
 constexpr int kOfferTries = 40;
-constexpr UINT kKeysPollMs = 15;
-constexpr int kKeysPolls = 200;   // three seconds of a held key, then the key or paste is dropped
 
 using ListenerFn = BOOL(WINAPI *)(HWND);
 
 constexpr char kCaption[] = "連続貼り付け";
 
-void PressKey(WORD key) {
-    INPUT keys[2]{};
-    for (INPUT &input : keys) {
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-    }
-    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, keys, sizeof(INPUT));
-}
-
 const QueueSettings &Settings() { return Keeper().Settings().queue; }
 
-tlx::GlobalBlock TextBlock(const std::u16string &text) {
-    return tlx::GlobalBlock(text.data(), text.size() * sizeof(char16_t), sizeof(char16_t));
+// The head as offered: the queue's mark, and kept out of the system's clipboard history
+// and cloud clipboard, which would otherwise ask for it.
+tlx::OfferedContent ItemContent(const std::u16string &item) {
+    const tlx::PrivacyFormatIds &privacy = tlx::PrivacyFormats();
+    const DWORD forbid = 0;
+    const std::string zero(reinterpret_cast<const char *>(&forbid), sizeof forbid);
+    return tlx::OfferedText(item, {{tlx::QueueItemFormat(), zero}, {privacy.canIncludeInHistory, zero},
+                                   {privacy.canUploadToCloud, zero}});
 }
 
-// With the clipboard open: the text as an ordinary copy, with no mark of the queue.
+// With the clipboard open: the text as an ordinary copy of the user's, with no mark of
+// the queue; the program's own watch takes it for no new copy.
 bool PutOrdinaryCopy(const std::u16string &text) {
     tlx::ClipboardWriter writer(tlx::kNoMarks);
     writer.AddUnicodeText(text);
+    const std::string mark = tlx::PasteMarkBytes({tlx::PasteMark::Kind::kGivenBack, {}});
+    writer.Add(tlx::PasteMarkFormat(), tlx::GlobalBlock(mark.data(), mark.size(), 0));
     return writer.Ready() && writer.Replace();
 }
 
@@ -81,6 +72,7 @@ bool SequentialPaste::TurnOn() {
     on_ = true;
     queue_ = PasteQueue();
     lastPasted_.reset();
+    lastJoined_ = GetClipboardSequenceNumber();   // what is there already is no copy made now
     return true;
 }
 
@@ -92,16 +84,16 @@ void SequentialPaste::Toggle() {
 void SequentialPaste::Start(const std::vector<std::u16string> &items) {
     if (!TurnOn()) return;
     queue_.JoinItems(items);
-    if (!queue_.Empty()) Offer();
+    if (!queue_.Empty()) OfferHead();
     ShowState();
 }
 
 void SequentialPaste::Stop() {
     if (!on_) return;
     const std::u16string *back = ItemLeftBehind();
-    {
-        tlx::ClipboardSession clipboard(window_);
-        if (clipboard.IsOpen() && back && GetClipboardOwner() == window_) PutOrdinaryCopy(*back);
+    if (back && offer_.Offered() && GetClipboardOwner() == offer_.Window() && offer_.Open()) {
+        PutOrdinaryCopy(*back);
+        CloseClipboard();
     }
     End(false);
 }
@@ -110,8 +102,7 @@ void SequentialPaste::End(bool notice) {
     static const auto removeListener = tlx::User32Function<ListenerFn>("RemoveClipboardFormatListener");
     on_ = false;
     if (removeListener) removeListener(window_);
-    for (const UINT_PTR timer : {kAdvanceTimer, kOfferTimer, kKeysTimer}) KillTimer(window_, timer);
-    afterKeysUp_ = nullptr;
+    KillTimer(window_, kOfferTimer);
     if (notice) indicator_.ShowNotice();
     else indicator_.Hide();
 }
@@ -119,17 +110,18 @@ void SequentialPaste::End(bool notice) {
 void SequentialPaste::Quit() {
     Stop();
     indicator_.Destroy();
-    if (window_) DestroyWindow(window_);   // renders what is still promised (WM_RENDERALLFORMATS)
+    if (window_) DestroyWindow(window_);
     window_ = nullptr;
     UnregisterClassW(kClassName, tlx::OwnModule());
 }
 
 void SequentialPaste::PasteNext(HWND front) {
+    offer_.AwaitDuePaste();
     if (!on_ || queue_.Empty()) return;
-    if (GetClipboardOwner() != window_ && !Offer()) return;
-    WhenKeysUp([front] {
-        if (tlx::CanPasteInto(front)) tlx::PasteInto(front, kCaption);
-    });
+    if ((!offer_.Offered() || GetClipboardOwner() != offer_.Window()) && !OfferHead()) return;
+    if (!tlx::CanPasteInto(front)) return;
+    offer_.Settle();
+    offer_.KeysSent(tlx::SendPaste(front, kCaption) == tlx::PasteKeys::kSent);
 }
 
 void SequentialPaste::ShowState() {
@@ -137,10 +129,11 @@ void SequentialPaste::ShowState() {
 }
 
 void SequentialPaste::JoinCopy() {
-    // The plug-in's own offers change nothing; an entry the history pastes stays on the
-    // clipboard for that paste and joins no queue.
-    if (!on_ || GetClipboardOwner() == window_ || Keeper().PastedByHistory()) return;
+    const DWORD sequence = GetClipboardSequenceNumber();
+    if (!on_ || sequence == lastJoined_) return;
     const std::shared_ptr<const tlx::CopyLook> copy = tlx::CurrentCopy();
+    // The program's own pastes (this queue's items among them) are no copies.
+    if (copy->formats.Has(tlx::PasteMarkFormat())) return;
     if (copy->isPrivate || !copy->formats.Has(CF_UNICODETEXT)) return;
     // "記録しないアプリ" are neither recorded nor queued; a copy without an owner window is
     // taken for one of the program in front.
@@ -151,18 +144,31 @@ void SequentialPaste::JoinCopy() {
         if (clipboard.IsOpen()) text = ReadClipboardText();
     }
     if (!text) return;
+    lastJoined_ = sequence;
     queue_.Join(*text, Settings().linePerItem);
     // The copy itself stays on the clipboard only while nothing is queued.
-    if (!queue_.Empty()) Offer();
+    if (!queue_.Empty()) OfferHead();
     ShowState();
 }
 
-bool SequentialPaste::Offer() {
+tlx::ClipboardOffer::Events SequentialPaste::ItemEvents() {
+    tlx::ClipboardOffer::Events events;
+    events.taken = [this] { lastPasted_ = queue_.Take(Settings().order); };
+    events.released = [this] { OnReleased(); };
+    // A paste of the program's (a phrase, an entry of the history) took the clipboard
+    // meanwhile: the queue goes on where it was.
+    events.takeBack = [this] { OfferHead(); };
+    return events;
+}
+
+bool SequentialPaste::OfferHead() {
     KillTimer(window_, kOfferTimer);
+    const std::u16string *head = queue_.Head(Settings().order);
+    if (!on_ || !head) return false;
     bool offered = false;
-    {
-        tlx::ClipboardSession clipboard(window_);
-        offered = clipboard.IsOpen() && PromiseHead();
+    if (offer_.Open()) {
+        offered = offer_.Offer(ItemContent(*head), ItemEvents());
+        CloseClipboard();
     }
     if (offered || ++offerTries_ >= kOfferTries) {
         offerTries_ = 0;
@@ -172,88 +178,20 @@ bool SequentialPaste::Offer() {
     return offered;
 }
 
-bool SequentialPaste::PromiseHead() {
-    const tlx::PrivacyFormatIds &privacy = tlx::PrivacyFormats();
-    const DWORD forbid = 0;
-    // Made before the clipboard is emptied: a failed allocation changes nothing.
-    std::vector<std::pair<UINT, tlx::GlobalBlock>> marks;
-    for (const UINT format : {tlx::QueueItemFormat(), privacy.canIncludeInHistory, privacy.canUploadToCloud}) {
-        marks.emplace_back(format, tlx::GlobalBlock(&forbid, sizeof forbid, 0));
-        if (!marks.back().second) return false;
-    }
-    if (!EmptyClipboard()) return false;
-    // Promised, not placed: the request for it is the paste (WM_RENDERFORMAT).
-    SetClipboardData(CF_UNICODETEXT, nullptr);
-    bool all = true;
-    for (auto &[format, block] : marks) all = block.SetAs(format) && all;
-    return all;
-}
-
-void SequentialPaste::OnRender(UINT format) {
-    if (format != CF_UNICODETEXT) return;
-    const QueueOrder order = Settings().order;
-    const std::u16string *head = on_ ? queue_.Head(order) : nullptr;
-    if (!head) {
-        // Off, with the promise still out (it could not be replaced in time).
-        if (const std::u16string *back = ItemLeftBehind()) TextBlock(*back).SetAs(CF_UNICODETEXT);
-        return;
-    }
-    if (!TextBlock(*head).SetAs(CF_UNICODETEXT)) return;
-    lastPasted_ = queue_.Take(order);
-    // The pasting program still has the clipboard open: the next item goes there later.
-    advanceTries_ = 0;
-    PostMessageW(window_, kTaken, 0, 0);
-}
-
-void SequentialPaste::OnRenderAll() {
-    // The plug-in quits with an item still promised: the clipboard keeps its text.
-    if (!OpenClipboard(window_)) return;
-    if (GetClipboardOwner() == window_) OnRender(CF_UNICODETEXT);
-    CloseClipboard();
-}
-
-void SequentialPaste::Advance() {
+// The pasting program has closed the clipboard, which is open now for what comes next.
+void SequentialPaste::OnReleased() {
     if (!on_) return;
-    if (!OpenClipboard(window_)) {
-        ++advanceTries_;
-        if (advanceTries_ < kQuickAdvanceTries) {
-            Sleep(1);
-            PostMessageW(window_, kTaken, 0, 0);
-        } else if (advanceTries_ < kAdvanceTries) {
-            SetTimer(window_, kAdvanceTimer, kRetryMs, nullptr);
-        }
-        return;
-    }
-    KillTimer(window_, kAdvanceTimer);
-    // Unless a copy made meanwhile has replaced the item pasted (and has been queued).
-    if (GetClipboardOwner() == window_) {
-        if (!queue_.Empty()) PromiseHead();
-        else if (lastPasted_) PutOrdinaryCopy(*lastPasted_);
-    }
-    CloseClipboard();
+    // Sent once the clipboard is closed again, to the program that pasted, one per item.
     const KeyAfterPaste key = Settings().keyAfterPaste;
-    if (queue_.Empty()) End(true);
-    else ShowState();
     if (key != KeyAfterPaste::kNone)
-        WhenKeysUp([key] { PressKey(key == KeyAfterPaste::kTab ? VK_TAB : VK_RETURN); });
-}
-
-void SequentialPaste::WhenKeysUp(std::function<void()> then) {
-    if (!tlx::ModifierKeysHeld()) {
-        then();
+        PostMessageW(window_, kKeyAfterPaste, key == KeyAfterPaste::kTab ? VK_TAB : VK_RETURN, offer_.Taker());
+    if (const std::u16string *head = queue_.Head(Settings().order)) {
+        offer_.Offer(ItemContent(*head), ItemEvents());
+        ShowState();
         return;
     }
-    afterKeysUp_ = std::move(then);
-    keysWaited_ = 0;
-    SetTimer(window_, kKeysTimer, kKeysPollMs, nullptr);
-}
-
-void SequentialPaste::OnKeysTimer() {
-    if (tlx::ModifierKeysHeld() && ++keysWaited_ < kKeysPolls) return;
-    KillTimer(window_, kKeysTimer);
-    std::function<void()> then = std::move(afterKeysUp_);
-    afterKeysUp_ = nullptr;
-    if (then && !tlx::ModifierKeysHeld()) then();
+    if (lastPasted_) PutOrdinaryCopy(*lastPasted_);
+    End(true);
 }
 
 LRESULT CALLBACK SequentialPaste::WindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
@@ -267,13 +205,9 @@ LRESULT CALLBACK SequentialPaste::WindowProc(HWND window, UINT message, WPARAM w
     // history recording, its rewrites) has seen the copy before the queue's item replaces it.
     case WM_CLIPBOARDUPDATE: PostMessageW(window, kCopied, 0, 0); return 0;
     case kCopied: self->JoinCopy(); return 0;
-    case WM_RENDERFORMAT: self->OnRender(static_cast<UINT>(wp)); return 0;
-    case WM_RENDERALLFORMATS: self->OnRenderAll(); return 0;
-    case kTaken: self->Advance(); return 0;
+    case kKeyAfterPaste: tlx::SendKeyAfterPaste(static_cast<WORD>(wp), static_cast<DWORD>(lp)); return 0;
     case WM_TIMER:
-        if (wp == kAdvanceTimer) self->Advance();
-        if (wp == kOfferTimer) self->Offer();
-        if (wp == kKeysTimer) self->OnKeysTimer();
+        if (wp == kOfferTimer) self->OfferHead();
         return 0;
     }
     return DefWindowProcW(window, message, wp, lp);

@@ -1,18 +1,18 @@
 // 連続貼り付け: while the mode is on, every copy that is not private joins a queue, and
-// each paste in any program takes the head. The head is offered on the clipboard as text
-// rendered on request: the request for it is the paste, so the plug-in knows the head was
-// taken without watching the keyboard, and puts the next item there once the pasting
-// program has closed the clipboard. An offered item carries the program's queue mark
-// (the watch and the history leave it alone) and the system's marks that keep its
-// clipboard history and cloud clipboard from asking for it.
+// each paste in any program takes the head. The head is offered on the clipboard
+// (tlx::ClipboardOffer): a paste by the program in front takes it, a program that only
+// looks does not, and once the pasting program has closed the clipboard the next item is
+// offered. An offered item carries the program's queue mark (the watch and the history
+// leave it alone) and the system's marks that keep its clipboard history and cloud
+// clipboard from asking for it.
 #pragma once
 #include <windows.h>
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "clipboard_offer.h"
 #include "paste_queue.h"
 #include "queue_indicator.h"
 
@@ -39,26 +39,21 @@ private:
     bool TurnOn();
     void End(bool notice);
     void JoinCopy();
-    void OnRender(UINT format);
-    void OnRenderAll();
-    void Advance();
-    bool Offer();
-    bool PromiseHead();
+    // The head on the clipboard, retried a while when another program holds it.
+    bool OfferHead();
+    tlx::ClipboardOffer::Events ItemEvents();
+    void OnReleased();
     void ShowState();
     // What the clipboard holds when the mode goes: the last item pasted, else the newest.
     const std::u16string *ItemLeftBehind() const { return lastPasted_ ? &*lastPasted_ : queue_.Newest(); }
-    // Runs `then` once no modifier key is held (a key sent meanwhile would combine with it).
-    void WhenKeysUp(std::function<void()> then);
-    void OnKeysTimer();
 
-    HWND window_ = nullptr;
+    HWND window_ = nullptr;   // hears of copies
     bool on_ = false;
     PasteQueue queue_;
+    tlx::ClipboardOffer offer_;
     std::optional<std::u16string> lastPasted_;   // kept after the mode ends, until it starts again
-    int advanceTries_ = 0;   // since the head was taken, while the pasting program holds the clipboard
+    DWORD lastJoined_ = 0;   // the clipboard's sequence number at the copy joined last
     int offerTries_ = 0;
-    std::function<void()> afterKeysUp_;
-    int keysWaited_ = 0;
     QueueIndicator indicator_;
 };
 

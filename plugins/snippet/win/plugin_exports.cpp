@@ -26,7 +26,10 @@ int32_t WINAPI PIN_Init(void) {
     return 0;
 }
 
-void WINAPI PIN_Quit(void) { State().library.Close(); }
+void WINAPI PIN_Quit(void) {
+    State().paster.Quit();
+    State().library.Close();
+}
 
 int32_t WINAPI PIN_ShowAbout(HWND) { return 0; }
 

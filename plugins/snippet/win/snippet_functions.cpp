@@ -5,6 +5,7 @@
 #include "input_dialog.h"
 #include "module_folder.h"
 #include "phrase_editor.h"
+#include "phrase_paste.h"
 #include "picker_window.h"
 #include "plugin_clipboard.h"
 #include "profile_file.h"
@@ -52,7 +53,8 @@ void PastePhrase(SnippetState &state, int32_t number, HWND target) {
     context.pastes = phrase.pastes;
     context.ask = [&](const std::vector<std::u16string> &fields) { return AskInputs(tlx::OwnModule(), nullptr, fields); };
     const std::optional<Expansion> expansion = ExpandPhrase(phrase.text, context);
-    if (!expansion || !state.paster.Paste(*expansion, target, state.options)) return;
+    // Only a paste whose keys went counts: one left for the user's own Ctrl+V may never be.
+    if (!expansion || !PastePhraseText(state.paster, *expansion, target, state.options)) return;
     // The texts kept beside others after a conflict are numbered for this run only.
     if (expansion->counts && !phrase.conflictOf) state.library.CountPaste(number);
 }

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
+#include "clipboard_paste.h"
 #include "phrase_library.h"
-#include "phrase_paste.h"
 #include "phrase_picker_source.h"
 #include "snippet_options.h"
 
@@ -14,7 +14,7 @@ namespace tlxsnippet {
 struct SnippetState {
     SnippetOptions options;
     PhraseLibrary library;
-    PhrasePaster paster;
+    tlx::ClipboardPaste paster;
     // The picker while it is open: told of phrases that changed meanwhile.
     HWND picker = nullptr;
     PhrasePickerSource *pickerSource = nullptr;
