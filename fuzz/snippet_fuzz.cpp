@@ -1,9 +1,10 @@
-// The phrases plug-in's file reader and the placeholder expansion: a file it accepts is
-// written back and read again to the same phrases; any text, taken as a phrase, expands
+// The phrases plug-in's file readers and the placeholder expansion: a file it accepts is
+// written back and read again to the same file; any text, taken as a phrase, expands
 // without fault and leaves the caret inside what it pasted.
 #include <cstdint>
 #include <string_view>
 
+#include "phrase_csv.h"
 #include "phrase_file.h"
 #include "placeholders.h"
 #include "unicode_text.h"
@@ -33,10 +34,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     ExpandAsPhrase(bytes);
     tlxsnippet::PhraseBook imported;
     tlxsnippet::ImportPhrases(bytes, imported);
-    const std::optional<tlxsnippet::PhraseBook> book = tlxsnippet::ReadPhraseFile(bytes);
-    if (!book) return 0;
-    const std::string written = tlxsnippet::WritePhraseFile(*book);
-    const std::optional<tlxsnippet::PhraseBook> again = tlxsnippet::ReadPhraseFile(written);
-    if (!again || tlxsnippet::WritePhraseFile(*again) != written) __builtin_trap();
+    // A file either kind: what is read is written back and read again to the same file.
+    const tlxsnippet::PhraseFile file = tlxsnippet::ReadPhrases(bytes, u"PC-A");
+    if (file.outcome != tlxsnippet::PhraseFile::Outcome::kRead) return 0;
+    const std::u16string writer = file.writer.empty() ? u"PC-A" : file.writer;
+    const std::string written = tlxsnippet::WritePhrases(file.state, writer, file.block);
+    const tlxsnippet::PhraseFile again = tlxsnippet::ReadPhrases(written, u"PC-A");
+    if (again.outcome != tlxsnippet::PhraseFile::Outcome::kRead ||
+        tlxsnippet::WritePhrases(again.state, writer, again.block) != written)
+        __builtin_trap();
+    // The same bytes as a spreadsheet's CSV: read without fault.
+    tlxsnippet::ReadCsv(utf::Utf16FromUtf8(bytes));
     return 0;
 }
