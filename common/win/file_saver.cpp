@@ -17,10 +17,11 @@ constexpr DWORD kLastTryPauseMs = 200;
 
 std::string FolderOf(const std::string &path) { return path.substr(0, path.find_last_of('\\') + 1); }
 
-// The savers watching, by their timers; only the program's thread touches it.
+// The savers watching, by their timers; only the program's thread touches it. Never
+// destroyed: a saver kept in a static of the module may be destroyed after it.
 std::map<UINT_PTR, FileSaver *> &Watching() {
-    static std::map<UINT_PTR, FileSaver *> savers;
-    return savers;
+    static auto *savers = new std::map<UINT_PTR, FileSaver *>;
+    return *savers;
 }
 
 // Holds the saver's lock for a scope.
@@ -36,11 +37,13 @@ private:
 };
 }  // namespace
 
-FileSaver::~FileSaver() {
-    if (watch_) {
-        KillTimer(nullptr, watch_);
-        Watching().erase(watch_);
-    }
+FileSaver::~FileSaver() { StopWatching(); }
+
+void FileSaver::StopWatching() {
+    if (!watch_) return;
+    KillTimer(nullptr, watch_);
+    Watching().erase(watch_);
+    watch_ = 0;
 }
 
 void FileSaver::Save(const std::string &path, std::function<std::optional<std::string>()> bytes, std::function<void()> written) {
@@ -63,11 +66,17 @@ void FileSaver::Save(const std::string &path, std::function<std::optional<std::s
 
 void FileSaver::Cancel() {
     Locked locked(lock_);
-    pending_.reset();
     while (writing_) SleepConditionVariableSRW(&idle_, &lock_, INFINITE, 0);
+    // After the write in progress: one that failed has put itself back to be tried again.
+    // What was cancelled is no failure to tell of.
+    pending_.reset();
+    failing_.clear();
+    told_ = false;
 }
 
 void FileSaver::Stop() {
+    // Its timer calls into this module, which may be unloaded next.
+    StopWatching();
     {
         Locked locked(lock_);
         if (!thread_) return;
@@ -135,9 +144,7 @@ void FileSaver::Watch() {
             tell = failing_;
         }
         if (failing_.empty() && !pending_ && !writing_) {
-            KillTimer(nullptr, watch_);
-            Watching().erase(watch_);
-            watch_ = 0;
+            StopWatching();
         }
     }
     if (tell.empty()) return;

@@ -52,6 +52,7 @@ private:
     // Makes the job's bytes and writes them; true when done (or there was nothing to write).
     bool Write(const Job &job);
     void Watch();
+    void StopWatching();
 
     const std::string what_;
     SRWLOCK lock_ = SRWLOCK_INIT;
