@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds every tree and runs every test: the Linux tests of the
 # portable code, the static checks of the 32-bit build, and the Windows tests under Wine.
-# The Windows tests run side by side in lanes, one per processor (PTR_TEST_LANES to choose),
+# The Windows tests run side by side in lanes, two per processor (PTR_TEST_LANES to choose),
 # each lane with a prefix and a virtual display of its own. Ends with a line
 # "N passed, N failed".
 set -uo pipefail
@@ -11,7 +11,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 . "$root/scripts/wine-env.sh"
 run_dir=$(mktemp -d /tmp/ptr-test.XXXXXX)
 trap 'ptr_wine_stop; rm -rf "$run_dir"' EXIT
-lanes=${PTR_TEST_LANES:-$(nproc)}
+# Two per processor: the Windows tests mostly wait for windows and the clipboard.
+lanes=${PTR_TEST_LANES:-$(( $(nproc) * 2 ))}
 # The lanes' prefixes are made while the trees build. CTest runs as many tests at once as
 # there are lanes, and each Windows test takes a lane no other holds (scripts/wine-exec.sh).
 ptr_wine_lanes "$lanes" "$run_dir"
