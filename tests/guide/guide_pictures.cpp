@@ -114,7 +114,7 @@ bool SnippetPlaces(Session &s) {
     HWND browser = nullptr;
     const HWND editor = s.OpenPluginSetting({"定型文", nullptr, 0, "設定"}, &browser);
     if (editor) e2e::ClickButton(editor, IDC_PLACES);
-    const HWND places = editor ? s.Dialog("設定", editor) : nullptr;
+    const HWND places = editor ? s.Dialog("定型文の保存先", editor) : nullptr;
     if (places) {
         e2e::TypeInto(places, IDC_PHRASE_FOLDER, "C:\\Users\\yamada\\OneDrive\\定型文");
         e2e::TypeInto(places, IDC_TEAM_FOLDER, "\\\\fileserver\\共有\\営業部の定型文");

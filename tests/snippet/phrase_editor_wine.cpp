@@ -506,7 +506,7 @@ TEST_F(PhraseEditorDialog, ABackupShowsWhatItHoldsBeforeItIsPutBack) {
     SnippetOptions options;
     const bool accepted = Edit(book, options, 0, [](Driver &d, HWND w) {
         d.Click(w, IDC_RESTORE_BACKUP);
-        const HWND restore = d.WaitForDialog("設定", w);
+        const HWND restore = d.WaitForDialog("バックアップから戻す", w);
         ASSERT_NE(nullptr, restore);
         d.Sync();
         EXPECT_FALSE(IsWindowEnabled(GetDlgItem(restore, IDOK))) << "the newest cannot be read";
@@ -537,7 +537,7 @@ TEST_F(PhraseEditorDialog, ThePlacesAreChosenInADialogOfTheirOwn) {
     options.teamFolder = "\\\\server\\共有\\チーム";
     const bool accepted = Edit(book, options, 0, [](Driver &d, HWND w) {
         d.Click(w, IDC_PLACES);
-        const HWND places = d.WaitForDialog("設定", w);
+        const HWND places = d.WaitForDialog("定型文の保存先", w);
         ASSERT_NE(nullptr, places);
         d.Sync();
         EXPECT_EQ("\\\\server\\共有\\チーム", Driver::Text(GetDlgItem(places, IDC_TEAM_FOLDER)));
