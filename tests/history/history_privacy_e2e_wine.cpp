@@ -111,9 +111,17 @@ struct PrivateHistory : testing::Test {
         }, 8000);
         return texts;
     }
+    // Whether an entry of this text is saved, once it is or a while has passed.
+    bool Saved(const std::u16string &text) const {
+        return ptrtest::PumpUntil([&] {
+            for (const auto &entry : historytest::SavedHistory(HistoryFile()).value_or(std::vector<HistoryEntry>{}))
+                if (tlxhistory::Utf16FromBytes(entry.data) == text) return true;
+            return false;
+        }, 8000);
+    }
     void Copy(const std::u16string &text) {
         ASSERT_TRUE(copier.Copy(text));
-        ptrtest::PumpFor(400);   // as between any two copies
+        EXPECT_TRUE(Saved(text)) << "recorded";
     }
     // Opens the history window and presses Ctrl+row: the entry is pasted into the typing program.
     void PasteRow(const TypingProgram &typing, char row) {
@@ -138,7 +146,7 @@ TEST_F(PrivateHistory, NoCopiedTextIsInTheFileAndEveryEntryComesBackAfterARestar
     for (const auto &text : texts) Copy(text);
     const historytest::Formatted formatted = historytest::FormattedCopy(u"太字の機密 bold secret");
     ASSERT_TRUE(copier.Copy(formatted.blocks));
-    ptrtest::PumpFor(400);
+    EXPECT_TRUE(Saved(u"太字の機密 bold secret"));
     const std::vector<std::u16string> names = {u"C:\\機密\\給与明細.xlsx"};
     ASSERT_TRUE(copier.Copy({{CF_HDROP, texttest::DropFilesBlockWide(names)}}));
     const std::vector<std::u16string> saved = {u"C:\\機密\\給与明細.xlsx", u"太字の機密 bold secret", texts[3], texts[2],
